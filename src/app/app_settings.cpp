@@ -1,0 +1,255 @@
+#include "app/app_settings.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace orvane {
+namespace {
+
+constexpr const char* kGlobal = "Global";
+constexpr const char* kRecentList = "Recent File List";
+constexpr const char* kViewOption = "View Option";
+constexpr const char* kWindowPosition = "Window Position";
+constexpr const char* kSetup = "Setup";
+
+std::string RecentValueName(std::size_t i) { return "Recent" + std::to_string(i); }
+
+// Bit 0 of a packed word is the parity of bits 1..6.
+bool ParityHolds(std::int32_t word) {
+    int ones = 0;
+    for (int bit = 1; bit <= 6; ++bit) {
+        ones += (word >> bit) & 1;
+    }
+    return (word & 1) == (ones & 1);
+}
+
+std::int32_t WithParity(std::int32_t bits) {
+    int ones = 0;
+    for (int bit = 1; bit <= 6; ++bit) {
+        ones += (bits >> bit) & 1;
+    }
+    return bits | (ones & 1);
+}
+
+// Reads the stored values in their fixed order; the first missing or unreadable value
+// stops the reading (the caller then applies the defaults).
+class StoreReader {
+public:
+    StoreReader(const SettingsStore& store, std::string key) : store_(store), key_(std::move(key)) {}
+
+    std::optional<std::int32_t> Int(const std::string& name) const {
+        return store_.ReadInt(key_, name);
+    }
+    std::optional<std::string> Text(const std::string& name) const {
+        return store_.ReadString(key_, name);
+    }
+
+private:
+    const SettingsStore& store_;
+    std::string key_;
+};
+
+}  // namespace
+
+AppSettings::AppSettings(SettingsStore& store, InstanceLock& lock, ScreenSize screen,
+                         const std::vector<std::string>& arguments)
+    : store_(store), lock_(lock), screen_(screen) {
+    firstInstance_ = lock_.TryAcquire(kMutexName);
+    if (!firstInstance_) {
+        return;
+    }
+    if (!Load(arguments)) {
+        ApplyDefaults();
+    }
+    if (Magic != kMagic) {
+        ApplyDefaults();
+    }
+}
+
+AppSettings::~AppSettings() {
+    if (!firstInstance_) {
+        return;
+    }
+    Save();
+    lock_.Release();
+}
+
+std::string AppSettings::Key(const char* name) const {
+    return std::string(kRegistryPath) + "\\" + name;
+}
+
+bool AppSettings::Load(const std::vector<std::string>& arguments) {
+    StoreReader global(store_, Key(kGlobal));
+    auto magic = global.Int("BBT");
+    if (!magic) return false;
+    Magic = *magic;
+    auto port = global.Int("ComPort");
+    if (!port) return false;
+    ComPort = std::clamp(*port, 1, 256);
+    auto speed = global.Int("ComSpeedHigh");
+    if (!speed) return false;
+    ComSpeedHigh = std::clamp(*speed, 0, 1);
+    auto directory = global.Text("Current Directory");
+    if (!directory) return false;
+    CurrentDirectory = *directory;
+
+    StoreReader recent(store_, Key(kRecentList));
+    Recent.Clear();
+    for (std::size_t i = 0; i < RecentFiles::kCapacity; ++i) {
+        auto path = recent.Text(RecentValueName(i));
+        if (!path) return false;
+        Recent.AppendLoaded(*path);
+    }
+
+    StoreReader view(store_, Key(kViewOption));
+    auto fontSize = view.Int("FontSize Percentage");
+    if (!fontSize) return false;
+    FontSizePercentage = std::clamp(*fontSize, 25, 1000);
+    auto toolbar = view.Int("Toolbar Visible");
+    if (!toolbar) return false;
+    ToolbarVisible = *toolbar != 0 ? 1 : 0;
+    auto printerFont = view.Int("FontSize Printer");
+    if (!printerFont) return false;
+    PrinterFontSize = std::clamp(*printerFont, 8, 12);
+
+    StoreReader position(store_, Key(kWindowPosition));
+    auto left = position.Int("Left");
+    if (!left) return false;
+    Window.left = *left;
+    auto top = position.Int("Top");
+    if (!top) return false;
+    Window.top = *top;
+    auto width = position.Int("Width");
+    if (!width) return false;
+    Window.width = *width;
+    auto height = position.Int("Height");
+    if (!height) return false;
+    Window.height = *height;
+    auto splitter = position.Int("SplitterV");
+    if (!splitter) return false;
+    SplitterV = *splitter;
+
+    StoreReader setup(store_, Key(kSetup));
+    auto model = setup.Int("ModelType");
+    if (!model) return false;
+    ModelType = *model;
+    auto etc1 = setup.Int("Etc Data1");
+    if (!etc1) return false;
+    UnpackEtcData1(*etc1);
+    auto etc2 = setup.Int("Etc Data2");
+    if (!etc2) return false;
+    UnpackEtcData2(*etc2);
+
+    // Only a fully read record lets the command line turn on adjustment start.
+    AdjustmentStart = std::find(arguments.begin(), arguments.end(), kAdjustArgument) !=
+                      arguments.end();
+    return true;
+}
+
+void AppSettings::ApplyDefaults() {
+    Magic = kMagic;
+    ComPort = 1;
+    ComSpeedHigh = 0;
+    CurrentDirectory.clear();
+    Recent.Clear();
+    FontSizePercentage = 100;
+    ToolbarVisible = 1;
+    PrinterFontSize = 10;
+    Window = DefaultWindowBounds(screen_.width, screen_.height);
+    SplitterV = 200;
+    ModelType = 3;
+}
+
+void AppSettings::ResetEtcData1() {
+    DuplexEnabled = true;
+    IndicationMode = true;
+    Rx137Allowed = true;
+    TotOffAllowed = true;
+    Spacing833Allowed = false;
+    VfoEnabled = true;
+}
+
+void AppSettings::ResetEtcData2() {
+    ChannelSpacing = 0;
+    LightKey = 0;
+}
+
+void AppSettings::UnpackEtcData1(std::int32_t word) {
+    if (!ParityHolds(word)) {
+        ResetEtcData1();
+        return;
+    }
+    DuplexEnabled = (word >> 1) & 1;
+    IndicationMode = (word >> 2) & 1;
+    Rx137Allowed = (word >> 3) & 1;
+    TotOffAllowed = (word >> 4) & 1;
+    Spacing833Allowed = (word >> 5) & 1;
+    VfoEnabled = (word >> 6) & 1;
+}
+
+void AppSettings::UnpackEtcData2(std::int32_t word) {
+    if (!ParityHolds(word)) {
+        ResetEtcData2();
+        return;
+    }
+    ChannelSpacing = (word >> 1) & 3;
+    LightKey = (word >> 3) & 7;
+}
+
+std::int32_t AppSettings::PackEtcData1() const {
+    return WithParity((DuplexEnabled ? 1 << 1 : 0) | (IndicationMode ? 1 << 2 : 0) |
+                      (Rx137Allowed ? 1 << 3 : 0) | (TotOffAllowed ? 1 << 4 : 0) |
+                      (Spacing833Allowed ? 1 << 5 : 0) | (VfoEnabled ? 1 << 6 : 0));
+}
+
+std::int32_t AppSettings::PackEtcData2() const {
+    return WithParity(((ChannelSpacing & 3) << 1) | ((LightKey & 7) << 3));
+}
+
+void AppSettings::Save() {
+    if (Magic != kMagic) {
+        return;
+    }
+    const std::string global = Key(kGlobal);
+    const std::string recent = Key(kRecentList);
+    const std::string view = Key(kViewOption);
+    const std::string position = Key(kWindowPosition);
+    const std::string setup = Key(kSetup);
+    // The && chain stops at the first failing write, as a failed save must.
+    bool ok = store_.WriteInt(global, "BBT", Magic) &&
+              store_.WriteInt(global, "ComPort", ComPort) &&
+              store_.WriteInt(global, "ComSpeedHigh", ComSpeedHigh) &&
+              store_.WriteString(global, "Current Directory", CurrentDirectory);
+    for (std::size_t i = 0; ok && i < RecentFiles::kCapacity; ++i) {
+        ok = store_.WriteString(recent, RecentValueName(i), Recent.FullPath(i));
+    }
+    ok = ok && store_.WriteInt(view, "FontSize Percentage", FontSizePercentage) &&
+         store_.WriteInt(view, "Toolbar Visible", ToolbarVisible) &&
+         store_.WriteInt(view, "FontSize Printer", PrinterFontSize) &&
+         store_.WriteInt(position, "Left", Window.left) &&
+         store_.WriteInt(position, "Top", Window.top) &&
+         store_.WriteInt(position, "Width", Window.width) &&
+         store_.WriteInt(position, "Height", Window.height) &&
+         store_.WriteInt(position, "SplitterV", SplitterV) &&
+         store_.WriteInt(setup, "ModelType", ModelType) &&
+         store_.WriteInt(setup, "Etc Data1", PackEtcData1()) &&
+         store_.WriteInt(setup, "Etc Data2", PackEtcData2());
+    if (ok) {
+        store_.Flush();
+    }
+}
+
+std::int32_t AppSettings::ReadRegistryInt(const std::string& key, const std::string& value) const {
+    return store_.ReadInt(key, value).value_or(-1);
+}
+
+void AppSettings::WriteRegistryInt(const std::string& key, const std::string& value,
+                                   std::int32_t number) {
+    store_.WriteInt(key, value, number);
+}
+
+void AppSettings::DeleteRegistryKey(const std::string& key, const std::string& subkey) {
+    store_.DeleteKey(key, subkey);
+}
+
+}  // namespace orvane

@@ -1,0 +1,62 @@
+#include "app/recent_files.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace orvane {
+namespace {
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string_view WithoutTrailingSeparator(std::string_view path) {
+    if (!path.empty() && (path.back() == '/' || path.back() == '\\')) {
+        path.remove_suffix(1);
+    }
+    return path;
+}
+
+}  // namespace
+
+void RecentFiles::RemoveEqual(const std::string& path) {
+    std::erase_if(paths_, [&](const std::string& entry) { return EqualNoCase(entry, path); });
+}
+
+void RecentFiles::AddRecent(const std::string& path) {
+    RemoveEqual(path);
+    paths_.insert(paths_.begin(), path);
+    if (paths_.size() > kCapacity) {
+        paths_.resize(kCapacity);
+    }
+}
+
+void RecentFiles::AppendLoaded(const std::string& path) {
+    RemoveEqual(path);
+    paths_.push_back(path);
+}
+
+std::string RecentFiles::FullPath(std::size_t i) const {
+    return i < paths_.size() ? paths_[i] : std::string();
+}
+
+std::string RecentFiles::RecentEntry(std::size_t i, std::string_view directory) const {
+    if (i >= paths_.size()) {
+        return {};
+    }
+    const std::string& path = paths_[i];
+    std::size_t separator = path.find_last_of("/\\");
+    if (separator == std::string::npos) {
+        return path;
+    }
+    std::string_view entryDirectory(path.data(), separator);
+    if (EqualNoCase(entryDirectory, WithoutTrailingSeparator(directory))) {
+        return path.substr(separator + 1);
+    }
+    return path;
+}
+
+}  // namespace orvane

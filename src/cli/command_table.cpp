@@ -1,0 +1,26 @@
+#include <algorithm>
+#include <array>
+
+#include "cli/cli_command.h"
+#include "cli/cli_help.h"
+
+namespace orvane::cli {
+namespace {
+
+// New verbs are added here, one line each; their code lives in <verb>_command.cpp.
+const std::array kCommands = {
+    CliCommand{"help", "[COMMAND]", "show the help of orvane-cli or of one command", "",
+               RunHelp},
+};
+
+}  // namespace
+
+std::span<const CliCommand> CommandTable() { return kCommands; }
+
+const CliCommand* FindCommand(std::string_view name) {
+    auto it = std::find_if(kCommands.begin(), kCommands.end(),
+                           [name](const CliCommand& command) { return command.name == name; });
+    return it == kCommands.end() ? nullptr : &*it;
+}
+
+}  // namespace orvane::cli
