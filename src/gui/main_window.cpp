@@ -1,17 +1,52 @@
 #include "gui/main_window.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
 
 #include "app/window_title.h"
 
 namespace orvane {
 
+namespace {
+
+constexpr int kSplitterWidth = 3;
+constexpr int kMinPanelWidth = 8;
+
+QFrame* MakePanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    panel->setMinimumWidth(kMinPanelWidth);
+    return panel;
+}
+
+}  // namespace
+
 MainWindow::MainWindow(AppContext& context) : context_(context) {
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     SetDocumentName(QString::fromStdString(std::string(kUntitledName)));
+    BuildPanels();
     PlaceFromSettings();
+}
+
+void MainWindow::BuildPanels() {
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setHandleWidth(kSplitterWidth);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setOpaqueResize(true);
+    treePanel_ = MakePanel(splitter_);
+    sheetPanel_ = MakePanel(splitter_);
+    splitter_->addWidget(treePanel_);
+    splitter_->addWidget(sheetPanel_);
+    // The tree keeps its width when the window is resized; the sheet takes the rest.
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    setCentralWidget(splitter_);
+    statusBar()->setSizeGripEnabled(true);
 }
 
 void MainWindow::SetDocumentName(const QString& fileName) {
@@ -29,6 +64,8 @@ void MainWindow::PlaceFromSettings() {
     WindowBounds bounds = ClampToWorkArea(context_.settings.Window, area);
     setGeometry(bounds.left, bounds.top, std::max(bounds.width, kMinWindowWidth),
                 std::max(bounds.height, kMinWindowHeight));
+    const int treeWidth = std::max(context_.settings.SplitterV, kMinPanelWidth);
+    splitter_->setSizes({treeWidth, std::max(width() - treeWidth - kSplitterWidth, 0)});
 }
 
 void MainWindow::StorePlacement() {
@@ -36,6 +73,7 @@ void MainWindow::StorePlacement() {
     QRect normal = normalGeometry();
     context_.settings.Window = WindowBounds{normal.x(), normal.y(), normal.width(),
                                             normal.height()};
+    context_.settings.SplitterV = splitter_->sizes().value(0, context_.settings.SplitterV);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,9 @@
 
 #include "app/app_context.h"
 
+class QFrame;
+class QSplitter;
+
 namespace orvane {
 
 class MainWindow final : public QMainWindow {
@@ -15,6 +18,11 @@ class MainWindow final : public QMainWindow {
 public:
     explicit MainWindow(AppContext& context);
 
+    // The panel on the left that holds the tree of sheets, and the one on the right that
+    // holds the open sheet.
+    QFrame* TreePanel() const { return treePanel_; }
+    QFrame* SheetPanel() const { return sheetPanel_; }
+
     // Shows "<file name> - <application title>".
     void SetDocumentName(const QString& fileName);
 
@@ -22,10 +30,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildPanels();
     void PlaceFromSettings();
     void StorePlacement();
 
     AppContext& context_;
+    QSplitter* splitter_ = nullptr;
+    QFrame* treePanel_ = nullptr;
+    QFrame* sheetPanel_ = nullptr;
 };
 
 }  // namespace orvane

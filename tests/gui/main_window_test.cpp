@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSplitter>
 
 #include "qt_application.h"
 #include "support/fake_instance_lock.h"
@@ -71,6 +72,18 @@ TEST_F(MainWindowTest, ClosingStoresThePlacement) {
     window.setGeometry(30, 40, 640, 420);
     window.close();
     EXPECT_EQ(settings.Window, (WindowBounds{30, 40, 640, 420}));
+}
+
+TEST_F(MainWindowTest, TreePanelWidthComesFromAndGoesToTheSettings) {
+    settings.SplitterV = 260;
+    MainWindow window(context);
+    window.show();
+    EXPECT_EQ(window.TreePanel()->width(), 260);
+    auto* splitter = qobject_cast<QSplitter*>(window.centralWidget());
+    ASSERT_NE(splitter, nullptr);
+    splitter->setSizes({180, window.width() - 180 - splitter->handleWidth()});
+    window.close();
+    EXPECT_EQ(settings.SplitterV, 180);
 }
 
 }  // namespace
