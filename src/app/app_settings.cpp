@@ -35,7 +35,8 @@ std::int32_t WithParity(std::int32_t bits) {
 // stops the reading (the caller then applies the defaults).
 class StoreReader {
 public:
-    StoreReader(const SettingsStore& store, std::string key) : store_(store), key_(std::move(key)) {}
+    StoreReader(const SettingsStore& store, std::string key)
+        : store_(store), key_(std::move(key)) {}
 
     std::optional<std::int32_t> Int(const std::string& name) const {
         return store_.ReadInt(key_, name);
@@ -141,8 +142,8 @@ bool AppSettings::Load(const std::vector<std::string>& arguments) {
     UnpackEtcData2(*etc2);
 
     // Only a fully read record lets the command line turn on adjustment start.
-    AdjustmentStart = std::find(arguments.begin(), arguments.end(), kAdjustArgument) !=
-                      arguments.end();
+    AdjustmentStart =
+        std::find(arguments.begin(), arguments.end(), kAdjustArgument) != arguments.end();
     return true;
 }
 

@@ -41,8 +41,7 @@ void MessageBus::Enqueue(BusMessage message) {
     }
 }
 
-void MessageBus::Post(std::int32_t kind, std::intptr_t int1, std::intptr_t int2,
-                      bool immediate) {
+void MessageBus::Post(std::int32_t kind, std::intptr_t int1, std::intptr_t int2, bool immediate) {
     Enqueue(BusMessage{kind, immediate, int1, int2, {}});
 }
 

@@ -53,8 +53,8 @@ public:
     void Post(std::int32_t kind, std::intptr_t int1, std::intptr_t int2,
               const std::vector<std::uint8_t>& payload, bool immediate);
     // Text payloads carry their terminating zero.
-    void PostText(std::int32_t kind, std::intptr_t int1, std::intptr_t int2,
-                  std::string_view text, bool immediate);
+    void PostText(std::int32_t kind, std::intptr_t int1, std::intptr_t int2, std::string_view text,
+                  bool immediate);
 
     // Delivers at once and returns the first reply, if any subscriber replied.
     std::optional<BusReply> Query(std::int32_t kind, std::intptr_t int1, std::intptr_t int2);

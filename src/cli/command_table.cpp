@@ -9,8 +9,7 @@ namespace {
 
 // New verbs are added here, one line each; their code lives in <verb>_command.cpp.
 const std::array kCommands = {
-    CliCommand{"help", "[COMMAND]", "show the help of orvane-cli or of one command", "",
-               RunHelp},
+    CliCommand{"help", "[COMMAND]", "show the help of orvane-cli or of one command", "", RunHelp},
 };
 
 }  // namespace

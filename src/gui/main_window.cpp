@@ -59,8 +59,7 @@ void MainWindow::SetDocumentName(const QString& fileName) {
 
 void MainWindow::PlaceFromSettings() {
     QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    WorkArea area{available.left(), available.top(), available.right() + 1,
-                  available.bottom() + 1};
+    WorkArea area{available.left(), available.top(), available.right() + 1, available.bottom() + 1};
     WindowBounds bounds = ClampToWorkArea(context_.settings.Window, area);
     setGeometry(bounds.left, bounds.top, std::max(bounds.width, kMinWindowWidth),
                 std::max(bounds.height, kMinWindowHeight));
@@ -71,8 +70,8 @@ void MainWindow::PlaceFromSettings() {
 void MainWindow::StorePlacement() {
     // The normal geometry, so that a maximised window comes back at its normal size.
     QRect normal = normalGeometry();
-    context_.settings.Window = WindowBounds{normal.x(), normal.y(), normal.width(),
-                                            normal.height()};
+    context_.settings.Window =
+        WindowBounds{normal.x(), normal.y(), normal.width(), normal.height()};
     context_.settings.SplitterV = splitter_->sizes().value(0, context_.settings.SplitterV);
 }
 

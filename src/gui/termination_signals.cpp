@@ -1,9 +1,9 @@
 #include "gui/termination_signals.h"
 
-#include <QSocketNotifier>
-#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+#include <QSocketNotifier>
+#include <csignal>
 
 namespace orvane {
 namespace {

@@ -19,8 +19,7 @@ public:
     virtual std::optional<std::string> ReadString(const std::string& key,
                                                   const std::string& name) const = 0;
     // Creates the key when missing. False when the store cannot be written.
-    virtual bool WriteInt(const std::string& key, const std::string& name,
-                          std::int32_t value) = 0;
+    virtual bool WriteInt(const std::string& key, const std::string& name, std::int32_t value) = 0;
     virtual bool WriteString(const std::string& key, const std::string& name,
                              const std::string& value) = 0;
     // Removes the key below `key` named `subkey` with everything under it.

@@ -36,8 +36,7 @@ std::string_view Bytes(const unsigned char* data, std::size_t size) {
 }  // namespace
 
 const TextResource& MainResource() {
-    static const TextResource resource(
-        Bytes(embedded::kMainResource, embedded::kMainResourceSize));
+    static const TextResource resource(Bytes(embedded::kMainResource, embedded::kMainResourceSize));
     return resource;
 }
 

@@ -134,7 +134,7 @@ TEST_F(AppSettingsTest, ParityDecidesWhetherPackedOptionsAreAccepted) {
     EXPECT_FALSE(s->Spacing833Allowed);
     EXPECT_TRUE(s->VfoEnabled);
     s.reset();
-    store.WriteInt(kSetup, "Etc Data1", 0x02 | 1);  // only duplex, odd: accepted
+    store.WriteInt(kSetup, "Etc Data1", 0x02 | 1);             // only duplex, odd: accepted
     store.WriteInt(kSetup, "Etc Data2", (1 << 1) | (2 << 3));  // two ones, even: accepted
     s = Load();
     EXPECT_TRUE(s->DuplexEnabled);

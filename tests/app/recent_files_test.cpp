@@ -17,7 +17,8 @@ TEST(RecentFilesTest, NewestFirstWithoutDuplicatesCaseInsensitive) {
 
 TEST(RecentFilesTest, KeepsAtMostTen) {
     RecentFiles recent;
-    for (int i = 0; i < 12; ++i) recent.AddRecent("/f" + std::to_string(i));
+    for (int i = 0; i < 12; ++i)
+        recent.AddRecent("/f" + std::to_string(i));
     ASSERT_EQ(recent.RecentCount(), 10u);
     EXPECT_EQ(recent.FullPath(0), "/f11");
     EXPECT_EQ(recent.FullPath(9), "/f2");

@@ -46,8 +46,10 @@ TEST(NameTableTest, ZeroBucketsMeansDefault) {
     EXPECT_EQ(NameTable(0).BucketCount(), 1031u);
     // Many names in few buckets still resolve through the chains.
     NameTable small(3);
-    for (int i = 0; i < 200; ++i) small.Insert("name" + std::to_string(i), i);
-    for (int i = 0; i < 200; ++i) EXPECT_EQ(small.Find("name" + std::to_string(i)), i);
+    for (int i = 0; i < 200; ++i)
+        small.Insert("name" + std::to_string(i), i);
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(small.Find("name" + std::to_string(i)), i);
 }
 
 }  // namespace

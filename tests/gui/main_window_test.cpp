@@ -43,8 +43,8 @@ protected:
 
 TEST_F(MainWindowTest, StartsUntitledWithTheApplicationTitle) {
     MainWindow window(context);
-    EXPECT_EQ(window.windowTitle(), "Untitled - " + QString::fromStdString(
-                                                        texts.FirstLine("GI_Sys_AppTitle")));
+    EXPECT_EQ(window.windowTitle(),
+              "Untitled - " + QString::fromStdString(texts.FirstLine("GI_Sys_AppTitle")));
     window.SetDocumentName("/home/pilot/club.zcf");
     EXPECT_TRUE(window.windowTitle().startsWith("club.zcf - "));
 }

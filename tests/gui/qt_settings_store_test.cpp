@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "app/app_settings.h"
 #include "support/fake_instance_lock.h"
@@ -117,8 +117,7 @@ TEST_F(QtSettingsStoreTest, IntegersAndStringsAreKeptApart) {
     EXPECT_TRUE(store.WriteInt("Software\\Zelk\\Orvane\\Display\\memch\\colwidth", "3", -17));
     EXPECT_EQ(store.ReadInt("Software\\Zelk\\Orvane\\Display\\memch\\colwidth", "3"), -17);
     EXPECT_TRUE(store.DeleteKey("Software\\Zelk\\Orvane\\Display", "memch"));
-    EXPECT_EQ(store.ReadInt("Software\\Zelk\\Orvane\\Display\\memch\\colwidth", "3"),
-              std::nullopt);
+    EXPECT_EQ(store.ReadInt("Software\\Zelk\\Orvane\\Display\\memch\\colwidth", "3"), std::nullopt);
     EXPECT_TRUE(store.Flush());
 }
 

@@ -23,12 +23,12 @@ public:
 }  // namespace orvane::testing
 
 // Asserts that `statement` ends in a fatal error with exactly `expectedText`.
-#define EXPECT_FATAL(statement, expectedText)                                      \
-    do {                                                                           \
-        try {                                                                      \
-            statement;                                                             \
-            ADD_FAILURE() << "expected a fatal error: " << (expectedText);         \
-        } catch (const ::orvane::testing::FatalError& fatalError) {                \
-            EXPECT_EQ(std::string(fatalError.what()), std::string(expectedText));  \
-        }                                                                          \
+#define EXPECT_FATAL(statement, expectedText)                                     \
+    do {                                                                          \
+        try {                                                                     \
+            statement;                                                            \
+            ADD_FAILURE() << "expected a fatal error: " << (expectedText);        \
+        } catch (const ::orvane::testing::FatalError& fatalError) {               \
+            EXPECT_EQ(std::string(fatalError.what()), std::string(expectedText)); \
+        }                                                                         \
     } while (false)

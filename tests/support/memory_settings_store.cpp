@@ -55,7 +55,8 @@ void MemorySettingsStore::Erase(const std::string& key, const std::string& name)
 
 std::size_t MemorySettingsStore::ValueCount() const {
     std::size_t count = 0;
-    for (const auto& [key, values] : keys_) count += values.size();
+    for (const auto& [key, values] : keys_)
+        count += values.size();
     return count;
 }
 

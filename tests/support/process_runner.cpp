@@ -54,14 +54,17 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     std::vector<std::string> argStrings{program};
     argStrings.insert(argStrings.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
-    for (std::string& a : argStrings) argv.push_back(a.data());
+    for (std::string& a : argStrings)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
 
     std::vector<std::string> envStrings;
-    for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
+    for (char** e = environ; *e; ++e)
+        envStrings.emplace_back(*e);
     envStrings.insert(envStrings.end(), environment.begin(), environment.end());
     std::vector<char*> envp;
-    for (std::string& e : envStrings) envp.push_back(e.data());
+    for (std::string& e : envStrings)
+        envp.push_back(e.data());
     envp.push_back(nullptr);
 
     pid_t pid = -1;

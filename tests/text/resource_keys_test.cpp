@@ -16,8 +16,7 @@ namespace {
 
 std::set<std::string> KeysNamedInSources() {
     // String literals that are whole text keys.
-    static const std::regex literal(
-        R"re("((GI_|CellModel_)[A-Za-z0-9_]+)")re");
+    static const std::regex literal(R"re("((GI_|CellModel_)[A-Za-z0-9_]+)")re");
     std::set<std::string> keys;
     for (const auto& entry :
          std::filesystem::recursive_directory_iterator(ORVANE_SOURCE_DIR "/src")) {
