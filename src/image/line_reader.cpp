@@ -1,0 +1,56 @@
+#include "image/line_reader.h"
+
+#include <filesystem>
+
+namespace orvane {
+
+bool LineReader::Open(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return false;
+    }
+    file_.reset(std::fopen(path.c_str(), "rb"));
+    position_ = filled_ = 0;
+    readError_ = false;
+    return file_ != nullptr;
+}
+
+bool LineReader::Refill() {
+    if (!file_ || readError_) {
+        return false;
+    }
+    filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+    position_ = 0;
+    if (filled_ == 0 && std::ferror(file_.get())) {
+        readError_ = true;
+    }
+    return filled_ > 0;
+}
+
+LineReader::Status LineReader::Next(Line& line) {
+    line.text.clear();
+    line.endsWithLineFeed = false;
+    line.overlong = false;
+    bool any = false;
+    for (;;) {
+        if (position_ == filled_ && !Refill()) {
+            if (readError_) {
+                return Status::Error;
+            }
+            return any ? Status::Line : Status::End;
+        }
+        any = true;
+        const char character = buffer_[position_++];
+        if (character == '\n') {
+            line.endsWithLineFeed = true;
+            return Status::Line;
+        }
+        if (line.text.size() < kMaxKept) {
+            line.text += character;
+        } else {
+            line.overlong = true;
+        }
+    }
+}
+
+}  // namespace orvane
