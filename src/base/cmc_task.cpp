@@ -34,6 +34,13 @@ void cmcTask::Dispose() {
     Start(1);
 }
 
+void cmcTask::Release() {
+    if (!busy_) {
+        Stop();
+    }
+    Dispose();
+}
+
 void cmcTask::Tick() {
     if (disposeRequested_) {
         delete this;

@@ -28,6 +28,10 @@ public:
     // next tick, so a callback may dispose of its own task.
     void Dispose();
 
+    // What an owner does when it lets go: destroys the task now, or on the next tick when
+    // the owner is the task's own callback.
+    void Release();
+
     bool IsRunning() const { return running_; }
     int Interval() const { return interval_; }
 
@@ -48,7 +52,7 @@ private:
 };
 
 struct cmcTaskDisposer {
-    void operator()(cmcTask* task) const { task->Dispose(); }
+    void operator()(cmcTask* task) const { task->Release(); }
 };
 using cmcTaskPtr = std::unique_ptr<cmcTask, cmcTaskDisposer>;
 

@@ -10,8 +10,9 @@ namespace orvane {
 
 class TextResource {
 public:
-    // Splits `text` into lines; a CR before a line feed is not part of the line, so a
-    // resource edited on another platform reads the same.
+    // Splits `text` into lines, which stay views into it: `text` must outlive the
+    // resource (the built-in resources are static). A CR before a line feed is not part of the
+    // line, so a resource edited on another platform reads the same.
     explicit TextResource(std::string_view text);
 
     std::size_t LineCount() const { return lines_.size(); }

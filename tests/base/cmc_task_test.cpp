@@ -65,6 +65,32 @@ TEST(CmcTaskTest, DisposeOfStoppedTaskDestroysAtOnce) {
     EXPECT_EQ(time.TimerCount(), 0u);
 }
 
+TEST(CmcTaskTest, OwnerLettingGoOfARunningTaskDestroysItAtOnce) {
+    VirtualTime time;
+    {
+        cmcTaskPtr task = MakeTask(time);
+        task->SetCallback([](cmcTask&) {});
+        task->Start(10);
+    }
+    EXPECT_EQ(time.TimerCount(), 0u);
+}
+
+TEST(CmcTaskTest, OwnerLettingGoFromInsideTheCallbackWaitsForTheNextTick) {
+    VirtualTime time;
+    cmcTaskPtr task = MakeTask(time);
+    int ticks = 0;
+    task->SetCallback([&](cmcTask&) {
+        ++ticks;
+        task.reset();
+    });
+    task->Start(10);
+    time.Advance(10);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(time.TimerCount(), 1u);
+    time.Advance(1);
+    EXPECT_EQ(time.TimerCount(), 0u);
+}
+
 TEST(CmcTaskTest, ResetRemovesCallbackAndStops) {
     VirtualTime time;
     cmcTaskPtr task = MakeTask(time);

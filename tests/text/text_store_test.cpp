@@ -111,7 +111,8 @@ TEST(TextResourceTest, CarriageReturnsAreNotPartOfLines) {
 }
 
 TEST(TextResourceTest, OverlongLinesAreCut) {
-    TextResource resource("#Key\n" + std::string(9000, 'x') + "\n#End_Of_Ovl\n");
+    const std::string text = "#Key\n" + std::string(9000, 'x') + "\n#End_Of_Ovl\n";
+    TextResource resource(text);
     TextStore store;
     store.SetSource(resource);
     EXPECT_EQ(store.GetText("Key", 0).size(), TextStore::kMaxLineLength);
