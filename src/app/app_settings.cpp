@@ -31,25 +31,6 @@ std::int32_t WithParity(std::int32_t bits) {
     return bits | (ones & 1);
 }
 
-// Reads the stored values in their fixed order; the first missing or unreadable value
-// stops the reading (the caller then applies the defaults).
-class StoreReader {
-public:
-    StoreReader(const SettingsStore& store, std::string key)
-        : store_(store), key_(std::move(key)) {}
-
-    std::optional<std::int32_t> Int(const std::string& name) const {
-        return store_.ReadInt(key_, name);
-    }
-    std::optional<std::string> Text(const std::string& name) const {
-        return store_.ReadString(key_, name);
-    }
-
-private:
-    const SettingsStore& store_;
-    std::string key_;
-};
-
 }  // namespace
 
 AppSettings::AppSettings(SettingsStore& store, InstanceLock& lock, ScreenSize screen,
@@ -79,71 +60,74 @@ std::string AppSettings::Key(const char* name) const {
     return std::string(kRegistryPath) + "\\" + name;
 }
 
-bool AppSettings::Load(const std::vector<std::string>& arguments) {
-    StoreReader global(store_, Key(kGlobal));
-    auto magic = global.Int("BBT");
-    if (!magic) return false;
-    Magic = *magic;
-    auto port = global.Int("ComPort");
-    if (!port) return false;
-    ComPort = std::clamp(*port, 1, 256);
-    auto speed = global.Int("ComSpeedHigh");
-    if (!speed) return false;
-    ComSpeedHigh = std::clamp(*speed, 0, 1);
-    auto directory = global.Text("Current Directory");
-    if (!directory) return false;
-    CurrentDirectory = *directory;
-
-    StoreReader recent(store_, Key(kRecentList));
-    Recent.Clear();
-    for (std::size_t i = 0; i < RecentFiles::kCapacity; ++i) {
-        auto path = recent.Text(RecentValueName(i));
-        if (!path) return false;
-        Recent.AppendLoaded(*path);
+bool AppSettings::ReadInt(const std::string& key, const char* name, std::int32_t& target) const {
+    std::optional<std::int32_t> value = store_.ReadInt(key, name);
+    if (value) {
+        target = *value;
     }
+    return value.has_value();
+}
 
-    StoreReader view(store_, Key(kViewOption));
-    auto fontSize = view.Int("FontSize Percentage");
-    if (!fontSize) return false;
-    FontSizePercentage = std::clamp(*fontSize, 25, 1000);
-    auto toolbar = view.Int("Toolbar Visible");
-    if (!toolbar) return false;
-    ToolbarVisible = *toolbar != 0 ? 1 : 0;
-    auto printerFont = view.Int("FontSize Printer");
-    if (!printerFont) return false;
-    PrinterFontSize = std::clamp(*printerFont, 8, 12);
+bool AppSettings::ReadString(const std::string& key, const char* name, std::string& target) const {
+    std::optional<std::string> value = store_.ReadString(key, name);
+    if (value) {
+        target = *value;
+    }
+    return value.has_value();
+}
 
-    StoreReader position(store_, Key(kWindowPosition));
-    auto left = position.Int("Left");
-    if (!left) return false;
-    Window.left = *left;
-    auto top = position.Int("Top");
-    if (!top) return false;
-    Window.top = *top;
-    auto width = position.Int("Width");
-    if (!width) return false;
-    Window.width = *width;
-    auto height = position.Int("Height");
-    if (!height) return false;
-    Window.height = *height;
-    auto splitter = position.Int("SplitterV");
-    if (!splitter) return false;
-    SplitterV = *splitter;
+bool AppSettings::Load(const std::vector<std::string>& arguments) {
+    const std::string global = Key(kGlobal);
+    const std::string view = Key(kViewOption);
+    const std::string position = Key(kWindowPosition);
+    const std::string setup = Key(kSetup);
+    // In the stored order; the first missing or unreadable value stops the reading.
+    bool complete =
+        ReadInt(global, "BBT", Magic) && ReadInt(global, "ComPort", ComPort) &&
+        ReadInt(global, "ComSpeedHigh", ComSpeedHigh) &&
+        ReadString(global, "Current Directory", CurrentDirectory) && ReadRecentList() &&
+        ReadInt(view, "FontSize Percentage", FontSizePercentage) &&
+        ReadInt(view, "Toolbar Visible", ToolbarVisible) &&
+        ReadInt(view, "FontSize Printer", PrinterFontSize) &&
+        ReadInt(position, "Left", Window.left) && ReadInt(position, "Top", Window.top) &&
+        ReadInt(position, "Width", Window.width) && ReadInt(position, "Height", Window.height) &&
+        ReadInt(position, "SplitterV", SplitterV) && ReadInt(setup, "ModelType", ModelType);
+    if (!complete) {
+        return false;
+    }
+    ComPort = std::clamp(ComPort, 1, 256);
+    ComSpeedHigh = std::clamp(ComSpeedHigh, 0, 1);
+    FontSizePercentage = std::clamp(FontSizePercentage, 25, 1000);
+    ToolbarVisible = ToolbarVisible != 0 ? 1 : 0;
+    PrinterFontSize = std::clamp(PrinterFontSize, 8, 12);
 
-    StoreReader setup(store_, Key(kSetup));
-    auto model = setup.Int("ModelType");
-    if (!model) return false;
-    ModelType = *model;
-    auto etc1 = setup.Int("Etc Data1");
-    if (!etc1) return false;
-    UnpackEtcData1(*etc1);
-    auto etc2 = setup.Int("Etc Data2");
-    if (!etc2) return false;
-    UnpackEtcData2(*etc2);
+    // Each packed word takes effect as soon as it is read, even if a later one is missing.
+    std::int32_t word = 0;
+    if (!ReadInt(setup, "Etc Data1", word)) {
+        return false;
+    }
+    UnpackEtcData1(word);
+    if (!ReadInt(setup, "Etc Data2", word)) {
+        return false;
+    }
+    UnpackEtcData2(word);
 
     // Only a fully read record lets the command line turn on adjustment start.
     AdjustmentStart =
         std::find(arguments.begin(), arguments.end(), kAdjustArgument) != arguments.end();
+    return true;
+}
+
+bool AppSettings::ReadRecentList() {
+    const std::string key = Key(kRecentList);
+    Recent.Clear();
+    for (std::size_t i = 0; i < RecentFiles::kCapacity; ++i) {
+        std::string path;
+        if (!ReadString(key, RecentValueName(i).c_str(), path)) {
+            return false;
+        }
+        Recent.AppendLoaded(path);
+    }
     return true;
 }
 

@@ -76,6 +76,9 @@ public:
 
 private:
     bool Load(const std::vector<std::string>& arguments);
+    bool ReadRecentList();
+    bool ReadInt(const std::string& key, const char* name, std::int32_t& target) const;
+    bool ReadString(const std::string& key, const char* name, std::string& target) const;
     void ApplyDefaults();
     void ResetEtcData1();
     void ResetEtcData2();
