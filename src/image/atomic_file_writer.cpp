@@ -86,6 +86,9 @@ void AtomicFileWriter::Discard() {
 
 bool AtomicFileWriter::Open(const std::string& targetPath) {
     Discard();
+    if (targetPath.empty() || targetPath.back() == '/') {
+        return false;
+    }
     target_ = ResolveLink(targetPath);
     mode_t mode = 0;
     if (!TargetMode(target_, mode)) {

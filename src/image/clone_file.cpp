@@ -57,6 +57,7 @@ std::uint32_t NibbleValue(std::string_view digits) {
     return value;
 }
 
+// The map versions of HT-Lk2, HT-Lk1 and HT-Lk1S/Lk2S: the only ones a file may carry.
 bool IsKnownVersion(std::uint32_t version) {
     return version == ModelVersion(0) || version == ModelVersion(3) || version == ModelVersion(4);
 }
@@ -121,6 +122,11 @@ std::string CloneFile::FormatFile(std::span<const AddressRange> ranges) const {
 }
 
 FileError CloneFile::Save(const std::string& path, std::span<const AddressRange> ranges) {
+    // A header the reader refuses would make a file that cannot be opened again; such a
+    // save fails before anything is written.
+    if (!IsKnownVersion(version_)) {
+        return Report(FileError::Extra);
+    }
     const std::string contents = FormatFile(ranges);
     AtomicFileWriter writer;
     if (!writer.Open(path)) {

@@ -35,6 +35,8 @@ public:
     // trailing blanks are dropped, so no comment can break the line structure.
     void SetComment(std::string comment) { comment_ = std::move(comment); }
 
+    // Writes the header, the comment and the list's ranges. Fails with Extra, writing
+    // nothing, when the version is not one that Load accepts (1, 4, 5).
     FileError Save(const std::string& path,
                    std::span<const AddressRange> ranges = FileRanges());
 
