@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cli/check_command.h"
 #include "cli/cli_command.h"
 #include "cli/cli_help.h"
 
@@ -10,6 +11,7 @@ namespace {
 // New verbs are added here, one line each; their code lives in <verb>_command.cpp.
 const std::array kCommands = {
     CliCommand{"help", "[COMMAND]", "show the help of orvane-cli or of one command", "", RunHelp},
+    CheckCommand(),
 };
 
 }  // namespace

@@ -1,0 +1,123 @@
+#include "cli/check_command.h"
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "image/clone_file.h"
+#include "image/eeprom_image.h"
+#include "image/image_layout.h"
+#include "platform/prompter.h"
+#include "text/text_store.h"
+
+namespace orvane::cli {
+namespace {
+
+constexpr std::string_view kDetails =
+    "Each FILE is read as the Open command reads it: into an empty image, then its model\n"
+    "identity must read \"30740001\" and it must cover exactly the clone area\n"
+    "(addresses 0x000-0xF9F).\n"
+    "\n"
+    "A file that passes is reported on standard output as \"FILE: OK (MODEL)\", MODEL\n"
+    "being the model the file was saved for. A file that fails is reported on standard\n"
+    "error as \"FILE: file error N: TEXT\", with the file error code N:\n"
+    "  1  the file cannot be opened          2  the file cannot be read\n"
+    "  3  not a file of this radio family    4  unknown data version\n"
+    "  6  a malformed line                   7  not enough data\n"
+    "  8  data outside the clone area, or a wrong model identity\n"
+    "\n"
+    "Exit status: 0 when every file passed, 1 when any failed, 2 for a usage error.";
+
+constexpr std::string_view kUsage =
+    "Usage: orvane-cli check FILE...\n"
+    "Run 'orvane-cli help check' for details.\n";
+
+// The reader's message boxes are not printed: each file's result is its own line.
+class QuietPrompter final : public Prompter {
+public:
+    PromptAnswer Ask(const Prompt&) override { return PromptAnswer::Ok; }
+};
+
+FileError ReadAsOpenDoes(const std::string& path, EepromImage& image, TextStore& texts) {
+    QuietPrompter prompter;
+    image.Resize(kImageCapacity);
+    CloneFile file(image, texts, prompter);
+    if (const FileError result = file.Load(path); result != FileError::None) {
+        return result;
+    }
+    if (!HasModelDigits(image)) {
+        return FileError::Data;
+    }
+    return file.CheckCoverage(FileRanges());
+}
+
+// The line of the model name block for the type, or "model type N" where the block has
+// no name for it.
+std::string ModelName(int modelType, TextStore& texts) {
+    std::istringstream names(texts.GetMultiLineText("GI_AppInd_Model"));
+    std::string line;
+    for (int index = 0; std::getline(names, line); ++index) {
+        if (index == modelType) {
+            if (line.find_first_not_of(" \t") != std::string::npos) {
+                return line;
+            }
+            break;
+        }
+    }
+    return "model type " + std::to_string(modelType);
+}
+
+// The file names, or nothing after printing the usage for a misused option.
+bool CollectFiles(const CliInvocation& invocation, std::vector<std::string>& files) {
+    bool optionsEnded = false;
+    for (const std::string& argument : invocation.arguments) {
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
+            invocation.err << "orvane-cli check: unknown option '" << argument << "'\n" << kUsage;
+            return false;
+        }
+        files.push_back(argument);
+    }
+    if (files.empty()) {
+        invocation.err << "orvane-cli check: no file given\n" << kUsage;
+        return false;
+    }
+    return true;
+}
+
+int RunCheck(const CliInvocation& invocation) {
+    std::vector<std::string> files;
+    if (!CollectFiles(invocation, files)) {
+        return kExitUsage;
+    }
+    TextStore texts;
+    texts.SetSource(MainResource());
+    bool allPassed = true;
+    for (const std::string& path : files) {
+        EepromImage image;
+        const FileError result = ReadAsOpenDoes(path, image, texts);
+        if (result == FileError::None) {
+            invocation.out << path << ": OK (" << ModelName(image.GetByte(kModelTypeAddress), texts)
+                           << ")\n";
+        } else {
+            allPassed = false;
+            invocation.err << path << ": file error " << static_cast<int>(result) << ": "
+                           << FileErrorText(result, texts) << '\n';
+        }
+    }
+    return allPassed ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+CliCommand CheckCommand() {
+    return CliCommand{"check", "FILE...",
+                      "check clone data files (.zcf) as the Open command reads them", kDetails,
+                      RunCheck};
+}
+
+}  // namespace orvane::cli
