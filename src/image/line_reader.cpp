@@ -1,5 +1,7 @@
 #include "image/line_reader.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 namespace orvane {
@@ -40,15 +42,19 @@ LineReader::Status LineReader::Next(Line& line) {
             return any ? Status::Line : Status::End;
         }
         any = true;
-        const char character = buffer_[position_++];
-        if (character == '\n') {
+        const char* start = buffer_.data() + position_;
+        const std::size_t available = filled_ - position_;
+        const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', available));
+        const std::size_t length =
+            lineFeed != nullptr ? static_cast<std::size_t>(lineFeed - start) : available;
+        const std::size_t room = kMaxKept - line.text.size();
+        line.text.append(start, std::min(length, room));
+        line.overlong = line.overlong || length > room;
+        position_ += length;
+        if (lineFeed != nullptr) {
+            ++position_;
             line.endsWithLineFeed = true;
             return Status::Line;
-        }
-        if (line.text.size() < kMaxKept) {
-            line.text += character;
-        } else {
-            line.overlong = true;
         }
     }
 }
