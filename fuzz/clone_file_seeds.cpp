@@ -37,7 +37,8 @@ int main(int argc, char* argv[]) {
         orvane::CloneFile file(image, texts, prompter);
         file.SetVersion(orvane::ModelVersion(modelType));
         file.SetComment("SEED " + std::to_string(modelType));
-        const std::string path = std::string(argv[1]) + "/default" + std::to_string(modelType) + ".zcf";
+        const std::string path =
+            std::string(argv[1]) + "/default" + std::to_string(modelType) + ".zcf";
         if (file.Save(path) != orvane::FileError::None) {
             return 1;
         }

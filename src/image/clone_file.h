@@ -37,8 +37,7 @@ public:
 
     // Writes the header, the comment and the list's ranges. Fails with Extra, writing
     // nothing, when the version is not one that Load accepts (1, 4, 5).
-    FileError Save(const std::string& path,
-                   std::span<const AddressRange> ranges = FileRanges());
+    FileError Save(const std::string& path, std::span<const AddressRange> ranges = FileRanges());
 
     // Reads the file into the image. With a range list the file must also cover exactly
     // the list (CheckCoverage).

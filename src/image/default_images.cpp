@@ -11,9 +11,8 @@ namespace {
 using CloneArea = std::array<std::uint8_t, kCloneAreaSize>;
 
 // An unused channel record: 0 Hz in the frequency fields and a blank name.
-constexpr std::array<std::uint8_t, 16> kBlankRecord{0x30, 0x5C, 0x30, 0x5C, 0x00, 0x00,
-                                                    0x2D, 0x2D, 0x2D, 0x2D, 0x2D, 0x2D,
-                                                    0x2D, 0x2D, 0x00, 0x00};
+constexpr std::array<std::uint8_t, 16> kBlankRecord{0x30, 0x5C, 0x30, 0x5C, 0x00, 0x00, 0x2D, 0x2D,
+                                                    0x2D, 0x2D, 0x2D, 0x2D, 0x2D, 0x2D, 0x00, 0x00};
 constexpr std::size_t kBlankRecordHead = 14;
 
 // Ten banks of 20 channels; each bank opens with one blank record.

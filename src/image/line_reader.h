@@ -14,7 +14,7 @@ public:
     static constexpr std::size_t kMaxKept = 767;
 
     struct Line {
-        std::string text;             // without the line feed
+        std::string text;               // without the line feed
         bool endsWithLineFeed = false;  // false only for a last line cut off by the end
         bool overlong = false;          // text holds only the first kMaxKept characters
     };

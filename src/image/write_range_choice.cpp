@@ -37,8 +37,7 @@ bool FirmwareMatches(RadioIdentityBytes identity, const EepromImage& image) {
 
 std::uint32_t RadioVersion(RadioIdentityBytes identity) {
     const auto version = identity.subspan<kIdentityVersionOffset, 4>();
-    if (!IsDigit(version[0]) || version[1] != '.' || !IsDigit(version[2]) ||
-        !IsDigit(version[3])) {
+    if (!IsDigit(version[0]) || version[1] != '.' || !IsDigit(version[2]) || !IsDigit(version[3])) {
         return kUnreadableVersion;
     }
     return VersionNumber(version[0], version[2], version[3]);

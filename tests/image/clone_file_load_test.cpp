@@ -75,8 +75,8 @@ TEST_F(CloneFileTest, DataLineRules) {
 }
 
 TEST_F(CloneFileTest, EmptyAndCommentLinesAreSkipped) {
-    const std::string contents = "30740001\n#\n\n#" + std::string(3000, 'x') +
-                                 "\n\r\n# another\n00100212AB\n\n";
+    const std::string contents =
+        "30740001\n#\n\n#" + std::string(3000, 'x') + "\n\r\n# another\n00100212AB\n\n";
     ASSERT_EQ(LoadContents(contents), FileError::None);
     EXPECT_EQ(image_.GetByte(0x10), 0x12);
     EXPECT_EQ(image_.GetByte(0x11), 0xAB);
@@ -91,10 +91,10 @@ TEST_F(CloneFileTest, LaterLinesOverwriteEarlierOnes) {
 TEST_F(CloneFileTest, AFailedLoadLeavesTheImageAsItWas) {
     const std::string good = SavedDefault(3);
     const std::string failures[] = {
-        good + "zz\n",                                  // bad line after a full image
-        good + "20100100\n",                            // line past the image at the end
-        good.substr(0, 9) + "00000112\n0000\n",          // bad line after one good line
-        "30740002\n" + good.substr(9),                   // bad header
+        good + "zz\n",                           // bad line after a full image
+        good + "20100100\n",                     // line past the image at the end
+        good.substr(0, 9) + "00000112\n0000\n",  // bad line after one good line
+        "30740002\n" + good.substr(9),           // bad header
     };
     for (const std::string& contents : failures) {
         image_.Fill(kMarker);

@@ -52,8 +52,7 @@ TEST_F(CloneFileTest, DefaultImageSavesAs252Lines) {
 }
 
 TEST_F(CloneFileTest, HeaderCarriesTheModelVersion) {
-    const std::pair<int, std::string> cases[] = {{0, "30740001"}, {3, "30740004"},
-                                                 {4, "30740005"}};
+    const std::pair<int, std::string> cases[] = {{0, "30740001"}, {3, "30740004"}, {4, "30740005"}};
     for (const auto& [type, header] : cases) {
         EXPECT_EQ(Lines(SavedDefault(type))[0], header) << type;
     }
@@ -100,7 +99,9 @@ TEST_F(CloneFileTest, CommentIsCleanedToOneLine) {
         {"", "#"},
         {"   ", "#"},
         {"TOWER 1", "#TOWER 1"},
-        {"A\nB\x01" "C\x7F\xE9  ", "#A B C"},
+        {"A\nB\x01"
+         "C\x7F\xE9  ",
+         "#A B C"},
         {"  lead", "#  lead"},
     };
     for (const auto& [comment, line] : cases) {

@@ -32,8 +32,8 @@ std::vector<std::uint8_t> Join(std::initializer_list<std::vector<std::uint8_t>> 
     return joined;
 }
 
-const std::vector<std::uint8_t> kBlank{0x30, 0x5C, 0x30, 0x5C, 0, 0, 0x2D, 0x2D,
-                                       0x2D, 0x2D, 0x2D, 0x2D, 0x2D, 0x2D, 0, 0};
+const std::vector<std::uint8_t> kBlank{0x30, 0x5C, 0x30, 0x5C, 0,    0,    0x2D, 0x2D,
+                                       0x2D, 0x2D, 0x2D, 0x2D, 0x2D, 0x2D, 0,    0};
 const std::vector<std::uint8_t> kBlankHead(kBlank.begin(), kBlank.begin() + 14);
 const std::vector<std::uint8_t> kSettings{2, 5, 0, 1, 0, 2, 0, 0, 2, 0, 0x12, 2};
 const std::vector<std::uint8_t> kSwitches{0, 0, 1, 0, 1, 0, 0, 1, 0, 0,
@@ -51,18 +51,36 @@ std::vector<std::uint8_t> ExpectedImage0() {
     }
     std::string identity(18, ' ');
     identity += "ZELK  30740001";
-    std::vector<std::uint8_t> image = Join({
-        banks, flags,                                   // 0x000, 0xC80
-        Repeat(0xFF, 8), Repeat(0x80, 10), Repeat(0xFF, 6),  // 0xD48
-        kSettings, Repeat(0xFF, 0x14),                  // 0xD60, 0xD6C
-        kSwitches, {0x00}, Repeat(0xFF, 11),            // 0xD80, 0xD95
-        kHome, kBlank, kSettings, kSwitches,            // 0xDA0 .. 0xDEF
-        Repeat(0xFF, 16), Repeat(0x2D, 80), Repeat(0x00, 10), Repeat(0xFF, 6),
-        Repeat(0x14, 10), Repeat(0xFF, 0x16),           // 0xE60, 0xE6A
-        kHome, kBlankHead, Repeat(0x00, 4),             // 0xE80, 0xEA0
-        Repeat(0xFF, 0xF80 - 0xEB2),
-        std::vector<std::uint8_t>(identity.begin(), identity.end()),
-    });
+    const Run runs[] = {
+        {0x000, banks},
+        {0xC80, flags},
+        {0xD48, Repeat(0xFF, 8)},
+        {0xD50, Repeat(0x80, 10)},
+        {0xD5A, Repeat(0xFF, 6)},
+        {0xD60, kSettings},
+        {0xD6C, Repeat(0xFF, 0x14)},
+        {0xD80, Join({kSwitches, {0x00}})},
+        {0xD95, Repeat(0xFF, 11)},
+        {0xDA0, kHome},
+        {0xDC0, kBlank},
+        {0xDD0, kSettings},
+        {0xDDC, kSwitches},
+        {0xDF0, Repeat(0xFF, 16)},
+        {0xE00, Repeat(0x2D, 80)},
+        {0xE50, Repeat(0x00, 10)},
+        {0xE5A, Repeat(0xFF, 6)},
+        {0xE60, Repeat(0x14, 10)},
+        {0xE6A, Repeat(0xFF, 0x16)},
+        {0xE80, kHome},
+        {0xEA0, Join({kBlankHead, Repeat(0x00, 4)})},
+        {0xEB2, Repeat(0xFF, 0xF80 - 0xEB2)},
+        {0xF80, std::vector<std::uint8_t>(identity.begin(), identity.end())},
+    };
+    std::vector<std::uint8_t> image;
+    for (const Run& run : runs) {
+        EXPECT_EQ(static_cast<int>(image.size()), run.first) << "runs must be contiguous";
+        image.insert(image.end(), run.bytes.begin(), run.bytes.end());
+    }
     return image;
 }
 
@@ -110,8 +128,14 @@ TEST(DefaultImagesTest, OtherTypesDifferOnlyWhereListed) {
         exportDifferences[a] = 0x00;
     }
     const std::map<int, std::uint8_t> expected[8] = {
-        {}, {{0xEB0, 0x02}}, {{0xEB0, 0x02}}, {{0xEB0, 0x04}},
-        exportDifferences, exportDifferences, exportDifferences, exportDifferences,
+        {},
+        {{0xEB0, 0x02}},
+        {{0xEB0, 0x02}},
+        {{0xEB0, 0x04}},
+        exportDifferences,
+        exportDifferences,
+        exportDifferences,
+        exportDifferences,
     };
     for (int type = 0; type < 8; ++type) {
         EXPECT_EQ(Differences(DefaultCloneArea(0), DefaultCloneArea(type)), expected[type])
@@ -143,9 +167,9 @@ TEST(DefaultImagesTest, PrepareReplacesTheCloneAreaAndKeepsTheRest) {
 TEST(DefaultImagesTest, ExtensionBlockHoldsOnlyTheListedBytes) {
     std::vector<std::uint8_t> expected(544, 0);
     const std::map<int, std::uint8_t> listed = {
-        {0xFA0, 0xFC}, {0xFA1, 0x19}, {0xFA2, '3'},  {0xFA3, '.'},  {0xFA4, '0'},
-        {0xFA5, '1'},  {0xFA6, '1'},  {0xFA7, '.'},  {0xFA8, '0'},  {0xFA9, '0'},
-        {0xFAA, 0x1E}, {0xFAB, 0xBB}, {0xFC0, 0x10}, {0xFC1, 0x20}, {0xFC3, 0xB1},
+        {0xFA0, 0xFC}, {0xFA1, 0x19}, {0xFA2, '3'},  {0xFA3, '.'},   {0xFA4, '0'},
+        {0xFA5, '1'},  {0xFA6, '1'},  {0xFA7, '.'},  {0xFA8, '0'},   {0xFA9, '0'},
+        {0xFAA, 0x1E}, {0xFAB, 0xBB}, {0xFC0, 0x10}, {0xFC1, 0x20},  {0xFC3, 0xB1},
         {0xFC4, 0x9B}, {0xFC5, 0xBC}, {0xFC6, 0x1E}, {0x11BD, 0x9B}, {0x11BF, 0xF6},
     };
     for (const auto& [address, value] : listed) {
@@ -156,8 +180,8 @@ TEST(DefaultImagesTest, ExtensionBlockHoldsOnlyTheListedBytes) {
 }
 
 TEST(ModelVersionTest, TypesOneToSevenAddOneOthersGiveOne) {
-    const std::pair<int, std::uint32_t> cases[] = {{-1, 1}, {0, 1}, {1, 2}, {3, 4}, {4, 5},
-                                                   {7, 8},  {8, 1}, {255, 1}};
+    const std::pair<int, std::uint32_t> cases[] = {{-1, 1}, {0, 1}, {1, 2}, {3, 4},
+                                                   {4, 5},  {7, 8}, {8, 1}, {255, 1}};
     for (const auto& [type, version] : cases) {
         EXPECT_EQ(ModelVersion(type), version) << type;
     }

@@ -58,8 +58,8 @@ TEST(EepromImageTest, SingleByteAccessOutsideIsFatal) {
         const EepromImage* image;
         std::int32_t address;
     };
-    for (const Case& c : {Case{&image, -1}, Case{&image, 8208}, Case{&image, 0x7FFFFFFF},
-                          Case{&empty, 0}}) {
+    for (const Case& c :
+         {Case{&image, -1}, Case{&image, 8208}, Case{&image, 0x7FFFFFFF}, Case{&empty, 0}}) {
         EepromImage copy = *c.image;
         EXPECT_FATAL(copy.SetByte(c.address, 1), "Out of EEPROM image address (SetByte).");
         EXPECT_FATAL(copy.GetByte(c.address), "Out of EEPROM image address (GetByte).");
@@ -78,13 +78,13 @@ TEST(EepromImageTest, BlockCopiesHappenOnlyWhenTheWholeBlockFits) {
     };
     const std::int32_t size = 32;
     const Case cases[] = {
-        {0, 0, false},          // nothing to copy
-        {-1, 4, false},         // starts before the image
-        {29, 4, false},         // ends one past the last byte
-        {28, 4, true},          // ends exactly at the last byte
-        {0, 32, true},          // the whole image
-        {0, 33, false},         // one more than the image
-        {32, 1, false},         // starts past the end
+        {0, 0, false},   // nothing to copy
+        {-1, 4, false},  // starts before the image
+        {29, 4, false},  // ends one past the last byte
+        {28, 4, true},   // ends exactly at the last byte
+        {0, 32, true},   // the whole image
+        {0, 33, false},  // one more than the image
+        {32, 1, false},  // starts past the end
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.address << "+" << c.length);

@@ -13,10 +13,14 @@ TEST(FileErrorTest, EachCodeShowsItsTextUnderTheHeadline) {
     TextStore texts;
     texts.SetSource(MainResource());
     const std::pair<int, std::string> cases[] = {
-        {1, "Cannot open the file."},       {2, "Cannot access the file."},
-        {3, "Illegal data."},               {4, "Illegal data."},
-        {5, "Incompatible data."},          {6, "Illegal data."},
-        {7, "There is not enough data."},   {8, "Illegal data."},
+        {1, "Cannot open the file."},
+        {2, "Cannot access the file."},
+        {3, "Illegal data."},
+        {4, "Illegal data."},
+        {5, "Incompatible data."},
+        {6, "Illegal data."},
+        {7, "There is not enough data."},
+        {8, "Illegal data."},
         {9, "Please update to the latest version."},
     };
     for (const auto& [code, text] : cases) {

@@ -34,8 +34,8 @@ Ranges Join(Ranges head, const Ranges& tail) {
 TEST(RangeTablesTest, TablesMatchTheDecimalLists) {
     const Ranges shortList{{0, 3435}, {3488, 3689}, {3711, 3983}, {3992, 3999}};
     const Ranges shortExpert{{0, 3689}, {3711, 3999}};
-    const Ranges longList = Join(Join({{0, 3435}, {3488, 3689}, {3711, 3983}}, ExtensionPieces()),
-                                 {{3992, 3999}});
+    const Ranges longList =
+        Join(Join({{0, 3435}, {3488, 3689}, {3711, 3983}}, ExtensionPieces()), {{3992, 3999}});
     const Ranges longExpert =
         Join(Join({{0, 3689}, {3711, 3991}}, ExtensionPieces()), {{3992, 3999}});
     EXPECT_EQ(Active(FileRanges()), (Ranges{{0, 3999}}));

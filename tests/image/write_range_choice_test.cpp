@@ -15,7 +15,7 @@ namespace orvane {
 namespace {
 
 std::array<std::uint8_t, kRadioIdentitySize> Identity(const std::string& firmware,
-                                                       const std::string& version) {
+                                                      const std::string& version) {
     std::array<std::uint8_t, kRadioIdentitySize> identity{};
     identity.fill(' ');
     std::copy(firmware.begin(), firmware.end(), identity.begin() + 19);
@@ -38,8 +38,7 @@ TEST(WriteRangeChoiceTest, ExtendedOnlyForAMatchingOlderRadio) {
         {"3.01", "1.01", false},  // newer radio
         {"3.02", "0.99", false},  // other firmware
         {"3.01", "0x99", true},   // unreadable version counts as "000"
-        {"3.01", "1-00", true},
-        {"3.01", "09.9", true},
+        {"3.01", "1-00", true},  {"3.01", "09.9", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.firmware + " " + c.version);

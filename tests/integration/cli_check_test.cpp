@@ -60,16 +60,14 @@ TEST_F(CliCheckTest, GoodFilesNameTheirModel) {
         std::string model;
     };
     const Case cases[] = {
-        {0, 0, "HT-Lk2"},
-        {3, 3, "HT-Lk1"},
-        {4, 4, "HT-Lk1S/Lk2S"},
-        {0, 1, "model type 1"},    // the name block has a blank line there
-        {3, 5, "model type 5"},    // past the name block
+        {0, 0, "HT-Lk2"},           {3, 3, "HT-Lk1"}, {4, 4, "HT-Lk1S/Lk2S"},
+        {0, 1, "model type 1"},  // the name block has a blank line there
+        {3, 5, "model type 5"},  // past the name block
         {4, 255, "model type 255"},
     };
     for (const Case& c : cases) {
-        const std::string path =
-            WriteModelFile("model" + std::to_string(c.modelByte) + ".zcf", c.modelType, c.modelByte);
+        const std::string path = WriteModelFile("model" + std::to_string(c.modelByte) + ".zcf",
+                                                c.modelType, c.modelByte);
         const ProcessResult result = Check({path});
         EXPECT_EQ(result.exitCode, 0) << c.model;
         EXPECT_EQ(result.out, path + ": OK (" + c.model + ")\n");
@@ -81,8 +79,7 @@ TEST_F(CliCheckTest, EachKindOfBadFileGetsItsCode) {
     const std::string good = GoodText();
     const std::string withoutLastLine = good.substr(0, good.size() - 39);
     // The identity line with the digits "30740002".
-    const std::string wrongIdentity =
-        withoutLastLine + "0F901020205A454C4B20203330373430303032\n";
+    const std::string wrongIdentity = withoutLastLine + "0F901020205A454C4B20203330373430303032\n";
     std::filesystem::create_directory(directory_.Path() / "folder.zcf");
     struct Case {
         std::string path;
@@ -93,7 +90,8 @@ TEST_F(CliCheckTest, EachKindOfBadFileGetsItsCode) {
         {directory_.File("folder.zcf"), "file error 1: Cannot open the file."},
         {WriteTextFile("empty.zcf", ""), "file error 6: Illegal data."},
         {WriteTextFile("family.zcf", "12340001\n" + good.substr(9)), "file error 3: Illegal data."},
-        {WriteTextFile("version.zcf", "30740002\n" + good.substr(9)), "file error 4: Illegal data."},
+        {WriteTextFile("version.zcf", "30740002\n" + good.substr(9)),
+         "file error 4: Illegal data."},
         {WriteTextFile("line.zcf", good + "00001\n"), "file error 6: Illegal data."},
         {WriteTextFile("short.zcf", withoutLastLine), "file error 8: Illegal data."},
         {WriteTextFile("coverage.zcf", withoutLastLine.substr(0, withoutLastLine.size() - 39) +
