@@ -7,8 +7,10 @@
 namespace orvane {
 
 bool LineReader::Open(const std::string& path) {
+    // Only regular files: a directory cannot be read as lines, and a device such as
+    // /dev/zero could feed one endless line.
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
+    if (!std::filesystem::is_regular_file(path, error)) {
         return false;
     }
     file_.reset(std::fopen(path.c_str(), "rb"));

@@ -20,7 +20,7 @@ public:
     };
     enum class Status { Line, End, Error };
 
-    // False when the path cannot be opened for reading or names a directory.
+    // False when the path is not a regular file or cannot be opened for reading.
     bool Open(const std::string& path);
     Status Next(Line& line);
 

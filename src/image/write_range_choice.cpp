@@ -33,8 +33,6 @@ bool FirmwareMatches(RadioIdentityBytes identity, const EepromImage& image) {
     return true;
 }
 
-}  // namespace
-
 std::uint32_t RadioVersion(RadioIdentityBytes identity) {
     const auto version = identity.subspan<kIdentityVersionOffset, 4>();
     if (!IsDigit(version[0]) || version[1] != '.' || !IsDigit(version[2]) || !IsDigit(version[3])) {
@@ -42,6 +40,8 @@ std::uint32_t RadioVersion(RadioIdentityBytes identity) {
     }
     return VersionNumber(version[0], version[2], version[3]);
 }
+
+}  // namespace
 
 std::span<const AddressRange> ChooseWriteRanges(RadioIdentityBytes identity,
                                                 const EepromImage& image, bool expertMode) {

@@ -16,12 +16,9 @@ class EepromImage;
 inline constexpr std::size_t kRadioIdentitySize = 27;
 using RadioIdentityBytes = std::span<const std::uint8_t, kRadioIdentitySize>;
 
-// A version as the 24-bit number of its three digit characters, d1 "." d2 d3 giving
-// d1 << 16 | d2 << 8 | d3. The radio's own text counts as "000" when it does not have
-// that shape.
-std::uint32_t RadioVersion(RadioIdentityBytes identity);
-
 // `image` is the image to be written, with the extension block already in place.
+// Versions compare as the 24-bit numbers of their digit characters (d1 "." d2 d3 gives
+// d1 << 16 | d2 << 8 | d3); a radio version of another shape counts as "000".
 std::span<const AddressRange> ChooseWriteRanges(RadioIdentityBytes identity,
                                                 const EepromImage& image, bool expertMode);
 

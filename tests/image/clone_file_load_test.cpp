@@ -189,8 +189,9 @@ TEST_F(CloneFileTest, FailuresShowOneWarningAndSuccessShowsNothing) {
     CloneFile file(image_, texts_, prompter_);
     EXPECT_EQ(file.Load(directory_.File("missing.zcf")), FileError::FileOpen);
     EXPECT_EQ(file.Load(directory_.Path().string()), FileError::FileOpen);
-    ASSERT_EQ(prompter_.shown.size(), 3u);
-    EXPECT_EQ(prompter_.shown[2].text, "File error.\n\nCannot open the file.");
+    EXPECT_EQ(file.Load("/dev/zero"), FileError::FileOpen);  // an endless line
+    ASSERT_EQ(prompter_.shown.size(), 4u);
+    EXPECT_EQ(prompter_.shown[3].text, "File error.\n\nCannot open the file.");
 }
 
 TEST_F(CloneFileTest, TheVersionOfTheCurrentModelIsNotCompared) {

@@ -50,11 +50,5 @@ TEST(WriteRangeChoiceTest, ExtendedOnlyForAMatchingOlderRadio) {
     }
 }
 
-TEST(WriteRangeChoiceTest, RadioVersionReadsDigitPointDigitDigit) {
-    EXPECT_EQ(RadioVersion(Identity("", "1.23")), 0x313233u);
-    EXPECT_EQ(RadioVersion(Identity("", "123 ")), 0x303030u);
-    EXPECT_EQ(RadioVersion(Identity("", "1.2a")), 0x303030u);
-}
-
 }  // namespace
 }  // namespace orvane
