@@ -4,6 +4,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_command.h"
 #include "cli/cli_help.h"
+#include "cli/info_command.h"
 
 namespace orvane::cli {
 namespace {
@@ -11,6 +12,7 @@ namespace {
 // New verbs are added here, one line each; their code lives in <verb>_command.cpp.
 const std::array kCommands = {
     CliCommand{"help", "[COMMAND]", "show the help of orvane-cli or of one command", "", RunHelp},
+    CliCommand{"info", kInfoSynopsis, kInfoSummary, kInfoDetails, RunInfo},
     CheckCommand(),
 };
 

@@ -1,0 +1,179 @@
+#include "cli/info_command.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <ostream>
+
+#include "app/app_settings.h"
+#include "clone/busy_waiter.h"
+#include "clone/clone_manager.h"
+#include "clone/clone_result_checks.h"
+#include "gui/qt_settings_store.h"
+#include "gui/qt_timer_host.h"
+#include "image/image_layout.h"
+#include "image/model_version.h"
+#include "platform/com_port_resolver.h"
+#include "platform/posix_serial_device.h"
+#include "text/text_store.h"
+
+namespace orvane::cli {
+namespace {
+
+constexpr int kHighestPort = 256;
+constexpr std::size_t kCommentSize = 16;
+constexpr std::size_t kFirmwareOffset = 19;
+constexpr std::size_t kVersionOffset = 23;
+constexpr std::size_t kFieldSize = 4;
+
+struct PortChoice {
+    int number = 1;
+    std::string devicePath;  // given outright; then the number only labels messages
+};
+
+// "COM<n>" (any case), a bare number, or a device path.
+std::optional<PortChoice> ParsePort(const std::string& text) {
+    if (!text.empty() && text.front() == '/') {
+        return PortChoice{1, text};
+    }
+    std::string digits = text;
+    if (digits.size() > 3 && std::toupper(static_cast<unsigned char>(digits[0])) == 'C' &&
+        std::toupper(static_cast<unsigned char>(digits[1])) == 'O' &&
+        std::toupper(static_cast<unsigned char>(digits[2])) == 'M') {
+        digits.erase(0, 3);
+    }
+    if (digits.empty() || digits.size() > 3 ||
+        !std::all_of(digits.begin(), digits.end(),
+                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
+        return std::nullopt;
+    }
+    int number = std::stoi(digits);
+    if (number < 1 || number > kHighestPort) {
+        return std::nullopt;
+    }
+    return PortChoice{number, {}};
+}
+
+// A device given on the command line stands for every port number.
+class GivenDevice final : public PortLocator {
+public:
+    explicit GivenDevice(std::string path) : path_(std::move(path)) {}
+    std::string DevicePath(int) const override { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Messages the GUI would show in a box go to stderr as they are.
+class StreamPrompter final : public Prompter {
+public:
+    explicit StreamPrompter(std::ostream& out) : out_(out) {}
+    PromptAnswer Ask(const Prompt& prompt) override {
+        out_ << prompt.text << '\n';
+        return PromptAnswer::Ok;
+    }
+
+private:
+    std::ostream& out_;
+};
+
+std::string Key(const char* name) { return std::string(AppSettings::kRegistryPath) + "\\" + name; }
+
+// Identity bytes as text; anything unprintable shows as '.'.
+std::string IdentityText(const RadioIdentity& identity, std::size_t offset, std::size_t size) {
+    std::string text;
+    for (std::size_t i = offset; i < offset + size; ++i) {
+        std::uint8_t byte = identity[i];
+        text += byte >= 0x20 && byte <= 0x7E ? static_cast<char>(byte) : '.';
+    }
+    return text;
+}
+
+void PrintIdentity(std::ostream& out, const RadioIdentity& identity, TextStore& texts) {
+    constexpr int kLastNamedModel = 4;
+    int modelType = RadioModelType(identity);
+    std::string model = modelType <= kLastNamedModel ? texts.GetText("GI_AppInd_Model", modelType)
+                                                     : "model type " + std::to_string(modelType);
+    std::string comment = IdentityText(identity, 0, kCommentSize);
+    comment.erase(comment.find_last_not_of(' ') + 1);
+    out << "Model: " << model << '\n'
+        << "Comment: " << comment << '\n'
+        << "Firmware: " << IdentityText(identity, kFirmwareOffset, kFieldSize) << '\n'
+        << "Version: " << IdentityText(identity, kVersionOffset, kFieldSize) << '\n';
+}
+
+}  // namespace
+
+int RunInfo(const CliInvocation& invocation) {
+    std::optional<PortChoice> port;
+    bool highSpeed = false;
+    const auto& arguments = invocation.arguments;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--high-speed") {
+            highSpeed = true;
+        } else if (arguments[i] == "--port" && i + 1 < arguments.size()) {
+            port = ParsePort(arguments[++i]);
+            if (!port) {
+                invocation.err << "orvane-cli info: '" << arguments[i]
+                               << "' is not a port (COM1..COM256, 1..256 or a device path)\n";
+                return kExitUsage;
+            }
+        } else {
+            invocation.err << "orvane-cli info: unexpected argument '" << arguments[i] << "'\n"
+                           << "Usage: orvane-cli info " << kInfoSynopsis << '\n';
+            return kExitUsage;
+        }
+    }
+
+    int argc = 1;
+    char name[] = "orvane-cli";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    QtSettingsStore store(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath);
+    if (!port) {
+        int stored = store.ReadInt(Key("Global"), "ComPort").value_or(1);
+        port = PortChoice{std::clamp(stored, 1, kHighestPort), {}};
+    }
+    ComPortResolver resolver(&store, Key("Ports"));
+    GivenDevice given(port->devicePath);
+    const PortLocator& locator =
+        port->devicePath.empty() ? static_cast<const PortLocator&>(resolver) : given;
+
+    QtTimerHost timers;
+    SteadyClock clock;
+    ClockBusyWaiter waiter(clock);
+    PosixSerialDevice device;
+    TextStore texts;
+    texts.SetSource(MainResource());
+    MessageBus bus;
+    StreamPrompter prompter(invocation.err);
+    std::int32_t comPort = port->number;
+    std::int32_t comSpeedHigh = highSpeed ? 1 : 0;
+
+    CloneManager manager(CloneEnvironment{timers, clock, waiter, device, locator},
+                         CloneManagerHost{texts, prompter, bus, {comPort, comSpeedHigh}, nullptr});
+    RadioIdentity identity{};
+    manager.SetInformationHandler([&](CloneResult& result) {
+        JudgeInformationResult(result, manager.AdjustMode(), identity);
+    });
+    manager.SetModel(kModelCode, 0);
+    manager.SetImageSize(kImageCapacity);
+    int error = clone_error::kPortOpen;
+    manager.StartInformation(
+        [&](CloneResult& result) {
+            error = result.error;
+            QCoreApplication::quit();
+        },
+        CloneManager::InformationSpeed::Chosen);
+    QCoreApplication::exec();
+
+    if (error != clone_error::kOk) {
+        return kExitFailed;
+    }
+    PrintIdentity(invocation.out, identity, texts);
+    return kExitOk;
+}
+
+}  // namespace orvane::cli
