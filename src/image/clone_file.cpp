@@ -9,6 +9,9 @@
 namespace orvane {
 namespace {
 
+// A line never crosses a multiple of 16, so lines line up with the 16-byte records.
+constexpr std::int32_t kBytesPerLine = 16;
+
 // Data lines are at most 255 bytes: six characters of address and count plus two per
 // byte.
 constexpr std::size_t kLinePrefixLength = 6;
@@ -105,7 +108,6 @@ std::string CloneFile::FormatFile(std::span<const AddressRange> ranges) const {
         if (!image_.InRange(range.start) || !image_.InRange(range.end)) {
             break;
         }
-        // A line never crosses a multiple of 16, so lines line up with the records.
         for (std::int32_t address = range.start; address <= range.end;) {
             const std::int32_t count =
                 std::min(kBytesPerLine - address % kBytesPerLine, range.end - address + 1);
@@ -154,7 +156,9 @@ FileError CloneFile::LoadAndCheck(const std::string& path,
         result = CheckCoverage(*ranges);
     }
     if (result != FileError::None) {
+        // Nothing of a failed file stays, not even in the record of what it delivered.
         image_.Assign(before);
+        loaded_.Reset(image_.Size());
     }
     return Report(result);
 }

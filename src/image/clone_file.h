@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "image/address_bit_map.h"
 #include "image/address_range.h"
@@ -44,12 +45,10 @@ public:
     FileError Load(const std::string& path);
     FileError Load(const std::string& path, std::span<const AddressRange> ranges);
 
-    // After a load: 0 when the file delivered exactly the list's addresses that lie in
-    // the image, Data when it delivered more, Coverage when it missed some. Shows
+    // After a load: None when the file delivered exactly the list's addresses that lie
+    // in the image, Data when it delivered more, Coverage when it missed some. Shows
     // nothing.
     FileError CheckCoverage(std::span<const AddressRange> ranges) const;
-
-    static constexpr std::int32_t kBytesPerLine = 16;
 
 private:
     FileError LoadAndCheck(const std::string& path,

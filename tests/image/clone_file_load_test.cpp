@@ -115,6 +115,8 @@ TEST_F(CloneFileTest, AFailedCoverageCheckInsideLoadAlsoRestores) {
     EXPECT_EQ(file.Load(path, FileRanges()), FileError::Coverage);
     EXPECT_EQ(image_.GetByte(0), kMarker);
     EXPECT_EQ(image_.GetByte(0xF8F), kMarker);
+    const AddressRange firstLine[] = {{0, 15}, kEndOfRanges};
+    EXPECT_EQ(file.CheckCoverage(firstLine), FileError::Coverage) << "nothing counts as loaded";
 }
 
 TEST_F(CloneFileTest, CoverageTellsMissingFromSurplus) {
