@@ -1,0 +1,59 @@
+#pragma once
+// The one record exchanged with the data model for a cell: drawing it, a key pressed on
+// it, text committed into it, or a menu command chosen for it. The caller fills the
+// inputs, the data model answers in the outputs.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "sheet/cell_link.h"
+
+namespace orvane {
+
+class Sheet;
+struct SheetCell;
+
+struct CellRequest {
+    // flags
+    static constexpr std::uint32_t kCurrent = 0x01;   // in: the cell is current or selected
+    static constexpr std::uint32_t kPrinting = 0x02;  // in
+    static constexpr std::uint32_t kWarning = 0x04;   // out: warning mark
+    static constexpr std::uint32_t kError = 0x08;     // out: error mark
+    // selectionFlags
+    static constexpr std::uint32_t kRangeActive = 0x01;  // in: rows rangeFrom..rangeTo marked
+    static constexpr std::uint32_t kSelectRange = 0x02;  // out: select rangeFrom..rangeTo
+
+    static constexpr std::int32_t kEnterKey = 13;
+
+    // The request of the cell on which a popup menu or choice list was opened; the
+    // record it points to outlives this one.
+    const CellRequest* parentRequest = nullptr;
+    SheetCell* cell = nullptr;
+    // Keys are acted on only for requests from a grid, not for printing, tree captions
+    // or checks.
+    bool fromGrid = false;
+    std::int32_t keyCode = 0;
+    std::int32_t commandId = 0;
+    std::int32_t selStart = 0;
+    std::int32_t selLength = 0;
+    std::string text;
+    std::string callText;
+    std::string parameter;
+    std::uint32_t flags = 0;
+    std::int32_t markPosition = 0;
+    std::int32_t textOrigin = 0;  // 1 editor text, 2 a choice
+    bool moveRequested = false;
+    CellLink moveTo;
+    std::int32_t repeatKey = 0;
+    Sheet* sheet = nullptr;
+    std::int32_t rangeFrom = 0;
+    std::int32_t rangeTo = 0;
+    std::uint32_t selectionFlags = 0;
+    // Invalidates the cells the mask selects (see the sheet's refresh rules).
+    std::function<void(const CellRequest&, std::uint32_t mask)> refresh;
+    // Opens the in-place editor on the request's cell unless `suppress`.
+    std::function<void(const CellRequest&, bool suppress)> startEdit;
+};
+
+}  // namespace orvane
