@@ -1,0 +1,89 @@
+#include "simulator_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+extern char** environ;
+
+namespace orvane::testing {
+
+SimulatorProcess::SimulatorProcess(const std::vector<std::string>& options) {
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0) {
+        return;
+    }
+    if (pipe2(errPipe, O_CLOEXEC) != 0) {
+        close(outPipe[0]);
+        close(outPipe[1]);
+        return;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
+    std::vector<std::string> arguments{ORVANE_RADIO_SIM_PATH};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    int rc = posix_spawn(&pid_, ORVANE_RADIO_SIM_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(outPipe[1]);
+    close(errPipe[1]);
+    errFd_ = errPipe[0];
+    if (rc != 0) {
+        pid_ = -1;
+        close(outPipe[0]);
+        return;
+    }
+    // The first line is the device path.
+    pollfd out{outPipe[0], POLLIN, 0};
+    char c;
+    while (poll(&out, 1, 5000) > 0 && read(outPipe[0], &c, 1) == 1 && c != '\n') {
+        devicePath_ += c;
+    }
+    close(outPipe[0]);
+}
+
+int SimulatorProcess::WaitForExit(int timeoutMs) {
+    if (pid_ < 0) {
+        return -1;
+    }
+    for (int waited = 0; waited <= timeoutMs; waited += 10) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            char buffer[1024];
+            ssize_t n;
+            while ((n = read(errFd_, buffer, sizeof buffer)) > 0) {
+                errors_.append(buffer, static_cast<std::size_t>(n));
+            }
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
+}
+
+SimulatorProcess::~SimulatorProcess() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+    }
+    if (errFd_ >= 0) {
+        close(errFd_);
+    }
+}
+
+}  // namespace orvane::testing
