@@ -140,8 +140,14 @@ void MenuBuilder::RefreshItem(MenuItem& item, const MenuItem*& lastOwner, SheetC
         item.checked = (state & SheetCell::kItemChecked) != 0;
         item.visible = (state & SheetCell::kItemHidden) == 0;
         item.enabled = (state & SheetCell::kItemDisabled) == 0;
-        if ((state & SheetCell::kItemCaptionFromText) != 0 && item.caption != item.cell->text) {
-            item.SetCaption(item.cell->text);
+        // The display text the data model answered becomes the cell's text and caption.
+        if ((state & SheetCell::kItemCaptionFromText) != 0) {
+            if (!request.text.empty()) {
+                item.cell->text = request.text;
+            }
+            if (item.caption != item.cell->text) {
+                item.SetCaption(item.cell->text);
+            }
         }
         item.imageIndex = item.cell->imageIndex;
     }
