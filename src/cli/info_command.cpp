@@ -8,15 +8,11 @@
 #include <ostream>
 
 #include "app/app_settings.h"
-#include "clone/busy_waiter.h"
-#include "clone/clone_manager.h"
+#include "cli/clone_session.h"
+#include "cli/given_device_locator.h"
 #include "clone/clone_result_checks.h"
 #include "gui/qt_settings_store.h"
-#include "gui/qt_timer_host.h"
-#include "image/image_layout.h"
-#include "image/model_version.h"
 #include "platform/com_port_resolver.h"
-#include "platform/posix_serial_device.h"
 #include "text/text_store.h"
 
 namespace orvane::cli {
@@ -55,16 +51,6 @@ std::optional<PortChoice> ParsePort(const std::string& text) {
     }
     return PortChoice{number, {}};
 }
-
-// A device given on the command line stands for every port number.
-class GivenDevice final : public PortLocator {
-public:
-    explicit GivenDevice(std::string path) : path_(std::move(path)) {}
-    std::string DevicePath(int) const override { return path_; }
-
-private:
-    std::string path_;
-};
 
 // Messages the GUI would show in a box go to stderr as they are.
 class StreamPrompter final : public Prompter {
@@ -137,42 +123,16 @@ int RunInfo(const CliInvocation& invocation) {
         port = PortChoice{std::clamp(stored, 1, kHighestPort), {}};
     }
     ComPortResolver resolver(&store, Key("Ports"));
-    GivenDevice given(port->devicePath);
+    GivenDeviceLocator given(port->devicePath);
     const PortLocator& locator =
         port->devicePath.empty() ? static_cast<const PortLocator&>(resolver) : given;
 
-    QtTimerHost timers;
-    SteadyClock clock;
-    ClockBusyWaiter waiter(clock);
-    PosixSerialDevice device;
-    TextStore texts;
-    texts.SetSource(MainResource());
-    MessageBus bus;
     StreamPrompter prompter(invocation.err);
-    std::int32_t comPort = port->number;
-    std::int32_t comSpeedHigh = highSpeed ? 1 : 0;
-
-    CloneManager manager(CloneEnvironment{timers, clock, waiter, device, locator},
-                         CloneManagerHost{texts, prompter, bus, {comPort, comSpeedHigh}, nullptr});
-    RadioIdentity identity{};
-    manager.SetInformationHandler([&](CloneResult& result) {
-        JudgeInformationResult(result, manager.AdjustMode(), identity);
-    });
-    manager.SetModel(kModelCode, 0);
-    manager.SetImageSize(kImageCapacity);
-    int error = clone_error::kPortOpen;
-    manager.StartInformation(
-        [&](CloneResult& result) {
-            error = result.error;
-            QCoreApplication::quit();
-        },
-        CloneManager::InformationSpeed::Chosen);
-    QCoreApplication::exec();
-
-    if (error != clone_error::kOk) {
+    CloneSession session(locator, port->number, highSpeed, prompter);
+    if (session.RunInformation(CloneManager::InformationSpeed::Chosen) != clone_error::kOk) {
         return kExitFailed;
     }
-    PrintIdentity(invocation.out, identity, texts);
+    PrintIdentity(invocation.out, session.Identity(), session.Texts());
     return kExitOk;
 }
 
