@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "sheet/cell_link.h"
+#include "sheet/colour_table.h"
 
 namespace orvane {
 
@@ -54,6 +56,17 @@ struct CellRequest {
     std::function<void(const CellRequest&, std::uint32_t mask)> refresh;
     // Opens the in-place editor on the request's cell unless `suppress`.
     std::function<void(const CellRequest&, bool suppress)> startEdit;
+    // Opens the choice popup of list `listKey` under the request's cell, its cursor on
+    // the row linked as `focus`.
+    std::function<void(const CellRequest&, const std::string& listKey, const CellLink& focus)>
+        openChoice;
+
+    // out, for drawing: a text colour in place of the font's (read-only and
+    // not-applicable cells), and a solid fill over the lower `fillTenths` tenths of the
+    // cell (10 = all of it, 0 = none; the separators between column groups).
+    std::optional<Colour> textColour;
+    Colour fillColour = 0;
+    std::int32_t fillTenths = 0;
 };
 
 }  // namespace orvane
