@@ -63,7 +63,7 @@ void CellParser::ApplyAttribute(SheetCell& cell, std::string_view attribute,
     if (attribute.front() == '$') {
         const std::string_view name = attribute.substr(1);
         if (presetDepth >= kMaxPresetDepth) {
-            Fatal("Cell model nested too deeply.\n'" + std::string(name) + "'");
+            Fatal(NamedFault("Cell model nested too deeply.", name));
         }
         const std::string preset = textStore_.GetText(std::string(kPresetKeyPrefix) +
                                                           std::string(name), 0);

@@ -42,7 +42,7 @@ void CommonSheet::SetParameter(std::string_view parameter) {
     Sheet::SetParameter(parameter);
     const std::optional<std::int32_t> number = ParseInteger(parameter);
     if (!number) {
-        Fatal("Illegal sheet parameter.\n'" + std::string(parameter) + "'");
+        Fatal(NamedFault("Illegal sheet parameter.", parameter));
     }
     sheetNumber_ = *number;
 }

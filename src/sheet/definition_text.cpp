@@ -118,6 +118,14 @@ std::vector<std::string_view> ParenthesisGroups(std::string_view line) {
     return groups;
 }
 
+std::string NamedFault(std::string_view text, std::string_view name) {
+    std::string fault(text);
+    fault += "\n'";
+    fault += name;
+    fault += '\'';
+    return fault;
+}
+
 std::vector<std::string> BodyLines(TextStore& textStore, std::string_view key) {
     std::vector<std::string> lines;
     if (StartsBodyEnd(textStore.GetText(key, 0))) {

@@ -33,6 +33,9 @@ std::optional<std::string_view> ArgumentAfterBlank(std::string_view text);
 // escapes, text between groups ignored. A group left open runs to the end of the line.
 std::vector<std::string_view> ParenthesisGroups(std::string_view line);
 
+// A fault text naming what it is about: "text" and, on the next line, 'name'.
+std::string NamedFault(std::string_view text, std::string_view name);
+
 // The lines of a body: every line of `key` before the first line beginning with '#'.
 std::vector<std::string> BodyLines(TextStore& textStore, std::string_view key);
 // Body line `n`, or none when the body is shorter.

@@ -19,8 +19,15 @@ namespace {
 constexpr double kFitWidthMargin = 8.0;
 constexpr double kFitHeightMargin = 2.0;
 
-std::string FontSuffix(std::string_view height) {
-    return "{(Font=,,," + std::string(height) + ",,,)}";
+// The font height field of a font attribute: a number, or a percentage of the height.
+std::string FontSuffix(int height, bool percent) {
+    std::string suffix = "{(Font=,,,";
+    if (percent) {
+        suffix += '%';
+    }
+    suffix += std::to_string(height);
+    suffix += ",,,)}";
+    return suffix;
 }
 
 }  // namespace
@@ -131,11 +138,10 @@ void Sheet::LoadCells() {
 
 void Sheet::LoadBasicCell() {
     std::string text = BodyLine(environment_.textStore, name_ + "_BasicCell", 0).value_or("");
-    text += options_.explicitFontHeight != 0
-                ? FontSuffix(std::to_string(options_.explicitFontHeight))
-                : FontSuffix("%" + std::to_string(options_.fontPercent));
+    text += options_.explicitFontHeight != 0 ? FontSuffix(options_.explicitFontHeight, false)
+                                             : FontSuffix(options_.fontPercent, true);
     if (options_.printing && style_.printFontRatio != 100) {
-        text += FontSuffix("%" + std::to_string(style_.printFontRatio));
+        text += FontSuffix(style_.printFontRatio, true);
     }
     parser_.ParseCell(basicCell_, text, nullptr, nullptr);
 }

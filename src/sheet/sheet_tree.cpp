@@ -83,7 +83,9 @@ void SheetTree::BuildLines(TreeNode* parent, std::string_view key, int firstLine
                                                          static_cast<std::ptrdiff_t>(lines.size())));
     TreeNode& under = parent != nullptr ? *parent : root_;
     const auto addNode = [this](TreeNode& node, std::string_view source) -> TreeNode& {
-        return AddNode(&node == &root_ ? nullptr : &node, "+" + std::string(source));
+        std::string line = "+";
+        line += source;
+        return AddNode(&node == &root_ ? nullptr : &node, line);
     };
     BuildLevel(ItemLines(lines), 0, under, addNode);
 }
