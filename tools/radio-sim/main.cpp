@@ -10,6 +10,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/fatal.h"
@@ -32,6 +33,7 @@ void RequestStop(int) { stopRequested = 1; }
 
 // After this long without a byte the radio forgets a half-finished exchange.
 constexpr auto kQuietReset = std::chrono::seconds(2);
+constexpr auto kHangUpLinger = std::chrono::milliseconds(500);
 
 // File messages go to stderr.
 class StderrPrompter final : public Prompter {
@@ -145,7 +147,11 @@ private:
                 }
                 lastActivity = now;
             }
-            if (radio.HungUp() && unsent.empty()) {
+            if (radio.HungUp() && line.Idle() && unsent.empty()) {
+                // What was already on the wire still reaches the program before the
+                // line goes: a pseudo-terminal drops unread bytes when its other end
+                // closes.
+                std::this_thread::sleep_for(kHangUpLinger);
                 std::cerr << "orvane-radio-sim: hung up\n";
                 return 0;
             }

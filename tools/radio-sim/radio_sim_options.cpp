@@ -30,13 +30,15 @@ Radio:
                         default image)
   --write-file FILE     store a received write in this .zcf file
 Faults:
-  --no-answer           never answer (the cable still echoes)
+  --no-answer           the radio hears and answers nothing (the cable still
+                        echoes)
   --no-echo             the cable does not echo
   --corrupt-echo N      echoed byte N (counting from 0) comes back altered
   --bad-checksum        the third data frame of a read has a wrong checksum
   --wrong-count         the end frame of a read counts one frame too many
-  --wrong-ack           a good write is acknowledged as failed
-  --hang-up N           hang up after N data frames of a read or write
+  --wrong-ack           refuse a good write (acknowledge it as failed, keep nothing)
+  --hang-up N           stop after N data frames of a read or write, and close the
+                        line half a second later
   --help                show this help
 )";
 

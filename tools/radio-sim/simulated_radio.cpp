@@ -70,7 +70,8 @@ std::uint16_t SimulatedRadio::ReportedVersion() const {
 }
 
 void SimulatedRadio::Receive(std::uint8_t byte, std::vector<std::uint8_t>& out) {
-    if (hungUp_) {
+    // A radio that does not answer hears nothing either.
+    if (hungUp_ || setup_.faults.noAnswer) {
         return;
     }
     if (assembler_.Feed(byte) == FrameAssembler::Event::Complete) {
@@ -89,9 +90,6 @@ void SimulatedRadio::OnFrame(const cmcBuff& frame, std::vector<std::uint8_t>& ou
     const bool ourCode = payload.size() >= 2 && (payload[0] << 8 | payload[1]) == setup_.modelCode;
     switch (bytes[3]) {
         case kInformationRequest: {
-            if (setup_.faults.noAnswer) {
-                return;
-            }
             cmcBuff reply;
             AppendFrameHead(reply, FrameRoute::FromRadio, kInformationReply, 0);
             const int version = ReportedVersion();
@@ -107,7 +105,7 @@ void SimulatedRadio::OnFrame(const cmcBuff& frame, std::vector<std::uint8_t>& ou
             return;
         }
         case kReadRequest:
-            if (ourCode && !setup_.faults.noAnswer) {
+            if (ourCode) {
                 ServeRead(out);
                 baud_ = kNormalBaud;
             }
@@ -221,15 +219,13 @@ void SimulatedRadio::FinishWrite(const std::vector<std::uint8_t>& payload,
     const std::string expected = EndFrameText(true, framesThisTransfer_);
     const bool complete = !writeFailed_ && payload.size() == expected.size() &&
                           std::equal(expected.begin(), expected.end(), payload.begin());
-    const bool kept = complete && storeWrite_(written_);
+    // A radio that refuses the data does not keep it.
+    const bool kept = complete && !setup_.faults.wrongAck && storeWrite_(written_);
     adjustMode_ = false;
     baud_ = kNormalBaud;
-    if (setup_.faults.noAnswer) {
-        return;
-    }
     cmcBuff reply;
     AppendFrameHead(reply, FrameRoute::FromRadio, kWriteAcknowledge, 0);
-    reply.AppendByte(kept && !setup_.faults.wrongAck ? 0x00 : 0x01);
+    reply.AppendByte(kept ? 0x00 : 0x01);
     reply.AppendByte(kFrameEnd);
     Emit(reply, out);
 }

@@ -16,11 +16,12 @@
 namespace orvane {
 
 struct RadioFaults {
-    bool noAnswer = false;       // stays silent (the cable still echoes)
-    bool badChecksum = false;    // the third data frame of a read has a wrong checksum
-    bool wrongCount = false;     // the end frame of a read counts one frame too many
-    bool wrongAck = false;       // a good write is acknowledged with 01
-    int hangUpAfterFrames = -1;  // hangs up after this many data frames of a transfer
+    bool noAnswer = false;     // stays silent (the cable still echoes)
+    bool badChecksum = false;  // the third data frame of a read has a wrong checksum
+    bool wrongCount = false;   // the end frame of a read counts one frame too many
+    bool wrongAck = false;     // a good write is acknowledged with 01
+    // Stops in the middle of a read or write after this many data frames.
+    int hangUpAfterFrames = -1;
 };
 
 struct RadioSetup {
