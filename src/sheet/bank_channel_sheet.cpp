@@ -9,8 +9,8 @@
 
 namespace orvane {
 
-BankChannelSheet::BankChannelSheet(const SheetEnvironment& environment,
-                                   std::string_view callText, const SheetOptions& options)
+BankChannelSheet::BankChannelSheet(const SheetEnvironment& environment, std::string_view callText,
+                                   const SheetOptions& options)
     : ChannelSheet(environment, callText, options) {}
 
 BankChannelSheet::~BankChannelSheet() {
@@ -106,9 +106,9 @@ void BankChannelSheet::SetLineSelectable(int row, bool selectable) {
     EnsureRowSource(row).lineSelectable = selectable;
     for (int column = 0; column < ColumnCount(); ++column) {
         CellSlot& slot = Slot(column, row);
-        slot.flags = static_cast<std::uint8_t>(
-            selectable && UsesLineSelection() ? slot.flags | CellSlot::kLineSelectable
-                                              : slot.flags & ~CellSlot::kLineSelectable);
+        slot.flags = static_cast<std::uint8_t>(selectable && UsesLineSelection()
+                                                   ? slot.flags | CellSlot::kLineSelectable
+                                                   : slot.flags & ~CellSlot::kLineSelectable);
     }
 }
 

@@ -36,21 +36,50 @@ void SetField(std::uint8_t& byte, std::uint8_t mask, std::uint8_t value) {
 
 void ApplyFlagLetter(SheetCell& cell, char letter, bool negated) {
     switch (letter) {
-        case '<': SetField(cell.layout, SheetCell::kHorizontalMask, 0); break;
-        case '^': SetField(cell.layout, SheetCell::kHorizontalMask, 1); break;
-        case '>': SetField(cell.layout, SheetCell::kHorizontalMask, 2); break;
-        case '~': SetField(cell.layout, SheetCell::kVerticalMask, 0 << 2); break;
-        case '-': SetField(cell.layout, SheetCell::kVerticalMask, 1 << 2); break;
-        case '_': SetField(cell.layout, SheetCell::kVerticalMask, 2 << 2); break;
-        case 'W': SetBit(cell.layout, SheetCell::kAutoWidth, !negated); break;
-        case 'H': SetBit(cell.layout, SheetCell::kAutoHeight, !negated); break;
-        case 'B': SetBit(cell.layout, SheetCell::kBottomRule, !negated); break;
-        case '+': SetBit(cell.layout, SheetCell::kCovered, !negated); break;
-        case 'X': SetField(cell.state, SheetCell::kRightRuleMask, negated ? 0 : 1); break;
-        case 'Q': SetField(cell.state, SheetCell::kRightRuleMask, negated ? 0 : 2); break;
-        case 'S': SetBit(cell.state, SheetCell::kSelectable, !negated); break;
-        case 'T': SetBit(cell.state, SheetCell::kTip, !negated); break;
-        default: break;  // layout padding and unknown letters
+        case '<':
+            SetField(cell.layout, SheetCell::kHorizontalMask, 0);
+            break;
+        case '^':
+            SetField(cell.layout, SheetCell::kHorizontalMask, 1);
+            break;
+        case '>':
+            SetField(cell.layout, SheetCell::kHorizontalMask, 2);
+            break;
+        case '~':
+            SetField(cell.layout, SheetCell::kVerticalMask, 0 << 2);
+            break;
+        case '-':
+            SetField(cell.layout, SheetCell::kVerticalMask, 1 << 2);
+            break;
+        case '_':
+            SetField(cell.layout, SheetCell::kVerticalMask, 2 << 2);
+            break;
+        case 'W':
+            SetBit(cell.layout, SheetCell::kAutoWidth, !negated);
+            break;
+        case 'H':
+            SetBit(cell.layout, SheetCell::kAutoHeight, !negated);
+            break;
+        case 'B':
+            SetBit(cell.layout, SheetCell::kBottomRule, !negated);
+            break;
+        case '+':
+            SetBit(cell.layout, SheetCell::kCovered, !negated);
+            break;
+        case 'X':
+            SetField(cell.state, SheetCell::kRightRuleMask, negated ? 0 : 1);
+            break;
+        case 'Q':
+            SetField(cell.state, SheetCell::kRightRuleMask, negated ? 0 : 2);
+            break;
+        case 'S':
+            SetBit(cell.state, SheetCell::kSelectable, !negated);
+            break;
+        case 'T':
+            SetBit(cell.state, SheetCell::kTip, !negated);
+            break;
+        default:
+            break;  // layout padding and unknown letters
     }
 }
 
@@ -124,8 +153,7 @@ void CellParser::ApplyAttributeString(SheetCell& cell, std::string_view attribut
                 close += attributes[close] == '\\' ? 2 : 1;
             }
             close = std::min(close, attributes.size());
-            ApplyAttribute(cell, attributes.substr(i + 1, close - i - 1), counters,
-                           presetDepth);
+            ApplyAttribute(cell, attributes.substr(i + 1, close - i - 1), counters, presetDepth);
             const std::size_t next = std::min(close + 1, attributes.size());
             negation = std::max(0, negation - static_cast<int>(next - i));
             i = next;

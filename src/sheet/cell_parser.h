@@ -22,9 +22,8 @@ public:
 
     // Splits the first cell off `remainder` and returns what follows it. The cell is
     // reset with `parent`; unless `countOnly`, its source is then parsed into it.
-    std::string_view ParseCell(SheetCell& cell, std::string_view remainder,
-                               SheetCounters* counters, const SheetCell* parent,
-                               bool countOnly = false);
+    std::string_view ParseCell(SheetCell& cell, std::string_view remainder, SheetCounters* counters,
+                               const SheetCell* parent, bool countOnly = false);
 
     // The number of cells in a row text: an empty text has none, a leading '|' makes an
     // empty first cell, a trailing '|' adds none.
@@ -37,8 +36,8 @@ public:
     void ApplyAttribute(SheetCell& cell, std::string_view attribute, SheetCounters* counters);
 
 private:
-    void ApplyAttributeString(SheetCell& cell, std::string_view attributes,
-                              SheetCounters* counters, int presetDepth);
+    void ApplyAttributeString(SheetCell& cell, std::string_view attributes, SheetCounters* counters,
+                              int presetDepth);
     void ApplyAttribute(SheetCell& cell, std::string_view attribute, SheetCounters* counters,
                         int presetDepth);
     void ApplyLink(SheetCell& cell, std::string_view link, SheetCounters* counters);

@@ -44,8 +44,8 @@ std::string RemoveEscapes(std::string_view text) {
 
 // "FlagD=V" with D one of 0..7 and V exactly 0 or 1; anything else changes nothing.
 void ApplyUserFlag(SheetCell& cell, std::string_view attribute) {
-    if (attribute.size() != 7 || attribute[4] < '0' || attribute[4] > '7' ||
-        attribute[5] != '=' || (attribute[6] != '0' && attribute[6] != '1')) {
+    if (attribute.size() != 7 || attribute[4] < '0' || attribute[4] > '7' || attribute[5] != '=' ||
+        (attribute[6] != '0' && attribute[6] != '1')) {
         return;
     }
     cell.SetUserFlag(attribute[4] - '0', attribute[6] == '1');
@@ -65,8 +65,8 @@ void CellParser::ApplyAttribute(SheetCell& cell, std::string_view attribute,
         if (presetDepth >= kMaxPresetDepth) {
             Fatal(NamedFault("Cell model nested too deeply.", name));
         }
-        const std::string preset = textStore_.GetText(std::string(kPresetKeyPrefix) +
-                                                          std::string(name), 0);
+        const std::string preset =
+            textStore_.GetText(std::string(kPresetKeyPrefix) + std::string(name), 0);
         ApplyAttributeString(cell, preset, counters, presetDepth + 1);
     } else if (attribute.starts_with("Color")) {
         if (auto colour = LookupColour(value)) {
@@ -74,8 +74,8 @@ void CellParser::ApplyAttribute(SheetCell& cell, std::string_view attribute,
         }
     } else if (attribute.starts_with("Font")) {
         if (!cell.font) {
-            cell.font = cell.parent != nullptr && cell.parent->font ? *cell.parent->font
-                                                                    : DefaultFont();
+            cell.font =
+                cell.parent != nullptr && cell.parent->font ? *cell.parent->font : DefaultFont();
         }
         ApplyFontSpec(*cell.font, value);
     } else if (attribute.front() == '%') {
@@ -113,9 +113,8 @@ void CellParser::ApplyLink(SheetCell& cell, std::string_view link, SheetCounters
     std::string_view rest = nameEnd == std::string_view::npos ? "" : link.substr(nameEnd);
     if (rest.starts_with('[')) {
         const std::size_t close = rest.find(']');
-        const std::string_view index = rest.substr(1, close == std::string_view::npos
-                                                           ? std::string_view::npos
-                                                           : close - 1);
+        const std::string_view index =
+            rest.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
         if (index.starts_with('@')) {
             const int counter = CounterNumber(index, counters);  // faults without counters
             cell.link.index = (*counters)[counter];

@@ -25,8 +25,7 @@ const ChoiceIndex::ChoiceList* ChoiceIndex::Find(const std::string& key) const {
 }
 
 const ChoiceIndex::ChoiceList& ChoiceIndex::Build(const std::string& key,
-                                                  std::string_view sheetName,
-                                                  std::int32_t cellId) {
+                                                  std::string_view sheetName, std::int32_t cellId) {
     // Only called for a key not yet present, so a list is never read twice.
     ChoiceList list;
     CellParser parser(textStore_, vocabulary_);
@@ -54,10 +53,9 @@ const ChoiceIndex::ChoiceList& ChoiceIndex::Build(const std::string& key,
         return static_cast<std::int64_t>(entry.line) +
                static_cast<std::int64_t>(list.lineCount) * entry.column;
     };
-    std::stable_sort(list.byPosition.begin(), list.byPosition.end(),
-                     [&position](const Entry& a, const Entry& b) {
-                         return position(a) < position(b);
-                     });
+    std::stable_sort(
+        list.byPosition.begin(), list.byPosition.end(),
+        [&position](const Entry& a, const Entry& b) { return position(a) < position(b); });
     auto& bucket = buckets_[NameHash(key, kBuckets)];
     bucket.push_front(Bucketed{key, std::move(list)});
     return bucket.front().list;

@@ -24,8 +24,7 @@ public:
 
     // The text that shows `value`, reading the list first if needed; "error" for a value
     // the list does not offer.
-    std::string GetChoiceText(std::string_view sheetName, std::int32_t cellId,
-                              std::int32_t value);
+    std::string GetChoiceText(std::string_view sheetName, std::int32_t cellId, std::int32_t value);
     // The value `step` places after `value` in the order the user sees the list (down
     // each column). Past either end it goes to the first or last entry; a value not in
     // the list counts as one past the end. None when the list has not been read yet or

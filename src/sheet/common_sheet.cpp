@@ -59,8 +59,7 @@ void CommonSheet::ApplyStyleOption(std::string_view option) {
 void CommonSheet::ApplyDirective(std::string_view directive) {
     bool holds = !directive.starts_with(kNonCondition);
     for (const Condition& condition : kConditions) {
-        if (directive.starts_with(condition.name) &&
-            !condition.holds(Conditions(), sheetNumber_)) {
+        if (directive.starts_with(condition.name) && !condition.holds(Conditions(), sheetNumber_)) {
             holds = false;
         }
     }

@@ -107,9 +107,8 @@ std::vector<std::string_view> ParenthesisGroups(std::string_view line) {
     for (std::size_t open = line.find('('); open != std::string_view::npos;
          open = line.find('(', open)) {
         const std::size_t close = line.find(')', open + 1);
-        groups.push_back(line.substr(open + 1, close == std::string_view::npos
-                                                   ? std::string_view::npos
-                                                   : close - open - 1));
+        groups.push_back(line.substr(
+            open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
         if (close == std::string_view::npos) {
             break;
         }

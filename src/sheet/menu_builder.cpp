@@ -25,7 +25,8 @@ MenuItem* FindByCellId(MenuItem& item, std::int32_t cellId) {
 // Sheets answer the owner query with the address of their current cell, which stays
 // valid for the length of the query; it is copied at once.
 bool QueryOwnerCell(MessageBus& bus, const MenuItem* owner, SheetCell& ownerCell) {
-    const auto reply = bus.Query(message::kOwnerCellQuery, reinterpret_cast<std::intptr_t>(owner), 0);
+    const auto reply =
+        bus.Query(message::kOwnerCellQuery, reinterpret_cast<std::intptr_t>(owner), 0);
     if (!reply || reply->int1 == 0) {
         return false;
     }
@@ -45,16 +46,16 @@ MenuBuilder::~MenuBuilder() { environment_.bus.Unsubscribe(this); }
 
 void MenuBuilder::Build() {
     CellParser parser(environment_.textStore, environment_.vocabulary);
-    parser.ParseCell(basicCell_, BodyLine(environment_.textStore, name_ + "_BasicCell", 0).value_or(""),
+    parser.ParseCell(basicCell_,
+                     BodyLine(environment_.textStore, name_ + "_BasicCell", 0).value_or(""),
                      nullptr, nullptr);
     root_.children.clear();
     BuildBody(root_, name_, basicCell_, root_, *this);
     NotifyRebuilt(root_);
 }
 
-void MenuBuilder::BuildBody(MenuItem& parent, const std::string& name,
-                            const SheetCell& basicCell, const MenuItem& owner,
-                            MenuBuilder& clickTarget) {
+void MenuBuilder::BuildBody(MenuItem& parent, const std::string& name, const SheetCell& basicCell,
+                            const MenuItem& owner, MenuBuilder& clickTarget) {
     CellParser parser(environment_.textStore, environment_.vocabulary);
     const std::vector<std::string> lines = BodyLines(environment_.textStore, name + "_Body");
     const auto addItem = [&](MenuItem& under, std::string_view source) -> MenuItem& {
@@ -73,9 +74,7 @@ void MenuBuilder::BuildBody(MenuItem& parent, const std::string& name,
     BuildLevel(ItemLines(lines), 0, parent, addItem);
 }
 
-MenuItem* MenuBuilder::FindItemByCellId(std::int32_t cellId) {
-    return FindByCellId(root_, cellId);
-}
+MenuItem* MenuBuilder::FindItemByCellId(std::int32_t cellId) { return FindByCellId(root_, cellId); }
 
 void MenuBuilder::Click(MenuItem& item) {
     if (item.clickTarget != nullptr && item.clickTarget != this) {

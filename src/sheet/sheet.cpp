@@ -211,10 +211,13 @@ void Sheet::CreateSlots(int rows) {
                   CellSlot{});
 }
 
-CellSlot& Sheet::Slot(int column, int row) {
-    return slots_.at(static_cast<std::size_t>(column) +
-                     static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_));
+// Slots are stored row by row.
+std::size_t Sheet::SlotIndex(int column, int row) const {
+    return static_cast<std::size_t>(column) +
+           static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_);
 }
+
+CellSlot& Sheet::Slot(int column, int row) { return slots_.at(SlotIndex(column, row)); }
 
 void Sheet::FillCells(const std::string& key) {
     const std::vector<std::string> lines = BodyLines(environment_.textStore, key);
@@ -314,8 +317,7 @@ int Sheet::FixedColumnCount() const {
 int Sheet::FixedRowCount() const { return std::max(0, std::min(style_.fixedRows, rowCount_ - 1)); }
 
 bool Sheet::InGrid(int column, int row) const {
-    return !slots_.empty() && column >= 0 && row >= 0 && column < columnCount_ &&
-           row < rowCount_;
+    return !slots_.empty() && column >= 0 && row >= 0 && column < columnCount_ && row < rowCount_;
 }
 
 const SheetCell& Sheet::CellAt(int column, int row) const { return SlotAt(column, row).cell; }
@@ -331,8 +333,7 @@ const CellSlot& Sheet::SlotAt(int column, int row) const {
     if (!InGrid(column, row)) {
         Fatal("Illegal Cell selection");
     }
-    return slots_[static_cast<std::size_t>(column) +
-                  static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_)];
+    return slots_[SlotIndex(column, row)];
 }
 
 const FontDescription& Sheet::CellFont(const SheetCell& cell) const {

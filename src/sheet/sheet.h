@@ -149,6 +149,7 @@ private:
     void ExpandClosedLoop();
     void FitToCell(const SheetCell& cell, int column, int row);
     bool InGrid(int column, int row) const;
+    std::size_t SlotIndex(int column, int row) const;
     int FixedColumnsForModel(int n) const;
 
     SheetEnvironment environment_;

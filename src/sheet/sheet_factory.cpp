@@ -7,8 +7,8 @@
 
 namespace orvane {
 
-std::unique_ptr<Sheet> CreateSheet(const SheetEnvironment& environment,
-                                   std::string_view callText, const SheetOptions& options) {
+std::unique_ptr<Sheet> CreateSheet(const SheetEnvironment& environment, std::string_view callText,
+                                   const SheetOptions& options) {
     const SheetCallText call = SheetCallText::Parse(callText);
     std::unique_ptr<Sheet> sheet;
     if (call.tag == "St_Common") {

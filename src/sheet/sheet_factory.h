@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-std::unique_ptr<Sheet> CreateSheet(const SheetEnvironment& environment,
-                                   std::string_view callText, const SheetOptions& options = {});
+std::unique_ptr<Sheet> CreateSheet(const SheetEnvironment& environment, std::string_view callText,
+                                   const SheetOptions& options = {});
 
 }  // namespace orvane

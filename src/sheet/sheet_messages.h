@@ -6,7 +6,6 @@
 namespace orvane::message {
 
 inline constexpr std::int32_t kSheetDestroyed = 1;      // int2: the sheet's grid or panel
-inline constexpr std::int32_t kStatusText = 4;          // int1 text, int2 background colour
 inline constexpr std::int32_t kRefreshMenuStates = 11;  // menus ask for their item states
 inline constexpr std::int32_t kClearMenuItems = 12;     // int2: cellId of the item
 inline constexpr std::int32_t kRebuildMenuItems = 13;   // int1 menu, int2 cellId, payload name
@@ -17,7 +16,7 @@ inline constexpr std::int32_t kBankSheetTitle = 41;
 inline constexpr std::int32_t kCurrentBankQuery = 42;  // reply: bank, first channel
 inline constexpr std::int32_t kBankSheetAppendRow = 43;
 inline constexpr std::int32_t kBankSheetRemoveRow = 44;
-inline constexpr std::int32_t kBankNodeCaption = 48;   // int2 bank, payload caption
+inline constexpr std::int32_t kBankNodeCaption = 48;        // int2 bank, payload caption
 inline constexpr std::int32_t kBankNodeCaptionUpdate = 49;  // the same, when a name changes
 inline constexpr std::int32_t kBankNodeImages = 50;
 

@@ -37,8 +37,8 @@ bool IsWithin(const TreeNode* node, const TreeNode& ancestor) {
 
 }  // namespace
 
-SheetTree::SheetTree(const SheetEnvironment& environment, std::string name,
-                     std::intptr_t panel, bool mainTree)
+SheetTree::SheetTree(const SheetEnvironment& environment, std::string name, std::intptr_t panel,
+                     bool mainTree)
     : environment_(environment), name_(std::move(name)), panel_(panel), mainTree_(mainTree) {
     environment_.bus.Subscribe(this);
 }
@@ -78,9 +78,9 @@ TreeNode& SheetTree::AddNode(TreeNode* parent, std::string_view lineText) {
 
 void SheetTree::BuildLines(TreeNode* parent, std::string_view key, int firstLine) {
     std::vector<std::string> lines = BodyLines(environment_.textStore, key);
-    lines.erase(lines.begin(),
-                lines.begin() + std::min<std::ptrdiff_t>(std::max(firstLine, 0),
-                                                         static_cast<std::ptrdiff_t>(lines.size())));
+    lines.erase(lines.begin(), lines.begin() + std::min<std::ptrdiff_t>(
+                                                   std::max(firstLine, 0),
+                                                   static_cast<std::ptrdiff_t>(lines.size())));
     TreeNode& under = parent != nullptr ? *parent : root_;
     const auto addNode = [this](TreeNode& node, std::string_view source) -> TreeNode& {
         std::string line = "+";
@@ -93,7 +93,8 @@ void SheetTree::BuildLines(TreeNode* parent, std::string_view key, int firstLine
 void SheetTree::ClearChildren(TreeNode& node) {
     // Top-level nodes have no parent, so clearing the hidden root clears any selection.
     const bool selectionGoes =
-        selected_ != nullptr && (&node == &root_ || (selected_ != &node && IsWithin(selected_, node)));
+        selected_ != nullptr &&
+        (&node == &root_ || (selected_ != &node && IsWithin(selected_, node)));
     if (selectionGoes) {
         selected_ = nullptr;
         if (listener_ != nullptr) {

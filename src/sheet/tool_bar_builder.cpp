@@ -14,7 +14,8 @@ ToolBarBuilder::ToolBarBuilder(const MenuEnvironment& environment, std::string n
 void ToolBarBuilder::Build(ClickHandler clickHandler) {
     clickHandler_ = std::move(clickHandler);
     CellParser parser(environment_.textStore, environment_.vocabulary);
-    parser.ParseCell(basicCell_, BodyLine(environment_.textStore, name_ + "_BasicCell", 0).value_or(""),
+    parser.ParseCell(basicCell_,
+                     BodyLine(environment_.textStore, name_ + "_BasicCell", 0).value_or(""),
                      nullptr, nullptr);
     buttons_.clear();
     for (const std::string& line : BodyLines(environment_.textStore, name_ + "_Body")) {

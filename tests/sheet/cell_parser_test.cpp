@@ -103,15 +103,27 @@ TEST_F(CellParserTest, FlagLettersSetTheirFields) {
         std::uint8_t state;
     };
     const Case cases[] = {
-        {"{<}", 0x00, 0},       {"{^}", 0x01, 0},       {"{>}", 0x02, 0},
-        {"{~}", 0x00, 0},       {"{-}", 0x04, 0},       {"{_}", 0x08, 0},
-        {"{W}", 0x10, 0},       {"{H}", 0x20, 0},       {"{+}", 0x40, 0},
-        {"{B}", 0x80, 0},       {"{X}", 0x00, 1},       {"{Q}", 0x00, 2},
-        {"{XQ}", 0x00, 2},      {"{X!Q}", 0x00, 0},     {"{S}", 0x00, 0x04},
-        {"{T}", 0x00, 0x08},    {"{S!S}", 0x00, 0},     {"{>^}", 0x01, 0},
-        {"{!>}", 0x02, 0},      // alignment cannot be negated
-        {"{!YB}", 0x80, 0},     // the negation is spent on the ignored letter
-        {"{WB}{H}", 0xB0, 0},   // several blocks are joined
+        {"{<}", 0x00, 0},
+        {"{^}", 0x01, 0},
+        {"{>}", 0x02, 0},
+        {"{~}", 0x00, 0},
+        {"{-}", 0x04, 0},
+        {"{_}", 0x08, 0},
+        {"{W}", 0x10, 0},
+        {"{H}", 0x20, 0},
+        {"{+}", 0x40, 0},
+        {"{B}", 0x80, 0},
+        {"{X}", 0x00, 1},
+        {"{Q}", 0x00, 2},
+        {"{XQ}", 0x00, 2},
+        {"{X!Q}", 0x00, 0},
+        {"{S}", 0x00, 0x04},
+        {"{T}", 0x00, 0x08},
+        {"{S!S}", 0x00, 0},
+        {"{>^}", 0x01, 0},
+        {"{!>}", 0x02, 0},     // alignment cannot be negated
+        {"{!YB}", 0x80, 0},    // the negation is spent on the ignored letter
+        {"{WB}{H}", 0xB0, 0},  // several blocks are joined
         {"{($eWh)!B}", 0x38, 0x04},
         {"{($eWh)!S}", 0xB8, 0},
         {"{($Outer)}", 0xB8, 0x05},
@@ -156,7 +168,8 @@ TEST_F(CellParserTest, LinksNameCategoryCellIndexAndText) {
 }
 
 TEST_F(CellParserTest, ParentGivesEverythingButFontAndPopupMenu) {
-    const SheetCell basic = Parse("{($Basic)($iCR)(%CT_BankOp.CL_Mch_Bank[4]:tail)(ImageIndex=3)(Flag5=1)}P");
+    const SheetCell basic =
+        Parse("{($Basic)($iCR)(%CT_BankOp.CL_Mch_Bank[4]:tail)(ImageIndex=3)(Flag5=1)}P");
     const SheetCell cell = Parse("{(%CL_Mch_UsedCHs)}", &basic);
     EXPECT_EQ(cell.link, (CellLink{3, 102, 4}));  // category and index inherited
     EXPECT_EQ(cell.linkText, "tail");

@@ -66,9 +66,9 @@ TEST_F(ChoiceIndexTest, CyclingJumpsToTheEndsInsteadOfWrapping) {
         {"GI_Sheet_Sel_Common_Tot_Off", 0, -1, 18},
         {"GI_Sheet_Sel_Common_Tot_Off", 0, 5, 6},
         {"GI_Sheet_Sel_Common_Tot_Off", 17, 3, 0},
-        {"GI_Sheet_Sel_Common_Tot_Off", 1, 1, 0},    // absent: one past the end
+        {"GI_Sheet_Sel_Common_Tot_Off", 1, 1, 0},  // absent: one past the end
         {"GI_Sheet_Sel_Common_Tot_Off", 1, -1, 18},
-        {"GI_Sheet_Sel_Mch_WxCH", 255, 1, 0},        // the list's order, not the values'
+        {"GI_Sheet_Sel_Mch_WxCH", 255, 1, 0},  // the list's order, not the values'
         {"GI_Sheet_Sel_Mch_WxCH", 9, 1, 255},
         {"GI_Sheet_Sel_Misc_DispMode", 1, 1, 0},
         {"GI_Sheet_Sel_Misc_DispMode", 0, 1, 1},

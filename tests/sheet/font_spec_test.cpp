@@ -32,21 +32,22 @@ TEST(FontSpecTest, FieldsChangeTheirPropertyUntilTheFirstAbsentOne) {
     const std::string defaultFace(kDefaultFontFace);
     const Case cases[] = {
         {"ANSI_CHARSET", true, with([](FontDescription& f) { f.charset = 0; })},
-        {"ANSI_CHARSET,", true, with([&](FontDescription& f) { f.charset = 0; f.face = defaultFace; })},
+        {"ANSI_CHARSET,", true, with([&](FontDescription& f) {
+             f.charset = 0;
+             f.face = defaultFace;
+         })},
         {" SHIFTJIS_CHARSET \t", true, with([](FontDescription& f) { f.charset = 128; })},
         {"SHIFTJIS_CHARSETX", false, BoldRedArial()},
         {"", true, BoldRedArial()},
         {",Courier New", true, with([](FontDescription& f) { f.face = "Courier New"; })},
-        {",,,,,fsBold+fsItalic,", true,
-         with([&](FontDescription& f) {
+        {",,,,,fsBold+fsItalic,", true, with([&](FontDescription& f) {
              f.face = defaultFace;
              f.style = FontDescription::kBold | FontDescription::kItalic;
          })},
         {",Arial,,,,fsNone,", false, BoldRedArial()},
         {",Arial,,,,fsNone+fsUnderline,", false,
          with([](FontDescription& f) { f.style = FontDescription::kUnderline; })},
-        {",,clYellow,16,,fsBold,", true,
-         with([&](FontDescription& f) {
+        {",,clYellow,16,,fsBold,", true, with([&](FontDescription& f) {
              f.face = defaultFace;
              f.colour = 0x0000FFFF;
              f.height = 16;

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "fake_evaluator.h"
 #include "radio/cell_names.h"
 #include "sheet/menu_builder.h"
 #include "sheet/sheet_messages.h"
-#include "fake_evaluator.h"
 #include "sheet_test_support.h"
 #include "support/fatal_trap.h"
 
@@ -66,8 +66,8 @@ TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
     MenuBuilder menu(Environment(), "GI_Menu_Main");
     menu.Build();
     const MenuItem& root = menu.Root();
-    EXPECT_EQ(Captions(root),
-              (std::vector<std::string>{"&File", "&View", "COM &Port", "&Clone", "&Model", "&Help"}));
+    EXPECT_EQ(Captions(root), (std::vector<std::string>{"&File", "&View", "COM &Port", "&Clone",
+                                                        "&Model", "&Help"}));
     std::string accessKeys;
     for (const auto& top : root.children) {
         accessKeys.push_back(top->accessKey);
@@ -112,10 +112,10 @@ TEST_F(MenuBuilderTest, LinkTextsBecomeShortcuts) {
     MenuBuilder menu(Environment(), "GI_Menu_Main");
     menu.Build();
     const std::pair<std::string_view, std::string> cases[] = {
-        {"CL_Menu_File_New", "Ctrl+N"},      {"CL_Menu_File_Open", "Ctrl+O"},
-        {"CL_Menu_File_Save", "Ctrl+S"},     {"CL_Menu_File_SaveAs", ""},
-        {"CL_Menu_File_Exit", "Alt+F4"},     {"CL_Menu_Clone_Adj", "F12"},
-        {"CL_Help_Contents", "F1"},          {"CL_Help_About", ""},
+        {"CL_Menu_File_New", "Ctrl+N"},  {"CL_Menu_File_Open", "Ctrl+O"},
+        {"CL_Menu_File_Save", "Ctrl+S"}, {"CL_Menu_File_SaveAs", ""},
+        {"CL_Menu_File_Exit", "Alt+F4"}, {"CL_Menu_Clone_Adj", "F12"},
+        {"CL_Help_Contents", "F1"},      {"CL_Help_About", ""},
     };
     for (const auto& [name, shortcut] : cases) {
         const MenuItem* item = menu.FindItemByCellId(Id(name));

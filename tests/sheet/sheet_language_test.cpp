@@ -121,8 +121,7 @@ TEST_F(SheetLanguageTest, SelectDirectivesDecideLineSelection) {
     const bool selectable[] = {true, false, true, true};
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(sheet->RowSourceAt(row).lineSelectable, selectable[row]) << row;
-        EXPECT_EQ((sheet->SlotAt(1, row).flags & CellSlot::kLineSelectable) != 0,
-                  selectable[row])
+        EXPECT_EQ((sheet->SlotAt(1, row).flags & CellSlot::kLineSelectable) != 0, selectable[row])
             << row;
     }
     const auto noMultiSelect = Build("T_SelectOff");

@@ -75,7 +75,9 @@ struct SheetTestEnvironment {
     SheetTestEnvironment(const SheetTestEnvironment&) = delete;
     SheetTestEnvironment& operator=(const SheetTestEnvironment&) = delete;
 
-    SheetEnvironment Get() { return SheetEnvironment{store, vocabulary, metrics, bus, conditions, banks}; }
+    SheetEnvironment Get() {
+        return SheetEnvironment{store, vocabulary, metrics, bus, conditions, banks};
+    }
 
     TextStore store;
     CellNamesVocabulary vocabulary;

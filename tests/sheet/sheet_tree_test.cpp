@@ -124,8 +124,8 @@ TEST_F(SheetTreeTest, OnlyTheMainTreeFollowsBankMessages) {
     SheetTree other(environment.Get(), "GI_Tree_Main", kPanel + 1, false);
     other.Build();
     TreeNode* memory = other.FindNodeByLinkText("GI_Sheet_TreeTop");
-    other.AddNode(memory, FormatBankBranchLine(
-                              environment.store.GetText("GI_Tree_Branch_Mch_Bank", 0), 1));
+    other.AddNode(memory,
+                  FormatBankBranchLine(environment.store.GetText("GI_Tree_Branch_Mch_Bank", 0), 1));
     environment.bus.PostText(message::kBankNodeCaption, 0, 1, "Ramp", true);
     EXPECT_EQ(other.FindNodeByLinkText(BankCall(1))->text, "");
 }

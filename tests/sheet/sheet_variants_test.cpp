@@ -51,9 +51,9 @@ std::vector<std::string> Join(std::vector<std::string> head, const std::vector<s
 }
 
 TEST_F(SheetVariantsTest, HomeSheetShowsTheBranchOfTheConditions) {
-    const std::vector<std::string> setModeItems = {
-        "CL_Home_ANL", "CL_Home_Beep_Level", "CL_Home_Sql_Level", "CL_Home_Side_Level",
-        "CL_Home_Mic_Sens", "CL_Home_Int_Mic"};
+    const std::vector<std::string> setModeItems = {"CL_Home_ANL",       "CL_Home_Beep_Level",
+                                                   "CL_Home_Sql_Level", "CL_Home_Side_Level",
+                                                   "CL_Home_Mic_Sens",  "CL_Home_Int_Mic"};
     struct Case {
         const char* what;
         SheetConditions conditions;
@@ -68,20 +68,24 @@ TEST_F(SheetVariantsTest, HomeSheetShowsTheBranchOfTheConditions) {
         return c;
     };
     const Case cases[] = {
-        {"duplex, VFO", conditions(3, true, true, 0),
+        {"duplex, VFO",
+         conditions(3, true, true, 0),
          {"CL_Home_Mode", "CL_Home_Bank", "CL_Home_Ch", "CL_Home_WX", "CL_Home_Freq",
           "CL_Home_FreqT", "CL_Home_Dup"}},
-        {"duplex, no VFO", conditions(1, true, false, 0),
+        {"duplex, no VFO",
+         conditions(1, true, false, 0),
          {"CL_Home_Bank", "CL_Home_Ch", "CL_Home_WX", "CL_Home_Freq", "CL_Home_FreqT",
           "CL_Home_Dup"}},
-        {"bank model, VFO", conditions(3, false, true, 0),
+        {"bank model, VFO",
+         conditions(3, false, true, 0),
          {"CL_Home_Mode", "CL_Home_Bank", "CL_Home_Ch", "CL_Home_FreqRT"}},
-        {"bank model, no VFO", conditions(0, true, false, 0),
+        {"bank model, no VFO",
+         conditions(0, true, false, 0),
          {"CL_Home_Bank", "CL_Home_Ch", "CL_Home_FreqRT"}},
-        {"export model, VFO", conditions(5, true, true, 0),
+        {"export model, VFO",
+         conditions(5, true, true, 0),
          {"CL_Home_Mode", "CL_Home_Ch", "CL_Home_FreqRT"}},
-        {"export model, no VFO", conditions(4, false, false, 0),
-         {"CL_Home_Ch", "CL_Home_FreqRT"}},
+        {"export model, no VFO", conditions(4, false, false, 0), {"CL_Home_Ch", "CL_Home_FreqRT"}},
     };
     for (const Case& c : cases) {
         for (int lightKey : {0, 2}) {
@@ -100,6 +104,63 @@ TEST_F(SheetVariantsTest, HomeSheetShowsTheBranchOfTheConditions) {
     }
 }
 
+// Each condition guards one row linked with its number; rows 90 and 91 follow a
+// condition without a count and a bare "Non_Condition", which skip nothing.
+std::vector<std::pair<std::string, std::string>> ConditionDefinitions() {
+    const char* names[] = {
+        "Only_Current",     "Only_TS",      "Only_WX",          "Only_Key_WX",
+        "Only_VOR",         "Only_VOR_Lk1", "Only_DUP_VOR_Lk1", "Except_DUP_VOR_Lk1",
+        "Only_Lk1",         "Only_S_Lk1",   "Only_En_Vfo",      "Only_Ds_Vfo",
+        "Only_VOX_Disable", "Non_Condition"};
+    std::string cells;
+    for (int i = 0; i < 14; ++i) {
+        cells += ":(" + std::string(names[i]) + " 1)\n|{(%CL_Null[" + std::to_string(i) + "])}x\n";
+    }
+    cells += ":(Only_TS)\n|{(%CL_Null[90])}y\n:(Non_Condition)\n|{(%CL_Null[91])}z\n";
+    cells += ":(Non_Condition 50)";
+    return {{"GI_AppInd_CommonTitle", "A\nB\nC"},
+            {"T_Cond_Style", ""},
+            {"T_Cond_BasicCell", ""},
+            {"T_Cond_Cells", cells}};
+}
+
+TEST(CommonSheetConditionsTest, EachConditionGuardsItsLines) {
+    testing::DefinitionResource resource(ConditionDefinitions());
+    SheetTestEnvironment environment(resource.Resource());
+    struct Case {
+        const char* what;
+        int model;
+        bool duplex;
+        bool spacing833;
+        bool vfo;
+        int lightKey;
+        int sheetNumber;
+        std::vector<int> shown;
+    };
+    const Case cases[] = {
+        {"full Lk1", 3, true, true, true, 2, 1, {0, 1, 2, 3, 4, 5, 6, 8, 10, 12, 90, 91}},
+        {"VOR export", 5, true, false, false, 0, 0, {4, 7, 9, 11, 90, 91}},
+        {"WX export", 6, false, false, false, 0, 2, {0, 2, 7, 9, 11, 90, 91}},
+        {"VOR Lk1 without duplex", 1, false, false, true, 3, 0, {4, 5, 7, 8, 10, 90, 91}},
+    };
+    for (const Case& c : cases) {
+        SheetConditions& conditions = environment.conditions.value;
+        conditions.modelType = c.model;
+        conditions.duplexEnabled = c.duplex;
+        conditions.spacing833Allowed = c.spacing833;
+        conditions.vfoEnabled = c.vfo;
+        conditions.lightKey = c.lightKey;
+        auto sheet =
+            CreateSheet(environment.Get(), "[St_Common]T_Cond," + std::to_string(c.sheetNumber));
+        sheet->Build();
+        std::vector<int> shown;
+        for (int row = 0; row < sheet->RowCount(); ++row) {
+            shown.push_back(sheet->CellAt(1, row).link.index);
+        }
+        EXPECT_EQ(shown, c.shown) << c.what;
+    }
+}
+
 TEST_F(SheetVariantsTest, ExpertSheetDropsRowsTheModelLacks) {
     Conditions().modelType = 3;
     Conditions().spacing833Allowed = true;
@@ -110,14 +171,26 @@ TEST_F(SheetVariantsTest, ExpertSheetDropsRowsTheModelLacks) {
     // VOR but the export variant: only the rows that need the Lk1 family go.
     Conditions().modelType = 5;
     Conditions().spacing833Allowed = false;
-    const std::vector<std::string> expected = {
-        "CL_Common_VFO_Mode",      "CL_Common_Scan_VFO",      "CL_Common_VFO_Tx",
-        "CL_Common_Memory_Write",  "CL_Common_Indication_Mode", "CL_Common_Display_Mode",
-        "CL_Common_BATT_Check",    "CL_Common_Opening_Text",  "CL_Common_Battery_Select",
-        "CL_Common_Battery_Pack",  "CL_Common_Set_Mode",      "CL_Common_Home",
-        "CL_Common_Scan",          "CL_Common_EMR",           "CL_Common_LIGHT_Key",
-        "CL_Common_Adjust_Mode",   "CL_Common_LIGHT_Lock",    "CL_Common_PTT_Lock",
-        "CL_Common_SQL_Lock",      "CL_Common_VOL_Lock"};
+    const std::vector<std::string> expected = {"CL_Common_VFO_Mode",
+                                               "CL_Common_Scan_VFO",
+                                               "CL_Common_VFO_Tx",
+                                               "CL_Common_Memory_Write",
+                                               "CL_Common_Indication_Mode",
+                                               "CL_Common_Display_Mode",
+                                               "CL_Common_BATT_Check",
+                                               "CL_Common_Opening_Text",
+                                               "CL_Common_Battery_Select",
+                                               "CL_Common_Battery_Pack",
+                                               "CL_Common_Set_Mode",
+                                               "CL_Common_Home",
+                                               "CL_Common_Scan",
+                                               "CL_Common_EMR",
+                                               "CL_Common_LIGHT_Key",
+                                               "CL_Common_Adjust_Mode",
+                                               "CL_Common_LIGHT_Lock",
+                                               "CL_Common_PTT_Lock",
+                                               "CL_Common_SQL_Lock",
+                                               "CL_Common_VOL_Lock"};
     EXPECT_EQ(LinkedNames(*Build("[St_Common]GI_Sheet_Expert,2"), 3), expected);
 }
 
@@ -229,15 +302,20 @@ TEST_F(BankSheetTest, TitleKeepsTheRemainderTwoWide) {
 }
 
 TEST_F(BankSheetTest, EmptyBankShowsOnlyTheExtraRow) {
-    for (const char* call : {"[St_ColCut]GI_Sheet_MemoryCH,Bank 3",
-                             "[St_ColCut]GI_Sheet_MemoryCH,Bank 30",
-                             "[St_ColCut]GI_Sheet_MemoryCH,Band 1"}) {
+    for (const char* call :
+         {"[St_ColCut]GI_Sheet_MemoryCH,Bank 3", "[St_ColCut]GI_Sheet_MemoryCH,Bank 30",
+          "[St_ColCut]GI_Sheet_MemoryCH,Band 1"}) {
         const auto sheet = BuildBank(call);
         EXPECT_EQ(sheet->ChannelCount(), 0) << call;
         EXPECT_EQ(sheet->RowCount(), 6) << call;
         EXPECT_FALSE(LineSelectable(*sheet, 5)) << call;
         EXPECT_FALSE(sheet->CanPrint()) << call;
     }
+    const auto sheet = BuildBank("[St_ColCut]GI_Sheet_MemoryCH,Bank 3");
+    environment.bus.Post(message::kBankSheetAppendRow, 0, 0, true);
+    ASSERT_EQ(sheet->RowCount(), 7);
+    EXPECT_TRUE(LineSelectable(*sheet, 5)) << "the first channel of the bank";
+    EXPECT_FALSE(LineSelectable(*sheet, 6));
 }
 
 TEST_F(BankSheetTest, PrintingHasNoExtraRow) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "sheet/tool_bar_builder.h"
 #include "fake_evaluator.h"
+#include "sheet/tool_bar_builder.h"
 #include "sheet_test_support.h"
 
 namespace orvane {
@@ -24,7 +24,7 @@ TEST(ToolBarBuilderTest, MainToolBarButtonsFollowTheBody) {
     const auto& buttons = toolBar.Buttons();
     ASSERT_EQ(buttons.size(), 17u);
     const std::pair<std::string, int> expected[] = {
-        {"New", 0}, {"Open", 1}, {"Save", 2}, {"", -1},
+        {"New", 0},        {"Open", 1},        {"Save", 2},        {"", -1},
         {"Clone Read", 7}, {"Clone Write", 8}, {"Clone Info.", 9},
     };
     for (std::size_t i = 0; i < 7; ++i) {
