@@ -21,7 +21,7 @@ namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::SimulatorProcess;
+
 
 QCoreApplication& Application() {
     static int argc = 1;

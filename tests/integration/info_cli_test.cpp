@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RunProcess;
-using testing::SimulatorProcess;
+
 
 const std::string kCheckLines =
     "Check the following:\n - The COM port settings.\n - Cloning cable connections.\n"

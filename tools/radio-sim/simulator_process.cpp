@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace orvane::testing {
+namespace orvane {
 
 SimulatorProcess::SimulatorProcess(const std::vector<std::string>& options) {
     int outPipe[2];
@@ -86,4 +86,4 @@ SimulatorProcess::~SimulatorProcess() {
     }
 }
 
-}  // namespace orvane::testing
+}  // namespace orvane

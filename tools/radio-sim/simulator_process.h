@@ -1,13 +1,13 @@
 #pragma once
-// orvane-radio-sim as a child process for a test: started with the given options, it
-// reports the pseudo-terminal to open, and is stopped when the object goes.
+// orvane-radio-sim as a child process, for tests and benchmarks: started with the given
+// options, it reports the pseudo-terminal to open, and is stopped when the object goes.
 
 #include <sys/types.h>
 
 #include <string>
 #include <vector>
 
-namespace orvane::testing {
+namespace orvane {
 
 class SimulatorProcess {
 public:
@@ -30,4 +30,4 @@ private:
     std::string errors_;
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane
