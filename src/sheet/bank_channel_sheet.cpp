@@ -91,10 +91,12 @@ std::string BankChannelSheet::BankTitle() const {
     for (int bank = 0; bank < BankDirectory::kBankCount; ++bank) {
         used += Environment().banks.BankCapacity(bank);
     }
-    const std::string name = Environment().banks.BankName(bank_);
-    char title[96];
-    std::snprintf(title, sizeof title, "%s (Remain %2d CH)", name.c_str(),
-                  BankDirectory::kMaxChannels - used);
+    char remain[16];
+    std::snprintf(remain, sizeof remain, "%2d", BankDirectory::kMaxChannels - used);
+    std::string title = Environment().banks.BankName(bank_);
+    title += " (Remain ";
+    title += remain;
+    title += " CH)";
     return title;
 }
 

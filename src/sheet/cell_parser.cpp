@@ -128,16 +128,6 @@ int CellParser::CountCells(std::string_view row) {
 }
 
 void CellParser::ApplyAttributeString(SheetCell& cell, std::string_view attributes,
-                                      SheetCounters* counters) {
-    ApplyAttributeString(cell, attributes, counters, 0);
-}
-
-void CellParser::ApplyAttribute(SheetCell& cell, std::string_view attribute,
-                                SheetCounters* counters) {
-    ApplyAttribute(cell, attribute, counters, 0);
-}
-
-void CellParser::ApplyAttributeString(SheetCell& cell, std::string_view attributes,
                                       SheetCounters* counters, int presetDepth) {
     int negation = 0;
     std::size_t i = 0;

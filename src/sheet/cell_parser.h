@@ -29,15 +29,12 @@ public:
     // empty first cell, a trailing '|' adds none.
     static int CountCells(std::string_view row);
 
-    // Applies flag letters and attributes (a preset's text, or a block without braces).
-    void ApplyAttributeString(SheetCell& cell, std::string_view attributes,
-                              SheetCounters* counters);
-    // Applies the inner text of one "( ... )" attribute.
-    void ApplyAttribute(SheetCell& cell, std::string_view attribute, SheetCounters* counters);
-
 private:
+    // Applies flag letters and attributes: a cell's block without braces, or a preset's
+    // text, `presetDepth` presets deep.
     void ApplyAttributeString(SheetCell& cell, std::string_view attributes, SheetCounters* counters,
                               int presetDepth);
+    // Applies the inner text of one "( ... )" attribute.
     void ApplyAttribute(SheetCell& cell, std::string_view attribute, SheetCounters* counters,
                         int presetDepth);
     void ApplyLink(SheetCell& cell, std::string_view link, SheetCounters* counters);

@@ -318,6 +318,17 @@ TEST_F(BankSheetTest, EmptyBankShowsOnlyTheExtraRow) {
     EXPECT_FALSE(LineSelectable(*sheet, 6));
 }
 
+TEST_F(BankSheetTest, OversizedBankFromAFileStillBuilds) {
+    // A damaged file can claim 255 channels for one bank: more rows than are prepared.
+    environment.banks.capacities[4] = 255;
+    const auto sheet = BuildBank("[St_ColCut]GI_Sheet_MemoryCH,Bank 4");
+    ASSERT_EQ(sheet->RowCount(), 5 + 255 + 1);
+    EXPECT_EQ(sheet->CellAt(4, 260).link.index, 18 + 255);
+    EXPECT_EQ(sheet->Title(), " (Remain -73 CH)");
+    environment.bus.Post(message::kBankSheetAppendRow, 0, 0, true);
+    EXPECT_EQ(sheet->RowCount(), 261);
+}
+
 TEST_F(BankSheetTest, PrintingHasNoExtraRow) {
     SheetOptions printing;
     printing.printing = true;
