@@ -1,6 +1,6 @@
 #pragma once
-// How the creator wants a sheet built: for the screen or for printing, as a dialog or
-// choice list, and at which font size.
+// How the creator wants a sheet built: for the screen or for printing, and at which
+// font size.
 
 namespace orvane {
 
@@ -9,8 +9,6 @@ struct SheetOptions {
     int fontPercent = 100;
     // A font height the owner imposes instead of the percentage; 0 for none.
     int explicitFontHeight = 0;
-    // Dialog and choice sheets.
-    bool dialogMode = false;
     bool printing = false;
     // Printing: the factor from screen to printer pixels; 1 on screen.
     double printScale = 1.0;

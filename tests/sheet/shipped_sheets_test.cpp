@@ -120,6 +120,7 @@ TEST_F(ShippedSheetsTest, StartPageDrawsThinColouredBands) {
     ASSERT_EQ(sheet->ColumnCount(), 2);
     EXPECT_FALSE(sheet->CanPrint());
     EXPECT_EQ(sheet->CellAt(1, 1).text, "Orvane");
+    EXPECT_EQ(sheet->CellAt(1, 2).text, "Revision 1.0") << "the open comment group is no text";
     const SheetCell& band = sheet->CellAt(1, 4);
     EXPECT_EQ(band.colour, 0x000000FFu);
     ASSERT_TRUE(band.font.has_value());
