@@ -5,7 +5,8 @@
 
 namespace orvane::message {
 
-inline constexpr std::int32_t kSheetDestroyed = 1;      // int2: the sheet's grid or panel
+inline constexpr std::int32_t kSheetDestroyed = 1;  // int2: the sheet's grid or panel
+inline constexpr std::int32_t kStatusText = 4;  // int1 text colour, int2 background, payload text
 inline constexpr std::int32_t kRefreshMenuStates = 11;  // menus ask for their item states
 inline constexpr std::int32_t kClearMenuItems = 12;     // int2: cellId of the item
 inline constexpr std::int32_t kRebuildMenuItems = 13;   // int1 menu, int2 cellId, payload name
