@@ -1,0 +1,188 @@
+#include "radio/radio_cell_evaluator.h"
+
+#include "base/message_bus.h"
+#include "radio/bank_cells.h"
+#include "radio/category_rules.h"
+#include "radio/cell_evaluation.h"
+#include "radio/cell_names.h"
+#include "radio/channel_field_cells.h"
+#include "radio/channel_frequency_cells.h"
+#include "radio/check_cells.h"
+#include "radio/choice_row_cells.h"
+#include "radio/controller_port.h"
+#include "radio/entry_keys.h"
+#include "radio/list_operations.h"
+#include "radio/memory_map.h"
+#include "radio/notify_flags.h"
+#include "radio/radio_messages.h"
+#include "radio/radio_options.h"
+#include "radio/row_number_cells.h"
+#include "radio/separator_cells.h"
+#include "sheet/sheet_cell.h"
+#include "sheet/sheet_messages.h"
+#include "text/text_store.h"
+
+namespace orvane {
+namespace {
+
+ListKind KindOf(const SheetCell& cell) {
+    const CellCategory category = cell.link.category;
+    return category >= category::kNull && category <= category::kNone ? CellNames::ListKindOfCategory(category)
+                                                                       : ListKind::None;
+}
+
+}  // namespace
+
+RadioCellEvaluator::RadioCellEvaluator(const RadioEnvironment& environment)
+    : environment_(environment), lists_(environment.texts, environment.vocabulary, environment.choices) {
+    Adopt<RowNumberCells>(environment_.texts);
+    Adopt<SeparatorCells>();
+    Adopt<ChoiceRowCells>();
+    Adopt<ChannelFrequencyCells>(environment_);
+    Adopt<ChannelFieldCells>();
+    Adopt<WxTagCells>();
+    Adopt<BankCells>(environment_);
+    Adopt<CheckCells>();
+}
+
+RadioCellEvaluator::~RadioCellEvaluator() = default;
+
+void RadioCellEvaluator::Bind(CellId cellId, CellBinding& binding) {
+    if (cellId >= 0 && cellId < kCellCount) {
+        bindings_[static_cast<std::size_t>(cellId)] = &binding;
+    }
+}
+
+int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
+    if (request.cell == nullptr) {
+        return EntryResult::kOpenNothing;
+    }
+    const bool acted = request.keyCode != 0 || request.textOrigin != 0 || request.commandId != 0;
+    if (request.keyCode != 0) {
+        ShowStatusText(environment_.bus, "");
+    }
+    // Committed or chosen text is an input; otherwise the text is only an answer.
+    if (request.textOrigin == 0) {
+        request.text.clear();
+    }
+    request.flags &= ~(CellRequest::kWarning | CellRequest::kError);
+    request.moveRequested = false;
+    request.moveTo = request.cell->link;
+    request.repeatKey = 0;
+    request.textColour.reset();
+    request.fillTenths = 0;
+    if (request.keyCode == key::kDoubleClick) {
+        request.keyCode = key::kEnter;
+    }
+
+    CellEvaluation evaluation(request, environment_.image, environment_.options.Current(), lists_);
+    if (request.cell->link.category == category::kPopupMenu) {
+        evaluation.owner = request.parentRequest != nullptr ? request.parentRequest->cell : nullptr;
+    }
+    if (evaluation.BankMode()) {
+        evaluation.bank = QueryCurrentBank(environment_.bus, evaluation.banks);
+    }
+    if (evaluation.owner != nullptr) {
+        const ListKind kind = KindOf(*evaluation.owner);
+        if (kind != ListKind::None) {
+            evaluation.channel = evaluation.channels.Load(static_cast<int>(kind), evaluation.owner->link.index);
+        }
+    }
+
+    if (!RunPopupCommand(evaluation) && !ApplyCategoryRules(evaluation)) {
+        Dispatch(evaluation);
+    }
+
+    if (evaluation.channel.kind != MemoryChannel::kNone) {
+        evaluation.notify |= notify::kSameIndex;
+    }
+    if (mode == kOperate && evaluation.notify != 0 && request.refresh) {
+        request.refresh(request, evaluation.notify);
+    }
+    if (acted) {
+        environment_.controller.ArmWarningRecheck();
+        environment_.controller.CheckModified();
+    }
+    if (evaluation.editRestricted) {
+        ShowStatusText(environment_.bus, environment_.texts.FirstLine("GI_Botttom_EditRestrected"));
+    }
+    return evaluation.open;
+}
+
+bool RadioCellEvaluator::RunPopupCommand(CellEvaluation& evaluation) {
+    CellRequest& request = evaluation.request;
+    switch (request.commandId) {
+        case cell::kPMenuEdit:
+            request.keyCode = key::kEnter;
+            request.commandId = 0;
+            return false;
+        case cell::kPMenuHelp:
+            environment_.controller.ShowCellHelp(evaluation.cell);
+            return true;
+        case cell::kPMenuCopy:
+        case cell::kPMenuPaste:
+        case cell::kPMenuCarryUp:
+        case cell::kPMenuCarryDown:
+        case cell::kPMenuClear:
+        case cell::kPMenuDelete:
+        case cell::kPMenuInsert:
+            break;
+        default:
+            return false;
+    }
+    if (listOperations_ == nullptr || evaluation.owner == nullptr) {
+        return true;
+    }
+    ListRange range;
+    if (KindOf(*evaluation.owner) == ListKind::Banks) {
+        range = {0, memory_map::kBankCount - 1, ListRange::kNoBank, 0};
+    } else if (evaluation.BankMode()) {
+        range = {evaluation.bank.first, evaluation.bank.last, evaluation.bank.bank, evaluation.bank.capacity};
+    } else {
+        range = {0, memory_map::kExportChannelCount - 1, ListRange::kNoBank, 0};
+    }
+    listOperations_->Run(evaluation, range);
+    evaluation.banks.ClampBankCursor();
+    environment_.bus.Post(message::kBankNodeImages, 0, 0, false);
+    return true;
+}
+
+bool RadioCellEvaluator::ApplyCategoryRules(CellEvaluation& evaluation) {
+    switch (evaluation.cell.link.category) {
+        case category::kConv:
+            return ApplyChannelRowRules(evaluation);
+        case category::kHome:
+            return ApplyHomeRules(evaluation);
+        default:
+            return false;
+    }
+}
+
+void RadioCellEvaluator::Dispatch(CellEvaluation& evaluation) {
+    const CellId id = evaluation.cell.link.cellId;
+    if (id == cell::kNull || id == kNoCell) {
+        return;
+    }
+    CellBinding* binding = id >= 0 && id < kCellCount ? bindings_[static_cast<std::size_t>(id)] : nullptr;
+    if (binding == nullptr) {
+        evaluation.request.text = std::to_string(id) + " *Yet*";
+        return;
+    }
+    binding->Evaluate(evaluation);
+}
+
+std::string RadioCellEvaluator::CellText(SheetCell& cell) {
+    CellRequest request;
+    request.cell = &cell;
+    EvaluateCell(request, kDraw);
+    return request.text;
+}
+
+int RadioCellEvaluator::RunCell(SheetCell& cell, std::int32_t keyCode) {
+    CellRequest request;
+    request.cell = &cell;
+    request.keyCode = keyCode;
+    return EvaluateCell(request, kDraw);
+}
+
+}  // namespace orvane
