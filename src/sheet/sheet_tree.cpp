@@ -107,6 +107,30 @@ void SheetTree::ClearChildren(TreeNode& node) {
     }
 }
 
+int SheetTree::DeleteNodesWithFlag(int flag) {
+    const int deleted = DeleteFlagged(root_, flag);
+    if (deleted > 0 && listener_ != nullptr) {
+        listener_->OnNodesChanged();
+    }
+    return deleted;
+}
+
+int SheetTree::DeleteFlagged(TreeNode& node, int flag) {
+    int deleted = 0;
+    std::erase_if(node.children, [&](const std::unique_ptr<TreeNode>& child) {
+        if (!child->cell.UserFlag(flag)) {
+            deleted += DeleteFlagged(*child, flag);
+            return false;
+        }
+        if (selected_ != nullptr && IsWithin(selected_, *child)) {
+            Select(nullptr);
+        }
+        ++deleted;
+        return true;
+    });
+    return deleted;
+}
+
 TreeNode* SheetTree::FindNodeByLinkText(std::string_view text) {
     return FindByLinkText(root_, text);
 }

@@ -48,6 +48,10 @@ public:
     // The lines of `key` from `firstLine` on, nested by their indentation.
     void BuildLines(TreeNode* parent, std::string_view key, int firstLine);
     void ClearChildren(TreeNode& node);
+    // Deletes every node whose cell carries user flag `flag` (0..3), with its subtree;
+    // the main controller drops the sheets a configuration does not have this way.
+    // Returns the number of nodes found with the flag.
+    int DeleteNodesWithFlag(int flag);
     // The first node in tree order whose link text is exactly `text`.
     TreeNode* FindNodeByLinkText(std::string_view text);
 
@@ -72,6 +76,7 @@ public:
 
 private:
     void Close();
+    int DeleteFlagged(TreeNode& node, int flag);
     // Calls `apply(node, bank)` for every node whose call text opens the bank sheet of a
     // bank.
     template <typename Apply>

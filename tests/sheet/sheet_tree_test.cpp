@@ -151,6 +151,23 @@ TEST_F(SheetTreeTest, SelectionFollowsMessagesAndClearedBranches) {
     EXPECT_NE(tree.FindNodeByLinkText("GI_Sheet_TreeTop"), nullptr);
 }
 
+TEST_F(SheetTreeTest, FlaggedNodesCanBeDropped) {
+    AddBankBranch({0});
+    tree.Select(&Node(BankCall(0)));
+    EXPECT_EQ(tree.DeleteNodesWithFlag(3), 1);
+    EXPECT_EQ(tree.FindNodeByLinkText("GI_Sheet_TreeTop"), nullptr);
+    EXPECT_EQ(tree.FindNodeByLinkText(BankCall(0)), nullptr) << "the subtree goes with it";
+    EXPECT_EQ(tree.SelectedNode(), nullptr);
+    EXPECT_EQ(tree.DeleteNodesWithFlag(0), 1);
+    EXPECT_EQ(tree.DeleteNodesWithFlag(0), 0);
+    std::vector<std::string> left;
+    for (const auto& node : tree.TopNodes()[0]->children) {
+        left.push_back(node->text);
+    }
+    EXPECT_EQ(left,
+              (std::vector<std::string>{"Memory CH", "WX CH", "Common Setting", "Clone Comment"}));
+}
+
 TEST_F(SheetTreeTest, MarksReachCollapsedAncestorsAndErrorsWin) {
     AddBankBranch({0, 3});
     TreeNode& top = *tree.TopNodes()[0];
