@@ -72,7 +72,6 @@ public:
     // the FD) until the next byte.
     Event Feed(std::uint8_t byte);
     const cmcBuff& Frame() const { return frame_; }
-    cmcBuff& Frame() { return frame_; }
     void Clear() {
         frame_.Clear();
         completed_ = false;

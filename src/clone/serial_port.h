@@ -18,7 +18,6 @@ namespace orvane {
 
 class SerialPort {
 public:
-    static constexpr std::int32_t kInputQueueSize = 32000;
     static constexpr std::int32_t kOutputQueueSize = 1024;  // also the largest single write
     static constexpr std::uint32_t kWriteTimeoutMs = 3000;
 
@@ -43,7 +42,6 @@ public:
     bool WriteError() const { return writeError_; }
 
     int PortNumber() const { return portNumber_; }
-    const SerialLine& Line() const { return line_; }
     std::uint32_t WriteMultiplier() const { return WriteMultiplierMs(line_.baud); }
     // The device and the system's reason of the last failed Open, for the user; empty
     // after a successful one.

@@ -132,6 +132,8 @@ TEST_F(CloneEngineTest, InformationReplyGivesCodeVersionAndIdentity) {
     EXPECT_EQ(finished->modelCode, 0x3074);
     EXPECT_EQ(finished->modelVersion, 4);
     EXPECT_EQ(finished->identity, radio.Identity());
+    // The request, its echo and the 37-byte reply.
+    EXPECT_EQ(engine.RawBytes(), 10 + 10 + 37);
     ASSERT_EQ(device.lines.size(), 1u);
     EXPECT_EQ(device.lines[0].baud, 9600u);
     EXPECT_EQ(device.openedPaths, std::vector<std::string>{"/dev/fake0"});

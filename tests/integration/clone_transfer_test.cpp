@@ -146,6 +146,10 @@ TEST_F(CloneTransferTest, ReadFaultsEndWithTheirCodeAndAdoptNothing) {
         EXPECT_EQ(session->ReadImage().Size(), 0);
         ASSERT_EQ(prompter_.shown.size(), 1u);
         EXPECT_EQ(prompter_.shown[0].text.substr(0, prompter_.shown[0].text.find('\n')), c.message);
+        if (c.options.front() == "--hang-up") {
+            EXPECT_EQ(sim.WaitForExit(2000), 0);
+            EXPECT_NE(sim.Errors().find("hung up"), std::string::npos);
+        }
     }
 }
 
