@@ -35,14 +35,42 @@ std::set<std::string> KeysNamedInSources() {
     return keys;
 }
 
+// A literal is either a key, or the name of a definition whose blocks carry a suffix:
+// a sheet ("GI_Sheet_Home" -> "GI_Sheet_Home_Cells") or a menu body ("GI_PMenu_Edit" ->
+// "GI_PMenu_Edit_Body").
+bool NamesResourceText(TextStore& store, const std::string& literal) {
+    if (store.HasKey(literal)) {
+        return true;
+    }
+    if (literal.rfind("GI_Sheet_", 0) == 0) {
+        return store.HasKey(literal + "_Cells");
+    }
+    for (const char* prefix : {"GI_PMenu_", "GI_Menu_", "GI_ToolBar_", "GI_Tree_"}) {
+        if (literal.rfind(prefix, 0) == 0) {
+            return store.HasKey(literal + "_Body");
+        }
+    }
+    return false;
+}
+
 TEST(ResourceKeysTest, EveryKeyTheCodeAsksForExists) {
     TextStore store;
     store.SetSource(MainResource());
     const std::set<std::string> keys = KeysNamedInSources();
     ASSERT_FALSE(keys.empty()) << "the scan found no keys at all";
     for (const std::string& key : keys) {
-        EXPECT_TRUE(store.HasKey(key)) << key;
+        EXPECT_TRUE(NamesResourceText(store, key)) << key;
     }
+}
+
+TEST(ResourceKeysTest, DefinitionNamesNeedTheirBlocks) {
+    TextStore store;
+    store.SetSource(MainResource());
+    EXPECT_TRUE(NamesResourceText(store, "GI_Sheet_Home"));
+    EXPECT_TRUE(NamesResourceText(store, "GI_PMenu_Edit"));
+    EXPECT_FALSE(NamesResourceText(store, "GI_Sheet_Nowhere"));
+    EXPECT_FALSE(NamesResourceText(store, "GI_PMenu_Nowhere"));
+    EXPECT_FALSE(NamesResourceText(store, "GI_Mess_Nowhere"));
 }
 
 }  // namespace
