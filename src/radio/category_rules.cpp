@@ -36,13 +36,13 @@ bool ApplyChannelRowRules(CellEvaluation& evaluation) {
     const bool editingKey = key::IsEditingKey(evaluation.Key());
     const bool beyond = IsBeyondRow(evaluation);
     if (beyond || (!evaluation.channel.used && editingKey)) {
-        evaluation.request.text.clear();
         const bool frequencyCell = id == cell::kMchFreq || id == cell::kMchFreqRT;
         // A WX channel may be picked for a blank channel of the bank directly.
         const bool wxOfBlank = id == cell::kMchWxCh && !beyond;
         if (frequencyCell || wxOfBlank) {
             return false;
         }
+        evaluation.request.text.clear();
         RedirectTo(evaluation, cell::kMchFreq, cell::kMchFreqRT);
         return true;
     }

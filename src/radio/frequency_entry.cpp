@@ -125,9 +125,13 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
 
     if (cell.rxCell) {
         channel.rxHz = value;
-        if (!channel.used && !cell.homeForm && simplex) {
-            channel.txInhibit = blankLook;
-            channel.txHz = value;
+        if (!channel.used && !cell.homeForm) {
+            if (simplex) {
+                channel.txInhibit = blankLook;
+                channel.txHz = value;
+            }
+            // A frequency given to a blank channel makes it a channel, whatever it
+            // transmits on.
             channel.used = !blankLook;
         }
     } else {

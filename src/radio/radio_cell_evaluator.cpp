@@ -89,6 +89,7 @@ int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
         }
     }
 
+    evaluation.notify = notify::kCell;
     if (!RunPopupCommand(evaluation) && !ApplyCategoryRules(evaluation)) {
         Dispatch(evaluation);
     }
@@ -96,7 +97,7 @@ int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (evaluation.channel.kind != MemoryChannel::kNone) {
         evaluation.notify |= notify::kSameIndex;
     }
-    if (mode == kOperate && evaluation.notify != 0 && request.refresh) {
+    if (mode == kOperate && request.refresh) {
         request.refresh(request, evaluation.notify);
     }
     if (acted) {
