@@ -42,14 +42,15 @@ public:
     bool WriteError() const { return writeError_; }
 
     int PortNumber() const { return portNumber_; }
-    std::uint32_t WriteMultiplier() const { return WriteMultiplierMs(line_.baud); }
+    // Milliseconds a write may take per byte beyond kWriteTimeoutMs: 10 at 9600 baud, 2 at
+    // 38400.
+    std::uint32_t WriteMultiplier() const { return line_.baud ? 100000 / line_.baud : 0; }
     // The device and the system's reason of the last failed Open, for the user; empty
     // after a successful one.
     const std::string& OpenFailure() const { return openFailure_; }
     bool OpenFailureIsPermission() const { return openFailureIsPermission_; }
 
 private:
-    static std::uint32_t WriteMultiplierMs(std::uint32_t baud) { return baud ? 100000 / baud : 0; }
     bool FailOpen(const std::string& device);
     void PumpStep();
 
