@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "platform/timer_host.h"
+#include "radio/cell_names.h"
 #include "text/text_store.h"
 
 namespace orvane {
@@ -16,6 +17,7 @@ struct AppContext {
     TextStore& texts;      // the main text resource
     TextStore& helpTexts;  // the help topics
     MessageBus& bus;
+    CellNames& cellNames;  // the CT_/CL_ names that definition texts link to
     TimerHost& timers;
     const Clock& clock;
     Prompter& prompter;

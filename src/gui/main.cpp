@@ -35,10 +35,11 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     TextStore helpTexts;
     helpTexts.SetSource(HelpTopicResource());
     MessageBus bus;
+    CellNames cellNames;
     QtTimerHost timers;
     SteadyClock clock;
     MessageBoxPrompter prompter;
-    AppContext context{settings, texts, helpTexts, bus, timers, clock, prompter};
+    AppContext context{settings, texts, helpTexts, bus, cellNames, timers, clock, prompter};
 
     cmcTaskPtr busPump = MakeTask(timers);
     busPump->SetCallback([&bus](cmcTask&) { bus.Pump(); });

@@ -8,6 +8,8 @@
 #include <QStatusBar>
 
 #include "app/window_title.h"
+#include "gui/qt_font.h"
+#include "sheet/cell_parser.h"
 
 namespace orvane {
 
@@ -29,8 +31,18 @@ QFrame* MakePanel(QWidget* parent) {
 MainWindow::MainWindow(AppContext& context) : context_(context) {
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     SetDocumentName(QString::fromStdString(std::string(kUntitledName)));
+    ApplyFormFont();
     BuildPanels();
     PlaceFromSettings();
+}
+
+void MainWindow::ApplyFormFont() {
+    SheetCell cell;
+    CellParser(context_.texts, context_.cellNames)
+        .ParseCell(cell, context_.texts.FirstLine("GI_Form_Main_BasicCell"), nullptr, nullptr);
+    if (cell.font) {
+        setFont(ToQFont(*cell.font));
+    }
 }
 
 void MainWindow::BuildPanels() {

@@ -30,6 +30,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The window's font: the cell font of the main form's definition.
+    void ApplyFormFont();
     void BuildPanels();
     void PlaceFromSettings();
     void StorePlacement();

@@ -8,7 +8,9 @@
 #include <QScreen>
 #include <QSplitter>
 
+#include "gui/qt_font.h"
 #include "qt_application.h"
+#include "sheet/cell_parser.h"
 #include "support/fake_instance_lock.h"
 #include "support/memory_settings_store.h"
 #include "support/scripted_prompter.h"
@@ -22,7 +24,7 @@ protected:
     MainWindowTest()
         : application(testing::TestApplication()),
           settings(store, lock, ScreenSize{1024, 768}, {"orvane"}),
-          context{settings, texts, helpTexts, bus, time, time, prompter} {
+          context{settings, texts, helpTexts, bus, cellNames, time, time, prompter} {
         texts.SetSource(MainResource());
         helpTexts.SetSource(HelpTopicResource());
     }
@@ -36,6 +38,7 @@ protected:
     TextStore texts;
     TextStore helpTexts;
     MessageBus bus;
+    CellNames cellNames;
     testing::VirtualTime time;
     testing::ScriptedPrompter prompter;
     AppContext context;
@@ -47,6 +50,16 @@ TEST_F(MainWindowTest, StartsUntitledWithTheApplicationTitle) {
               "Untitled - " + QString::fromStdString(texts.FirstLine("GI_Sys_AppTitle")));
     window.SetDocumentName("/home/pilot/club.zcf");
     EXPECT_TRUE(window.windowTitle().startsWith("club.zcf - "));
+}
+
+TEST_F(MainWindowTest, FontComesFromTheMainFormDefinition) {
+    MainWindow window(context);
+    // "{($Basic)}": the basic preset's font, at its pixel height.
+    SheetCell cell;
+    CellParser(texts, cellNames)
+        .ParseCell(cell, texts.FirstLine("GI_Form_Main_BasicCell"), nullptr, nullptr);
+    ASSERT_TRUE(cell.font.has_value());
+    EXPECT_EQ(window.font(), ToQFont(*cell.font));
 }
 
 TEST_F(MainWindowTest, CannotShrinkBelowMinimum) {
