@@ -33,7 +33,7 @@ void RequestStop(int) { stopRequested = 1; }
 
 // After this long without a byte the radio forgets a half-finished exchange.
 constexpr auto kQuietReset = std::chrono::seconds(2);
-constexpr auto kHangUpLinger = std::chrono::milliseconds(500);
+constexpr auto kHangUpLinger = std::chrono::seconds(1);
 
 // File messages go to stderr.
 class StderrPrompter final : public Prompter {

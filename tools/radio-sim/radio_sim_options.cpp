@@ -38,7 +38,7 @@ Faults:
   --wrong-count         the end frame of a read counts one frame too many
   --wrong-ack           refuse a good write (acknowledge it as failed, keep nothing)
   --hang-up N           stop after N data frames of a read or write, and close the
-                        line half a second later
+                        line a second later
   --help                show this help
 )";
 
