@@ -190,6 +190,8 @@ TEST_F(CloneManagerTest, FailedInformationPostsAndShowsTheMessage) {
         JudgeInformationResult(result, false, identity);
     });
     ASSERT_TRUE(manager.StartInformation(Capture()));
+    // A read asked for meanwhile is refused and changes nothing.
+    EXPECT_FALSE(manager.StartRead(ReadRanges(), Capture()));
     RunToEnd();
     EXPECT_EQ(errors, std::vector<int>{5});
     ASSERT_EQ(prompter.shown.size(), 1u);
