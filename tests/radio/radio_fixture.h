@@ -72,6 +72,9 @@ protected:
         channel.wx = MemoryChannel::kWxOff;
         channel.duplex = false;
         channel.txInhibit = false;
+        channel.name = "        ";
+        channel.dotMask = 0;
+        channel.tag = false;
         channels.Store(channel);
         return channels.Load(MemoryChannel::kMemory, position);
     }
