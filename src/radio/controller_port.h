@@ -1,7 +1,7 @@
 #pragma once
 // What the data model asks of the main controller: to note that the data may have
-// changed, and to run the commands of the menus, toolbar and tree. The controller
-// implements it; the data model never sees the controller itself.
+// changed, and to run the commands of the menus, toolbar and tree, with the settings
+// those show. The controller implements it; the data model never sees the controller.
 
 #include <string>
 
@@ -19,6 +19,43 @@ public:
 
     // Opens the help topic of `cell` (the popup menu's Help).
     virtual void ShowCellHelp(const SheetCell& cell) = 0;
+
+    // The command operations.
+    virtual void NewData() = 0;
+    virtual void OpenWithDialog() = 0;
+    virtual void OpenFile(const std::string& path) = 0;
+    virtual bool IsUntitled() const = 0;
+    virtual void SaveFile(const std::string& path) = 0;
+    virtual void SaveAsWithDialog() = 0;
+    virtual std::string CurrentFilePath() const = 0;
+    virtual void PrintCurrent() = 0;
+    virtual void PrintAll() = 0;
+    // A sheet is open and can be printed.
+    virtual bool CanPrintCurrent() const = 0;
+    virtual void CloseMainWindow() = 0;
+    virtual void ComPortDialog() = 0;
+    virtual void CloneRead() = 0;
+    virtual void CloneWrite() = 0;
+    virtual void GoAdjustMode() = 0;
+    virtual void ChangeModel(int modelType, bool ask) = 0;
+    virtual void ShowAbout() = 0;
+    virtual void ShowHelpContents() = 0;
+    virtual void OpenSheet(const std::string& callText) = 0;
+
+    // The settings the menus show and change.
+    // The path of recent-file slot 0..3; empty when the slot is free.
+    virtual std::string RecentFile(int slot) const = 0;
+    virtual int FontSizePercentage() const = 0;
+    // Takes the new size and reopens the open sheet with it.
+    virtual void ChangeFontSize(int percentage) = 0;
+    virtual bool ToolbarVisible() const = 0;
+    virtual void ToggleToolbar() = 0;
+    virtual int ComPort() const = 0;
+    virtual void SetComPort(int port) = 0;
+    virtual bool ComSpeedHigh() const = 0;
+    virtual void SetComSpeedHigh(bool high) = 0;
+    // The program was started with the argument that allows entering adjust mode.
+    virtual bool AdjustmentStart() const = 0;
 };
 
 }  // namespace orvane

@@ -9,6 +9,7 @@
 #include "radio/channel_frequency_cells.h"
 #include "radio/check_cells.h"
 #include "radio/choice_row_cells.h"
+#include "radio/command_cells.h"
 #include "radio/controller_port.h"
 #include "radio/entry_keys.h"
 #include "radio/list_operations.h"
@@ -43,6 +44,7 @@ RadioCellEvaluator::RadioCellEvaluator(const RadioEnvironment& environment)
     Adopt<WxTagCells>();
     Adopt<BankCells>(environment_);
     Adopt<CheckCells>();
+    Adopt<CommandCells>(environment_);
 }
 
 RadioCellEvaluator::~RadioCellEvaluator() = default;

@@ -3,6 +3,7 @@
 // what it is asked, and a bank sheet on the bus that answers which bank is open and
 // records what the data model posts.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -24,16 +25,65 @@ public:
     RadioOptionValues values;
 };
 
+// Records every operation asked for, with its argument; the settings it answers are
+// public fields.
 class RecordingController final : public ControllerPort {
 public:
-    void ArmWarningRecheck() override { calls.push_back("ArmWarningRecheck"); }
+    void ArmWarningRecheck() override { Record("ArmWarningRecheck"); }
     bool CheckModified() override {
-        calls.push_back("CheckModified");
+        Record("CheckModified");
         return true;
     }
     void ShowCellHelp(const SheetCell& cell) override { helpCells.push_back(cell.link.cellId); }
+
+    void NewData() override { Record("NewData"); }
+    void OpenWithDialog() override { Record("OpenWithDialog"); }
+    void OpenFile(const std::string& path) override { Record("OpenFile " + path); }
+    bool IsUntitled() const override { return untitled; }
+    void SaveFile(const std::string& path) override { Record("SaveFile " + path); }
+    void SaveAsWithDialog() override { Record("SaveAsWithDialog"); }
+    std::string CurrentFilePath() const override { return filePath; }
+    void PrintCurrent() override { Record("PrintCurrent"); }
+    void PrintAll() override { Record("PrintAll"); }
+    bool CanPrintCurrent() const override { return canPrint; }
+    void CloseMainWindow() override { Record("CloseMainWindow"); }
+    void ComPortDialog() override { Record("ComPortDialog"); }
+    void CloneRead() override { Record("CloneRead"); }
+    void CloneWrite() override { Record("CloneWrite"); }
+    void GoAdjustMode() override { Record("GoAdjustMode"); }
+    void ChangeModel(int modelType, bool ask) override {
+        Record("ChangeModel " + std::to_string(modelType) + (ask ? " ask" : ""));
+    }
+    void ShowAbout() override { Record("ShowAbout"); }
+    void ShowHelpContents() override { Record("ShowHelpContents"); }
+    void OpenSheet(const std::string& callText) override { Record("OpenSheet " + callText); }
+    std::string RecentFile(int slot) const override {
+        return slot >= 0 && slot < 4 ? recent[static_cast<std::size_t>(slot)] : "";
+    }
+    int FontSizePercentage() const override { return fontSize; }
+    void ChangeFontSize(int percentage) override { Record("ChangeFontSize " + std::to_string(percentage)); }
+    bool ToolbarVisible() const override { return toolbarVisible; }
+    void ToggleToolbar() override { Record("ToggleToolbar"); }
+    int ComPort() const override { return comPort; }
+    void SetComPort(int port) override { Record("SetComPort " + std::to_string(port)); }
+    bool ComSpeedHigh() const override { return speedHigh; }
+    void SetComSpeedHigh(bool high) override { Record(high ? "SetComSpeedHigh 1" : "SetComSpeedHigh 0"); }
+    bool AdjustmentStart() const override { return adjustmentStart; }
+
     std::vector<std::string> calls;
     std::vector<int> helpCells;
+    bool untitled = true;
+    std::string filePath = "/data/untitled";
+    bool canPrint = true;
+    std::array<std::string, 4> recent{};
+    int fontSize = 100;
+    bool toolbarVisible = true;
+    int comPort = 1;
+    bool speedHigh = false;
+    bool adjustmentStart = false;
+
+private:
+    void Record(std::string call) { calls.push_back(std::move(call)); }
 };
 
 // Answers the open-bank query like a bank sheet and keeps every other message.

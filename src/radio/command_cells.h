@@ -1,0 +1,39 @@
+#pragma once
+// The commands of the main menu, the toolbar and the tree: Enter runs the command
+// through the main controller, and every evaluation sets the item's ticked, hidden,
+// disabled and caption state.
+
+#include <array>
+
+#include "radio/cell_binding.h"
+#include "radio/cell_ids.h"
+#include "radio/radio_environment.h"
+
+namespace orvane {
+
+class CommandCells final : public CellBinding {
+public:
+    // Asks the controller to run the clone information command.
+    static constexpr int kCloneInformationMessage = 30;
+    static constexpr int kFirstFreeComPort = 5;  // ports from here on come from the dialog
+
+    static constexpr std::array<CellId, 21> kCells = {
+        cell::kMenuFileNew,     cell::kMenuFileOpen,      cell::kMenuFileSave,        cell::kMenuFileSaveAs,
+        cell::kMenuFilePrintCurrent, cell::kMenuFilePrintAll, cell::kMenuFileRecent,  cell::kMenuFileExit,
+        cell::kMenuViewFontSize, cell::kMenuViewToolBar,  cell::kMenuPortCom,         cell::kMenuPortUsb,
+        cell::kMenuComSpeed,    cell::kMenuCloneRead,     cell::kMenuCloneWrite,      cell::kMenuCloneInfo,
+        cell::kMenuCloneAdj,    cell::kModel,             cell::kHelpAbout,           cell::kHelpContents,
+        cell::kCallSheet};
+
+    explicit CommandCells(const RadioEnvironment& environment) : environment_(environment) {}
+    void Evaluate(CellEvaluation& evaluation) override;
+
+private:
+    void Run(CellEvaluation& evaluation);
+    void SetStates(CellEvaluation& evaluation);
+    void RecentFileState(CellEvaluation& evaluation, int slot);
+
+    RadioEnvironment environment_;
+};
+
+}  // namespace orvane
