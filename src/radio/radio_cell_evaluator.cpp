@@ -185,7 +185,7 @@ int RadioCellEvaluator::RunCell(SheetCell& cell, std::int32_t keyCode) {
     CellRequest request;
     request.cell = &cell;
     request.keyCode = keyCode;
-    return EvaluateCell(request, kDraw);
+    return EvaluateCell(request, kOperate);
 }
 
 }  // namespace orvane
