@@ -58,7 +58,8 @@ void BM_RepaintFullBankSheet(benchmark::State& state) {
     conditions.value.modelType = 3;
     conditions.value.duplexEnabled = true;
     conditions.value.nameDisplay = true;
-    RadioCellEvaluator evaluator({image, options, texts, vocabulary, choices, bus, prompter, controller});
+    RadioCellEvaluator evaluator(
+        {image, options, texts, vocabulary, choices, bus, prompter, controller});
 
     testing::FakeFontMetrics metrics;
     const SheetEnvironment environment{texts, vocabulary, metrics, bus, conditions, banks};
@@ -81,7 +82,8 @@ void BM_RepaintFullBankSheet(benchmark::State& state) {
             }
         }
     }
-    state.counters["cells"] = benchmark::Counter(static_cast<double>(cells), benchmark::Counter::kAvgIterations);
+    state.counters["cells"] =
+        benchmark::Counter(static_cast<double>(cells), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_RepaintFullBankSheet)->Unit(benchmark::kMicrosecond);
 

@@ -31,7 +31,8 @@ void BankCells::Evaluate(CellEvaluation& evaluation) {
             } else if (index == kTotalRow) {
                 evaluation.request.text = std::to_string(evaluation.banks.TotalCapacity());
             } else if (index == kRemainRow) {
-                evaluation.request.text = std::to_string(kChannelCount - evaluation.banks.TotalCapacity());
+                evaluation.request.text =
+                    std::to_string(kChannelCount - evaluation.banks.TotalCapacity());
             }
             break;
         case cell::kMchUsedCHs:
@@ -56,15 +57,16 @@ void BankCells::Capacity(CellEvaluation& evaluation, int bank) {
     if (request.textOrigin == 1) {
         const TypedNumber typed = ReadTypedNumber(request.text);
         if (typed.present) {
-            const auto wanted = static_cast<int>(std::clamp<std::int64_t>(typed.value, -1'000'000, 1'000'000));
+            const auto wanted =
+                static_cast<int>(std::clamp<std::int64_t>(typed.value, -1'000'000, 1'000'000));
             change = LimitedChange(capacity, wanted, free, trailingBlanks);
             changed = true;
         }
         request.textOrigin = 0;  // the typed text has been read; the entry only shows
     }
     std::int32_t value = capacity + change;
-    const EntryResult result =
-        NumberEntry(request, value, capacity - trailingBlanks, std::min(capacity + free, kMaxBankCapacity));
+    const EntryResult result = NumberEntry(request, value, capacity - trailingBlanks,
+                                           std::min(capacity + free, kMaxBankCapacity));
     evaluation.TakeEntry(result);
     if (result.changed) {
         change = value - capacity;
@@ -91,8 +93,9 @@ int BankCells::LimitedChange(int capacity, int typed, int free, int trailingBlan
         change = std::min(free, kMaxBankCapacity - capacity);
     }
     if (-change > trailingBlanks) {
-        ShowErrorMessage(environment_.texts, environment_.prompter,
-                         capacity < -change ? "GI_AppMess_ChErr_NoCh" : "GI_AppMess_ChErr_NotBlank");
+        ShowErrorMessage(
+            environment_.texts, environment_.prompter,
+            capacity < -change ? "GI_AppMess_ChErr_NoCh" : "GI_AppMess_ChErr_NotBlank");
         change = -trailingBlanks;
     }
     return change;
@@ -158,8 +161,8 @@ void BankCells::Name(CellEvaluation& evaluation, int bank) {
     std::copy(packed.characters.begin(), packed.characters.end(), stored.begin());
     image.WriteBlock(nameAddress, stored);
     image.SetByte(dotAddress, packed.dotMask);
-    environment_.bus.PostText(message::kBankNodeCaptionUpdate, 0, bank, evaluation.banks.BankDisplayName(bank, false),
-                              false);
+    environment_.bus.PostText(message::kBankNodeCaptionUpdate, 0, bank,
+                              evaluation.banks.BankDisplayName(bank, false), false);
 }
 
 }  // namespace orvane

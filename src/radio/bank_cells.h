@@ -12,7 +12,8 @@ namespace orvane {
 
 class BankCells final : public CellBinding {
 public:
-    static constexpr std::array<CellId, 3> kCells = {cell::kMchBank, cell::kMchUsedCHs, cell::kBankName};
+    static constexpr std::array<CellId, 3> kCells = {cell::kMchBank, cell::kMchUsedCHs,
+                                                     cell::kBankName};
     static constexpr int kTotalRow = 10;
     static constexpr int kRemainRow = 11;
 

@@ -34,7 +34,9 @@ int BankTable::BankFirst(int bank) const {
     return first;
 }
 
-int BankTable::BankLast(int bank) const { return std::max(0, BankFirst(bank) + BankCapacity(bank) - 1); }
+int BankTable::BankLast(int bank) const {
+    return std::max(0, BankFirst(bank) + BankCapacity(bank) - 1);
+}
 
 int BankTable::TotalCapacity() const { return BankFirst(kBankCount); }
 

@@ -57,11 +57,12 @@ bool ApplyChannelRowRules(CellEvaluation& evaluation) {
 
 bool ApplyHomeRules(CellEvaluation& evaluation) {
     const std::int32_t code = evaluation.Key();
-    if (evaluation.cell.link.cellId != cell::kHomeFreqT || code == key::kNone || !key::IsEditingKey(code)) {
+    if (evaluation.cell.link.cellId != cell::kHomeFreqT || code == key::kNone ||
+        !key::IsEditingKey(code)) {
         return false;
     }
-    const bool vfoMode =
-        evaluation.channels.Image().GetByte(memory_map::kHomeMode) == 0 && evaluation.options.vfoEnabled;
+    const bool vfoMode = evaluation.channels.Image().GetByte(memory_map::kHomeMode) == 0 &&
+                         evaluation.options.vfoEnabled;
     if (!vfoMode) {
         return false;
     }

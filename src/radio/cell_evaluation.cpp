@@ -5,8 +5,8 @@
 
 namespace orvane {
 
-CellEvaluation::CellEvaluation(CellRequest& request, EepromImage& image, const RadioOptionValues& options,
-                               ChoiceLists& lists)
+CellEvaluation::CellEvaluation(CellRequest& request, EepromImage& image,
+                               const RadioOptionValues& options, ChoiceLists& lists)
     : request(request),
       cell(*request.cell),
       owner(request.cell),
@@ -19,7 +19,8 @@ CellEvaluation::CellEvaluation(CellRequest& request, EepromImage& image, const R
 bool CellEvaluation::ReadOnly() {
     request.textColour = paint::kReadOnly;
     const std::int32_t code = request.keyCode;
-    if (request.fromGrid && ((code >= 1 && code <= key::kLastPrintable) || code == key::kBeginEdit)) {
+    if (request.fromGrid &&
+        ((code >= 1 && code <= key::kLastPrintable) || code == key::kBeginEdit)) {
         editRestricted = true;
         return true;
     }

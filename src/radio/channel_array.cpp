@@ -13,13 +13,16 @@ using memory_map::kChannelCount;
 using memory_map::kRecordSize;
 
 bool IsPosition(int position) { return position >= 0 && position < kChannelCount; }
-std::int32_t RecordAddress(int position) { return memory_map::kChannelRecords + position * kRecordSize; }
+std::int32_t RecordAddress(int position) {
+    return memory_map::kChannelRecords + position * kRecordSize;
+}
 std::int32_t FlagAddress(int position) { return memory_map::kChannelFlags + position; }
 
 }  // namespace
 
 bool ChannelArray::IsUsed(int position) const {
-    return IsPosition(position) && (image_.GetByte(FlagAddress(position)) & memory_map::kFlagBlank) == 0;
+    return IsPosition(position) &&
+           (image_.GetByte(FlagAddress(position)) & memory_map::kFlagBlank) == 0;
 }
 
 void ChannelArray::Blank(int position) {
@@ -27,10 +30,12 @@ void ChannelArray::Blank(int position) {
         return;
     }
     const CloneAreaBytes defaults = DefaultCloneArea(modelType_);
-    image_.WriteBlock(RecordAddress(position),
-                      defaults.subspan(static_cast<std::size_t>(RecordAddress(position)), kRecordSize));
+    image_.WriteBlock(
+        RecordAddress(position),
+        defaults.subspan(static_cast<std::size_t>(RecordAddress(position)), kRecordSize));
     const std::uint8_t flags = defaults[static_cast<std::size_t>(FlagAddress(position))];
-    image_.SetByte(FlagAddress(position), static_cast<std::uint8_t>(flags | memory_map::kFlagBlank));
+    image_.SetByte(FlagAddress(position),
+                   static_cast<std::uint8_t>(flags | memory_map::kFlagBlank));
 }
 
 void ChannelArray::InsertBlank(int position) {

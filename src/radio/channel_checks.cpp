@@ -32,8 +32,8 @@ bool ChannelChecks::TxCheck(const MemoryChannel& channel, bool includeBlank) con
     if (Exempt(channel, includeBlank)) {
         return false;
     }
-    const bool separateTx = kNavBand.Contains(channel.rxHz) && !channel.txInhibit && options_.duplexEnabled &&
-                            options_.Vor() && !options_.ExportMode();
+    const bool separateTx = kNavBand.Contains(channel.rxHz) && !channel.txInhibit &&
+                            options_.duplexEnabled && options_.Vor() && !options_.ExportMode();
     if (!separateTx) {
         return false;
     }
@@ -48,11 +48,13 @@ bool ChannelChecks::DuplexCheck(const MemoryChannel& channel, bool includeBlank)
         return false;
     }
     const bool navToCom = kNavBand.Contains(channel.rxHz) && kComBand.Contains(channel.txHz);
-    return !navToCom && channel.duplex && options_.duplexEnabled && options_.Vor() && !options_.ExportMode();
+    return !navToCom && channel.duplex && options_.duplexEnabled && options_.Vor() &&
+           !options_.ExportMode();
 }
 
 bool ChannelChecks::AnyCheck(const MemoryChannel& channel, bool includeBlank) const {
-    return RxCheck(channel, includeBlank) || TxCheck(channel, includeBlank) || DuplexCheck(channel, includeBlank);
+    return RxCheck(channel, includeBlank) || TxCheck(channel, includeBlank) ||
+           DuplexCheck(channel, includeBlank);
 }
 
 bool ChannelChecks::RangeHasErrors(int first, int last) const {
@@ -70,7 +72,9 @@ bool ChannelChecks::BankHasErrors(int bank) const {
     return RangeHasErrors(banks.BankFirst(bank), banks.BankLast(bank));
 }
 
-bool ChannelChecks::ListHasErrors() const { return RangeHasErrors(0, memory_map::kExportChannelCount - 1); }
+bool ChannelChecks::ListHasErrors() const {
+    return RangeHasErrors(0, memory_map::kExportChannelCount - 1);
+}
 
 bool ChannelChecks::BankGap() const {
     const BankTable banks(image_);

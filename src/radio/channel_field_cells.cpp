@@ -19,8 +19,9 @@ bool TunesWx(const CellEvaluation& evaluation) {
 // A field's choice entry over a flag of the channel.
 bool ChooseFlag(CellEvaluation& evaluation, const ChoiceList& list, bool& flag, bool typed) {
     std::int32_t value = flag ? 1 : 0;
-    const EntryResult result = typed ? ChoiceEntryTyped(evaluation.request, evaluation.lists, list, value)
-                                     : ChoiceEntry(evaluation.request, evaluation.lists, list, value);
+    const EntryResult result =
+        typed ? ChoiceEntryTyped(evaluation.request, evaluation.lists, list, value)
+              : ChoiceEntry(evaluation.request, evaluation.lists, list, value);
     evaluation.TakeEntry(result);
     flag = value != 0;
     return result.changed;
@@ -53,7 +54,8 @@ void ChannelFieldCells::Evaluate(CellEvaluation& evaluation) {
 
 void ChannelFieldCells::Duplex(CellEvaluation& evaluation) {
     MemoryChannel& channel = evaluation.channel;
-    if (ChooseFlag(evaluation, {"GI_Sheet_Sel_Mch_Dup", cell::kFlexMarking}, channel.duplex, true)) {
+    if (ChooseFlag(evaluation, {"GI_Sheet_Sel_Mch_Dup", cell::kFlexMarking}, channel.duplex,
+                   true)) {
         evaluation.StoreChannel(notify::kAllLinked);
     }
     if (TunesWx(evaluation)) {
@@ -64,7 +66,8 @@ void ChannelFieldCells::Duplex(CellEvaluation& evaluation) {
 
 void ChannelFieldCells::TxInhibit(CellEvaluation& evaluation) {
     MemoryChannel& channel = evaluation.channel;
-    if (ChooseFlag(evaluation, {"GI_Sheet_Sel_Mch_Tx_Inhibit", cell::kFlex0}, channel.txInhibit, false)) {
+    if (ChooseFlag(evaluation, {"GI_Sheet_Sel_Mch_Tx_Inhibit", cell::kFlex0}, channel.txInhibit,
+                   false)) {
         evaluation.StoreChannel(0);
     }
     const bool navWithoutDuplex =
@@ -91,8 +94,8 @@ void ChannelFieldCells::Name(CellEvaluation& evaluation) {
 void ChannelFieldCells::WxChannel(CellEvaluation& evaluation) {
     MemoryChannel& channel = evaluation.channel;
     std::int32_t value = channel.wx;
-    const EntryResult result =
-        ChoiceEntryTyped(evaluation.request, evaluation.lists, {"GI_Sheet_Sel_Mch_WxCH", cell::kFlex0}, value);
+    const EntryResult result = ChoiceEntryTyped(evaluation.request, evaluation.lists,
+                                                {"GI_Sheet_Sel_Mch_WxCH", cell::kFlex0}, value);
     evaluation.TakeEntry(result);
     if (result.changed) {
         if (!channel.used) {
@@ -104,7 +107,8 @@ void ChannelFieldCells::WxChannel(CellEvaluation& evaluation) {
 }
 
 void ChannelFieldCells::Tag(CellEvaluation& evaluation) {
-    if (ChooseFlag(evaluation, {"GI_Sheet_Sel_Mch_Tag", cell::kFlex0}, evaluation.channel.tag, false)) {
+    if (ChooseFlag(evaluation, {"GI_Sheet_Sel_Mch_Tag", cell::kFlex0}, evaluation.channel.tag,
+                   false)) {
         evaluation.StoreChannel(0);
     }
 }
@@ -118,12 +122,13 @@ void WxTagCells::Evaluate(CellEvaluation& evaluation) {
     const std::int32_t address = memory_map::kWxChannelFlags + index;
     const std::uint8_t flags = image.GetByte(address);
     std::int32_t tag = (flags & memory_map::kFlagTag) != 0 ? 1 : 0;
-    const EntryResult result =
-        ChoiceEntry(evaluation.request, evaluation.lists, {"GI_Sheet_Sel_Mch_Tag", cell::kFlex0}, tag);
+    const EntryResult result = ChoiceEntry(evaluation.request, evaluation.lists,
+                                           {"GI_Sheet_Sel_Mch_Tag", cell::kFlex0}, tag);
     evaluation.TakeEntry(result);
     if (result.changed) {
-        image.SetByte(address, static_cast<std::uint8_t>(tag != 0 ? (flags | memory_map::kFlagTag)
-                                                                  : (flags & ~memory_map::kFlagTag)));
+        image.SetByte(address,
+                      static_cast<std::uint8_t>(tag != 0 ? (flags | memory_map::kFlagTag)
+                                                         : (flags & ~memory_map::kFlagTag)));
     }
 }
 

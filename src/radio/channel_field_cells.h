@@ -11,8 +11,8 @@ namespace orvane {
 
 class ChannelFieldCells final : public CellBinding {
 public:
-    static constexpr std::array<CellId, 5> kCells = {cell::kMchDup, cell::kMchTxInhibit, cell::kMchName,
-                                                     cell::kMchWxCh, cell::kMchTag};
+    static constexpr std::array<CellId, 5> kCells = {cell::kMchDup, cell::kMchTxInhibit,
+                                                     cell::kMchName, cell::kMchWxCh, cell::kMchTag};
 
     void Evaluate(CellEvaluation& evaluation) override;
 

@@ -32,7 +32,8 @@ void ChannelFrequencyCells::Evaluate(CellEvaluation& evaluation) {
     if (rxCell && !PrepareRow(evaluation, beyond)) {
         return;
     }
-    const EntryResult result = FrequencyEntry(evaluation.request, channel, {rxCell, false, false}, evaluation.Raster());
+    const EntryResult result =
+        FrequencyEntry(evaluation.request, channel, {rxCell, false, false}, evaluation.Raster());
     evaluation.TakeEntry(result);
     if (result.changed) {
         // A channel that never had a frequency starts from the model's default channel.
@@ -78,7 +79,8 @@ bool ChannelFrequencyCells::PrepareRow(CellEvaluation& evaluation, bool& beyond)
 bool ChannelFrequencyCells::AppendChannelToBank(CellEvaluation& evaluation) {
     BankTable& banks = evaluation.banks;
     CurrentBank& bank = evaluation.bank;
-    if (banks.TotalCapacity() >= memory_map::kChannelCount || bank.capacity >= memory_map::kMaxBankCapacity) {
+    if (banks.TotalCapacity() >= memory_map::kChannelCount ||
+        bank.capacity >= memory_map::kMaxBankCapacity) {
         ShowErrorMessage(environment_.texts, environment_.prompter, "GI_AppMess_ChErr_Overflow");
         return false;
     }

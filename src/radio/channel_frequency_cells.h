@@ -12,9 +12,11 @@ namespace orvane {
 
 class ChannelFrequencyCells final : public CellBinding {
 public:
-    static constexpr std::array<CellId, 3> kCells = {cell::kMchFreq, cell::kMchFreqT, cell::kMchFreqRT};
+    static constexpr std::array<CellId, 3> kCells = {cell::kMchFreq, cell::kMchFreqT,
+                                                     cell::kMchFreqRT};
 
-    explicit ChannelFrequencyCells(const RadioEnvironment& environment) : environment_(environment) {}
+    explicit ChannelFrequencyCells(const RadioEnvironment& environment)
+        : environment_(environment) {}
     void Evaluate(CellEvaluation& evaluation) override;
 
 private:

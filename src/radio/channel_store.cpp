@@ -20,11 +20,14 @@ constexpr std::uint8_t kDuplex = 0x20;
 constexpr std::size_t kNameOffset = 6;
 constexpr std::size_t kDotMaskOffset = 14;
 
-bool IsMemoryPosition(int position) { return position >= 0 && position < memory_map::kChannelCount; }
+bool IsMemoryPosition(int position) {
+    return position >= 0 && position < memory_map::kChannelCount;
+}
 
 std::int32_t RecordAddress(int kind, int position) {
-    return kind == MemoryChannel::kHomeVfo ? memory_map::kHomeVfoRecord
-                                           : memory_map::kChannelRecords + position * memory_map::kRecordSize;
+    return kind == MemoryChannel::kHomeVfo
+               ? memory_map::kHomeVfoRecord
+               : memory_map::kChannelRecords + position * memory_map::kRecordSize;
 }
 
 std::int32_t FlagAddress(int position) { return memory_map::kChannelFlags + position; }
@@ -53,9 +56,12 @@ MemoryChannel ChannelStore::Load(int kind, int position) const {
     std::uint8_t flags = 0;
     if (kind == MemoryChannel::kDefault) {
         const CloneAreaBytes defaults = DefaultCloneArea(modelType_);
-        const auto start = static_cast<std::size_t>(memory_map::kDefaultChannelPosition * memory_map::kRecordSize);
-        std::copy_n(defaults.begin() + static_cast<std::ptrdiff_t>(start), record.size(), record.begin());
-    } else if (kind == MemoryChannel::kHomeVfo || (kind == MemoryChannel::kMemory && IsMemoryPosition(position))) {
+        const auto start =
+            static_cast<std::size_t>(memory_map::kDefaultChannelPosition * memory_map::kRecordSize);
+        std::copy_n(defaults.begin() + static_cast<std::ptrdiff_t>(start), record.size(),
+                    record.begin());
+    } else if (kind == MemoryChannel::kHomeVfo ||
+               (kind == MemoryChannel::kMemory && IsMemoryPosition(position))) {
         image_.ReadBlock(RecordAddress(kind, position), record);
         if (kind == MemoryChannel::kMemory) {
             flags = image_.GetByte(FlagAddress(position));
@@ -74,14 +80,16 @@ MemoryChannel ChannelStore::Load(int kind, int position) const {
     }
     channel.txInhibit = (mode & kTxInhibit) != 0;
     channel.duplex = (mode & kDuplex) != 0;
-    channel.name.assign(record.begin() + kNameOffset, record.begin() + kNameOffset + memory_map::kNameLength);
+    channel.name.assign(record.begin() + kNameOffset,
+                        record.begin() + kNameOffset + memory_map::kNameLength);
     channel.dotMask = record[kDotMaskOffset];
     channel.tag = kind == MemoryChannel::kDefault || (flags & memory_map::kFlagTag) != 0;
     return channel;
 }
 
 void ChannelStore::Store(const MemoryChannel& channel) {
-    const bool memory = channel.kind == MemoryChannel::kMemory && IsMemoryPosition(channel.position);
+    const bool memory =
+        channel.kind == MemoryChannel::kMemory && IsMemoryPosition(channel.position);
     if (!memory && channel.kind != MemoryChannel::kHomeVfo) {
         return;
     }
@@ -99,7 +107,8 @@ void ChannelStore::Store(const MemoryChannel& channel) {
         SetBit(mode, kWxAssigned, wxValid);
         SetBit(mode, kTxInhibit, channel.txInhibit);
         for (std::size_t i = 0; i < static_cast<std::size_t>(memory_map::kNameLength); ++i) {
-            record[kNameOffset + i] = static_cast<std::uint8_t>(i < channel.name.size() ? channel.name[i] : ' ');
+            record[kNameOffset + i] =
+                static_cast<std::uint8_t>(i < channel.name.size() ? channel.name[i] : ' ');
         }
         record[kDotMaskOffset] = channel.dotMask;
         std::uint8_t flags = image_.GetByte(FlagAddress(channel.position));
@@ -109,7 +118,8 @@ void ChannelStore::Store(const MemoryChannel& channel) {
     } else {
         record[4] = 0;
         SetBit(mode, kWxAssigned | kTxInhibit, false);
-        std::fill_n(record.begin() + kNameOffset, memory_map::kNameLength, static_cast<std::uint8_t>(' '));
+        std::fill_n(record.begin() + kNameOffset, memory_map::kNameLength,
+                    static_cast<std::uint8_t>(' '));
         record[kDotMaskOffset] = 0;
     }
     SetBit(mode, kDuplex, channel.duplex);

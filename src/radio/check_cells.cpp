@@ -38,16 +38,18 @@ void CheckCells::CheckHome(CellEvaluation& evaluation) {
         if (!BankTable::IsBank(bank) || evaluation.banks.BankCapacity(bank) == 0) {
             evaluation.SetError(true);
         } else {
-            const int position = evaluation.banks.BankFirst(bank) + image.GetByte(memory_map::kHomeChannels + bank);
+            const int position =
+                evaluation.banks.BankFirst(bank) + image.GetByte(memory_map::kHomeChannels + bank);
             const MemoryChannel home = evaluation.channels.Load(MemoryChannel::kMemory, position);
             evaluation.SetError(!home.used || checks.AnyCheck(home, true));
         }
     } else {
-        const MemoryChannel home =
-            evaluation.channels.Load(MemoryChannel::kMemory, image.GetByte(memory_map::kHomeChannels));
+        const MemoryChannel home = evaluation.channels.Load(
+            MemoryChannel::kMemory, image.GetByte(memory_map::kHomeChannels));
         evaluation.SetError(!home.used || checks.AnyCheck(home, true));
     }
-    evaluation.SetWarning(!options.totOffAllowed && image.GetByte(memory_map::kHomeTot) < kFirstTotValue);
+    evaluation.SetWarning(!options.totOffAllowed &&
+                          image.GetByte(memory_map::kHomeTot) < kFirstTotValue);
 }
 
 }  // namespace orvane

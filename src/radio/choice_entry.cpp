@@ -26,13 +26,15 @@ std::string TrimmedUpper(const std::string& text) {
 }
 
 bool IsChosenRow(const CellRequest& request, const ChoiceList& list) {
-    return request.textOrigin == 2 && request.parentRequest != nullptr && request.parentRequest->cell != nullptr &&
+    return request.textOrigin == 2 && request.parentRequest != nullptr &&
+           request.parentRequest->cell != nullptr &&
            request.parentRequest->cell->link.cellId == list.rowCell;
 }
 
 }  // namespace
 
-EntryResult ChoiceEntry(CellRequest& request, ChoiceLists& lists, const ChoiceList& list, std::int32_t& value) {
+EntryResult ChoiceEntry(CellRequest& request, ChoiceLists& lists, const ChoiceList& list,
+                        std::int32_t& value) {
     EntryResult result;
     if (IsChosenRow(request, list)) {
         value = request.parentRequest->cell->link.index;

@@ -19,7 +19,8 @@ struct ChoiceList {
     CellId rowCell = cell::kFlex0;
 };
 
-EntryResult ChoiceEntry(CellRequest& request, ChoiceLists& lists, const ChoiceList& list, std::int32_t& value);
+EntryResult ChoiceEntry(CellRequest& request, ChoiceLists& lists, const ChoiceList& list,
+                        std::int32_t& value);
 EntryResult ChoiceEntryTyped(CellRequest& request, ChoiceLists& lists, const ChoiceList& list,
                              std::int32_t& value);
 

@@ -42,12 +42,13 @@ std::string ChoiceLists::Text(std::string_view listKey, std::int32_t rowCell, st
         return index_.GetChoiceText(listKey, rowCell, value);
     }
     const auto& rows = Rows(listKey, rowCell);
-    const auto row = std::find_if(rows.begin(), rows.end(), [value](const ChoiceRow& r) { return r.value == value; });
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [value](const ChoiceRow& r) { return r.value == value; });
     return row == rows.end() ? std::string() : row->text;
 }
 
-std::optional<std::int32_t> ChoiceLists::Step(std::string_view listKey, std::int32_t rowCell, std::int32_t value,
-                                              int step) {
+std::optional<std::int32_t> ChoiceLists::Step(std::string_view listKey, std::int32_t rowCell,
+                                              std::int32_t value, int step) {
     if (rowCell == cell::kFlex0) {
         // The index only steps through a list it has read.
         index_.GetChoiceText(listKey, rowCell, value);
@@ -58,7 +59,8 @@ std::optional<std::int32_t> ChoiceLists::Step(std::string_view listKey, std::int
         return std::nullopt;
     }
     const auto count = static_cast<int>(rows.size());
-    const auto row = std::find_if(rows.begin(), rows.end(), [value](const ChoiceRow& r) { return r.value == value; });
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [value](const ChoiceRow& r) { return r.value == value; });
     const int at = row == rows.end() ? count : static_cast<int>(row - rows.begin());
     int next = at + step;
     if (at == count) {

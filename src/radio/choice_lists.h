@@ -34,8 +34,8 @@ public:
     std::string Text(std::string_view listKey, std::int32_t rowCell, std::int32_t value);
     // The value `step` rows away; past either end the first or last row; a value not
     // offered steps to the first (forward) or last (backward) row.
-    std::optional<std::int32_t> Step(std::string_view listKey, std::int32_t rowCell, std::int32_t value,
-                                     int step);
+    std::optional<std::int32_t> Step(std::string_view listKey, std::int32_t rowCell,
+                                     std::int32_t value, int step);
 
 private:
     TextStore& textStore_;

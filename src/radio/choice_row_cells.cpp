@@ -20,12 +20,13 @@ void ChoiceRowCells::Evaluate(CellEvaluation& evaluation) {
 
 void ChoiceRowCells::MarkDuplexRow(CellEvaluation& evaluation) {
     const CellRequest* ownerRequest = evaluation.request.parentRequest;
-    if (evaluation.cell.link.index != kDuplexRow || ownerRequest == nullptr || ownerRequest->cell == nullptr ||
-        ownerRequest->cell->link.cellId != cell::kMchDup) {
+    if (evaluation.cell.link.index != kDuplexRow || ownerRequest == nullptr ||
+        ownerRequest->cell == nullptr || ownerRequest->cell->link.cellId != cell::kMchDup) {
         return;
     }
     const RadioOptionValues& options = evaluation.options;
-    const MemoryChannel channel = evaluation.channels.Load(MemoryChannel::kMemory, ownerRequest->cell->link.index);
+    const MemoryChannel channel =
+        evaluation.channels.Load(MemoryChannel::kMemory, ownerRequest->cell->link.index);
     const bool navToCom = kNavBand.Contains(channel.rxHz) && kComBand.Contains(channel.txHz);
     if (!navToCom && !(options.Wx() && channel.HasWx()) && options.Vor() && options.BankMode()) {
         evaluation.SetWarning(true);

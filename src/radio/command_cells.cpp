@@ -9,8 +9,8 @@
 namespace orvane {
 namespace {
 
-constexpr std::uint8_t kStateBits = SheetCell::kItemChecked | SheetCell::kItemHidden | SheetCell::kItemDisabled |
-                                    SheetCell::kItemCaptionFromText;
+constexpr std::uint8_t kStateBits = SheetCell::kItemChecked | SheetCell::kItemHidden |
+                                    SheetCell::kItemDisabled | SheetCell::kItemCaptionFromText;
 
 void SetState(SheetCell& cell, std::uint8_t bit, bool on) {
     if (on) {
@@ -150,7 +150,8 @@ void CommandCells::SetStates(CellEvaluation& evaluation) {
             SetState(cell, SheetCell::kItemChecked, (index != 0) == controller.ComSpeedHigh());
             break;
         case cell::kMenuCloneAdj:
-            SetState(cell, SheetCell::kItemDisabled | SheetCell::kItemHidden, !controller.AdjustmentStart());
+            SetState(cell, SheetCell::kItemDisabled | SheetCell::kItemHidden,
+                     !controller.AdjustmentStart());
             break;
         case cell::kModel:
             SetState(cell, SheetCell::kItemChecked, index == evaluation.options.modelType);

@@ -48,8 +48,9 @@ Hertz ReadMegahertz(const std::string& kept) {
 
 void SetAlignment(CellRequest& request, HorizontalAlignment alignment) {
     if (request.cell != nullptr) {
-        request.cell->layout = static_cast<std::uint8_t>((request.cell->layout & ~SheetCell::kHorizontalMask) |
-                                                         static_cast<std::uint8_t>(alignment));
+        request.cell->layout =
+            static_cast<std::uint8_t>((request.cell->layout & ~SheetCell::kHorizontalMask) |
+                                      static_cast<std::uint8_t>(alignment));
     }
 }
 
@@ -99,14 +100,16 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
     if (result.changed && simplex && cell.rxCell) {
         channel.txHz = value;
     }
-    SetAlignment(request, cell.noAlignMarks ? HorizontalAlignment::Left : HorizontalAlignment::Right);
+    SetAlignment(request,
+                 cell.noAlignMarks ? HorizontalAlignment::Left : HorizontalAlignment::Right);
     request.text = FormatFrequency(value);
 
     if (request.fromGrid) {
         const std::int32_t code = key::ActsAsEnter(request.keyCode) ? key::kEnter : request.keyCode;
         if (code == '.') {
             const std::size_t point = request.text.find('.');
-            OpenEditor(request, request.text, point == std::string::npos ? request.text.size() : point + 1, 0);
+            OpenEditor(request, request.text,
+                       point == std::string::npos ? request.text.size() : point + 1, 0);
             result.open = EntryResult::kOpenEditor;
         } else if (code == '=' && !cell.rxCell) {
             const std::string rx = FormatFrequency(channel.rxHz);

@@ -10,7 +10,7 @@
 namespace orvane {
 
 struct PackedName {
-    std::string characters;  // eight
+    std::string characters;    // eight
     std::uint8_t dotMask = 0;  // bit 0x80 >> j: a point after character j
 };
 

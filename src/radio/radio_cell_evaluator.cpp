@@ -28,14 +28,16 @@ namespace {
 
 ListKind KindOf(const SheetCell& cell) {
     const CellCategory category = cell.link.category;
-    return category >= category::kNull && category <= category::kNone ? CellNames::ListKindOfCategory(category)
-                                                                       : ListKind::None;
+    return category >= category::kNull && category <= category::kNone
+               ? CellNames::ListKindOfCategory(category)
+               : ListKind::None;
 }
 
 }  // namespace
 
 RadioCellEvaluator::RadioCellEvaluator(const RadioEnvironment& environment)
-    : environment_(environment), lists_(environment.texts, environment.vocabulary, environment.choices) {
+    : environment_(environment),
+      lists_(environment.texts, environment.vocabulary, environment.choices) {
     Adopt<RowNumberCells>(environment_.texts);
     Adopt<SeparatorCells>();
     Adopt<ChoiceRowCells>();
@@ -87,7 +89,8 @@ int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (evaluation.owner != nullptr) {
         const ListKind kind = KindOf(*evaluation.owner);
         if (kind != ListKind::None) {
-            evaluation.channel = evaluation.channels.Load(static_cast<int>(kind), evaluation.owner->link.index);
+            evaluation.channel =
+                evaluation.channels.Load(static_cast<int>(kind), evaluation.owner->link.index);
         }
     }
 
@@ -140,7 +143,8 @@ bool RadioCellEvaluator::RunPopupCommand(CellEvaluation& evaluation) {
     if (KindOf(*evaluation.owner) == ListKind::Banks) {
         range = {0, memory_map::kBankCount - 1, ListRange::kNoBank, 0};
     } else if (evaluation.BankMode()) {
-        range = {evaluation.bank.first, evaluation.bank.last, evaluation.bank.bank, evaluation.bank.capacity};
+        range = {evaluation.bank.first, evaluation.bank.last, evaluation.bank.bank,
+                 evaluation.bank.capacity};
     } else {
         range = {0, memory_map::kExportChannelCount - 1, ListRange::kNoBank, 0};
     }
@@ -166,7 +170,8 @@ void RadioCellEvaluator::Dispatch(CellEvaluation& evaluation) {
     if (id == cell::kNull || id == kNoCell) {
         return;
     }
-    CellBinding* binding = id >= 0 && id < kCellCount ? bindings_[static_cast<std::size_t>(id)] : nullptr;
+    CellBinding* binding =
+        id >= 0 && id < kCellCount ? bindings_[static_cast<std::size_t>(id)] : nullptr;
     if (binding == nullptr) {
         evaluation.request.text = std::to_string(id) + " *Yet*";
         return;

@@ -9,8 +9,8 @@
 namespace orvane {
 
 void ShowErrorMessage(TextStore& texts, Prompter& prompter, std::string_view key) {
-    prompter.Ask(Prompt{texts.FirstLine("GI_Sys_AppTitle"), texts.GetMultiLineText(key), PromptIcon::Error,
-                        PromptButtons::Ok});
+    prompter.Ask(Prompt{texts.FirstLine("GI_Sys_AppTitle"), texts.GetMultiLineText(key),
+                        PromptIcon::Error, PromptButtons::Ok});
 }
 
 void ShowStatusText(MessageBus& bus, std::string_view text) {

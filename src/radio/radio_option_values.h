@@ -30,7 +30,9 @@ struct RadioOptionValues {
     // Separate RX and TX frequencies and a duplex column exist only on this set-up.
     bool DuplexVorBankModel() const { return Vor() && BankMode() && duplexEnabled; }
     // The tuning step frequencies are rounded to: 25 kHz unless 8.33 kHz is permitted.
-    std::int32_t EffectiveSpacing() const { return spacing833Allowed ? channelSpacing : kSpacing25k; }
+    std::int32_t EffectiveSpacing() const {
+        return spacing833Allowed ? channelSpacing : kSpacing25k;
+    }
 };
 
 }  // namespace orvane

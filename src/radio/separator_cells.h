@@ -12,8 +12,9 @@ namespace orvane {
 class SeparatorCells final : public CellBinding {
 public:
     static constexpr std::array<CellId, 7> kCells = {
-        cell::kMiscQuarterPillar,      cell::kMiscQuarterPillarSpecial, cell::kMiscSeparatorPillarRX,
-        cell::kMiscSeparatorPillarRT,  cell::kMiscSeparatorPillarDUP,   cell::kMiscSeparatorPillarName,
+        cell::kMiscQuarterPillar,      cell::kMiscQuarterPillarSpecial,
+        cell::kMiscSeparatorPillarRX,  cell::kMiscSeparatorPillarRT,
+        cell::kMiscSeparatorPillarDUP, cell::kMiscSeparatorPillarName,
         cell::kMiscQuarterPillarTX};
 
     void Evaluate(CellEvaluation& evaluation) override;

@@ -116,7 +116,7 @@ TEST_F(BankCellsTest, AnEmptyBankBeforeAUsedOneIsAnError) {
         bool error;
     };
     const Case cases[] = {{{5, 0, 3}, 1, true}, {{5, 0, 3}, 3, false}, {{5, 0, 3}, 0, false},
-                          {{0, 0, 3}, 0, true}, {{0}, 0, true},       {{5}, 9, false}};
+                          {{0, 0, 3}, 0, true}, {{0}, 0, true},        {{5}, 9, false}};
     for (const Case& c : cases) {
         SetCapacities(c.capacities);
         EXPECT_EQ(Draw(cell::kMchBank, c.bank, category::kBankOp)->Error(), c.error) << c.bank;
@@ -131,7 +131,8 @@ TEST_F(BankCellsTest, TotalsAndUsedChannels) {
     for (const auto& [row, text] : capacityRows) {
         EXPECT_EQ(Draw(cell::kMchBank, row, category::kBankOp)->request.text, text) << row;
     }
-    const std::pair<int, std::string> usedRows[] = {{0, "1"}, {2, "1"}, {1, "0"}, {10, "2"}, {11, "198"}};
+    const std::pair<int, std::string> usedRows[] = {
+        {0, "1"}, {2, "1"}, {1, "0"}, {10, "2"}, {11, "198"}};
     for (const auto& [row, text] : usedRows) {
         const auto sent = Draw(cell::kMchUsedCHs, row, category::kBankOp);
         EXPECT_EQ(sent->request.text, text) << row;
@@ -224,12 +225,13 @@ TEST_F(CheckCellsTest, TheHomeCheckLooksAtTheVfoOrTheHomeChannel) {
         channels.Store(vfo);
         image.SetByte(memory_map::kHomeBank, static_cast<std::uint8_t>(c.homeBank));
         if (c.homeBank < 10) {
-            image.SetByte(memory_map::kHomeChannels + c.homeBank, static_cast<std::uint8_t>(c.homeChannel));
+            image.SetByte(memory_map::kHomeChannels + c.homeBank,
+                          static_cast<std::uint8_t>(c.homeChannel));
         }
         image.SetByte(memory_map::kHomeTot, static_cast<std::uint8_t>(c.tot));
         const auto sent = Check(cell::kCheckHome);
-        SCOPED_TRACE(::testing::Message() << "mode " << c.homeMode << " bank " << c.homeBank << " channel "
-                                          << c.homeChannel);
+        SCOPED_TRACE(::testing::Message() << "mode " << c.homeMode << " bank " << c.homeBank
+                                          << " channel " << c.homeChannel);
         EXPECT_EQ(sent->Warning(), c.warning);
         EXPECT_EQ(sent->Error(), c.error);
     }

@@ -26,7 +26,7 @@ protected:
         const std::int32_t address = memory_map::kChannelFlags + position;
         const std::uint8_t flags = image.GetByte(address);
         image.SetByte(address, static_cast<std::uint8_t>(used ? flags & ~memory_map::kFlagBlank
-                                                             : flags | memory_map::kFlagBlank));
+                                                              : flags | memory_map::kFlagBlank));
     }
     // Tags the record at `position` with a recognisable first byte.
     void Label(int position, std::uint8_t label) { image.SetByte(position * 16, label); }
@@ -42,8 +42,8 @@ TEST_F(BankTableTest, BanksAreConsecutiveRunsOfPositions) {
     struct Case {
         int bank, capacity, first, last;
     };
-    const Case cases[] = {{0, 5, 0, 4},    {1, 0, 5, 4},      {2, 3, 5, 7},   {3, 0, 8, 7},
-                          {9, 100, 8, 107}, {-1, 0, 0, 0},   {10, 0, 108, 107}};
+    const Case cases[] = {{0, 5, 0, 4},     {1, 0, 5, 4},  {2, 3, 5, 7},     {3, 0, 8, 7},
+                          {9, 100, 8, 107}, {-1, 0, 0, 0}, {10, 0, 108, 107}};
     for (const Case& c : cases) {
         EXPECT_EQ(banks.BankCapacity(c.bank), c.capacity) << c.bank;
         EXPECT_EQ(banks.BankFirst(c.bank), c.first) << c.bank;
@@ -108,19 +108,24 @@ TEST_F(BankTableTest, TheHomeChannelOfEachBankStaysInsideIt) {
     SetCapacities({5, 0, 3, 1, 0, 0, 0, 0, 0, 0});
     const std::array<int, 10> before = {4, 0, 9, 0, 0, 3, 3, 3, 3, 3};
     for (int b = 0; b < 10; ++b) {
-        image.SetByte(memory_map::kHomeChannels + b, static_cast<std::uint8_t>(before[static_cast<std::size_t>(b)]));
+        image.SetByte(memory_map::kHomeChannels + b,
+                      static_cast<std::uint8_t>(before[static_cast<std::size_t>(b)]));
     }
     banks.ClampBankCursor();
     const std::array<int, 10> after = {4, 1, 2, 0, 1, 1, 1, 1, 1, 1};
     for (int b = 0; b < 10; ++b) {
-        EXPECT_EQ(image.GetByte(memory_map::kHomeChannels + b), after[static_cast<std::size_t>(b)]) << b;
+        EXPECT_EQ(image.GetByte(memory_map::kHomeChannels + b), after[static_cast<std::size_t>(b)])
+            << b;
     }
 }
 
 TEST_F(BankTableTest, DisplayNameShowsTheDigitAndTheNameWithPoints) {
-    const std::string name = "AB\x01" "C    ";
+    const std::string name =
+        "AB\x01"
+        "C    ";
     for (int i = 0; i < 8; ++i) {
-        image.SetByte(memory_map::kBankNames + 3 * 8 + i, static_cast<std::uint8_t>(name[static_cast<std::size_t>(i)]));
+        image.SetByte(memory_map::kBankNames + 3 * 8 + i,
+                      static_cast<std::uint8_t>(name[static_cast<std::size_t>(i)]));
     }
     image.SetByte(memory_map::kBankNameDots + 3, 0x40);
     EXPECT_EQ(banks.BankDisplayName(3, false), "3: AB. C           ");

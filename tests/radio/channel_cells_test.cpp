@@ -59,7 +59,8 @@ TEST_F(ChannelCellsTest, BlankAndBeyondRowsSendKeysToTheFrequencyCell) {
         options.values.modelType = c.model;
         options.values.duplexEnabled = c.duplexEnabled;
         const auto sent = Key(c.cell, c.index, c.key);
-        SCOPED_TRACE(::testing::Message() << "cell " << c.cell << " index " << c.index << " key " << c.key);
+        SCOPED_TRACE(::testing::Message()
+                     << "cell " << c.cell << " index " << c.index << " key " << c.key);
         EXPECT_EQ(sent->request.moveRequested, c.redirected);
         if (c.redirected) {
             EXPECT_EQ(sent->request.moveTo, (CellLink{category::kConv, c.target, c.index}));
@@ -90,7 +91,8 @@ TEST_F(ChannelCellsTest, RowNumbersCountWithinTheBankAndNameTheNewRow) {
     EXPECT_EQ(Draw(cell::kMiscChNo8264Only, 3)->request.text, "New");
     EXPECT_EQ(Draw(cell::kMiscChNo0Base, 4, category::kNone)->request.text, "4");
     EXPECT_EQ(Draw(cell::kMiscChNo1Base, 4, category::kNone)->request.text, "5");
-    EXPECT_EQ(Draw(cell::kMiscChNo1Base, 4)->request.text, "") << "a blank channel's row shows nothing";
+    EXPECT_EQ(Draw(cell::kMiscChNo1Base, 4)->request.text, "")
+        << "a blank channel's row shows nothing";
 }
 
 TEST_F(ChannelCellsTest, TypingAFrequencyOnTheNewRowGivesTheBankAChannel) {
@@ -102,7 +104,8 @@ TEST_F(ChannelCellsTest, TypingAFrequencyOnTheNewRowGivesTheBankAChannel) {
     EXPECT_FALSE(ChannelAt(5).used);
     EXPECT_EQ(ChannelAt(6).rxHz, 130'000'000u) << "bank 2 moved up by one";
     bus.Pump();
-    EXPECT_EQ(bankSheet.KindsBesidesStatus(), (std::vector<int>{message::kBankSheetAppendRow, message::kBankSheetTitle}));
+    EXPECT_EQ(bankSheet.KindsBesidesStatus(),
+              (std::vector<int>{message::kBankSheetAppendRow, message::kBankSheetTitle}));
 
     OpenBank(0);
     const auto committed = Commit(cell::kMchFreqRT, 5, "124.1");
@@ -151,8 +154,8 @@ TEST_F(ChannelCellsTest, EveryActionButAPlainReadTellsTheController) {
     EXPECT_TRUE(controller.calls.empty());
     Key(cell::kMchName, 0, 'A');
     Commit(cell::kMchName, 0, "x");
-    EXPECT_EQ(controller.calls, (std::vector<std::string>{"ArmWarningRecheck", "CheckModified", "ArmWarningRecheck",
-                                                          "CheckModified"}));
+    EXPECT_EQ(controller.calls, (std::vector<std::string>{"ArmWarningRecheck", "CheckModified",
+                                                          "ArmWarningRecheck", "CheckModified"}));
 }
 
 TEST_F(ChannelCellsTest, DrawingNeverRefreshesAndKeysClearTheStatusBar) {
@@ -200,7 +203,8 @@ TEST_F(ChannelCellsTest, DataCellsAreGreyedAndMarkedAsTheChecksSay) {
         channel.wx = c.wx;
         channels.Store(channel);
         const auto sent = Draw(c.cell, 0);
-        SCOPED_TRACE(::testing::Message() << "cell " << c.cell << " rx " << c.rx << " tx " << c.tx << " wx " << c.wx);
+        SCOPED_TRACE(::testing::Message()
+                     << "cell " << c.cell << " rx " << c.rx << " tx " << c.tx << " wx " << c.wx);
         EXPECT_EQ(sent->request.textColour == paint::kNotApplicable, c.silver);
         EXPECT_EQ(sent->Warning(), c.warning);
         EXPECT_FALSE(sent->Error());

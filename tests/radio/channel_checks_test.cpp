@@ -29,7 +29,8 @@ RadioOptionValues Options(int model, bool duplex, bool rx137) {
     return options;
 }
 
-MemoryChannel Channel(Hertz rx, Hertz tx, bool duplex = false, bool used = true, int wx = MemoryChannel::kWxOff) {
+MemoryChannel Channel(Hertz rx, Hertz tx, bool duplex = false, bool used = true,
+                      int wx = MemoryChannel::kWxOff) {
     MemoryChannel channel;
     channel.kind = MemoryChannel::kMemory;
     channel.used = used;
@@ -49,12 +50,15 @@ struct RxCase {
 
 TEST(RxCheckTest, ReceiveBandsPerModelAndOption) {
     const RxCase cases[] = {
-        {kLk2, false, 108'000'000, true},   {kLk2, false, 140'000'000, true},  {kLk2, false, 118'000'000, false},
-        {kLk2, false, 136'990'000, false},  {kLk2, true, 140'000'000, false},  {kLk2, true, 117'990'000, true},
-        {kLk2, true, 143'990'000, false},   {kLk2, true, 144'000'000, true},   {kLk1, true, 109'000'000, false},
-        {kLk1, true, 140'000'000, false},   {kLk1, true, 144'000'000, true},   {kLk1, false, 140'000'000, true},
-        {kLk1, false, 108'000'000, false},  {kLk1, false, 107'995'000, true},  {kExport, false, 110'000'000, true},
-        {kExportVor, false, 110'000'000, false}, {kExport, true, 137'000'000, false}, {kLk1, false, 136'995'000, false},
+        {kLk2, false, 108'000'000, true},    {kLk2, false, 140'000'000, true},
+        {kLk2, false, 118'000'000, false},   {kLk2, false, 136'990'000, false},
+        {kLk2, true, 140'000'000, false},    {kLk2, true, 117'990'000, true},
+        {kLk2, true, 143'990'000, false},    {kLk2, true, 144'000'000, true},
+        {kLk1, true, 109'000'000, false},    {kLk1, true, 140'000'000, false},
+        {kLk1, true, 144'000'000, true},     {kLk1, false, 140'000'000, true},
+        {kLk1, false, 108'000'000, false},   {kLk1, false, 107'995'000, true},
+        {kExport, false, 110'000'000, true}, {kExportVor, false, 110'000'000, false},
+        {kExport, true, 137'000'000, false}, {kLk1, false, 136'995'000, false},
     };
     EepromImage image = DefaultImage(3);
     for (const RxCase& c : cases) {
@@ -104,8 +108,10 @@ TEST(TxAndDuplexCheckTest, OnlyANavigationReceiverMayTransmitApartAndOnlyInCom) 
         const ChannelChecks checks(image, Options(c.model, c.duplexEnabled, false));
         MemoryChannel channel = Channel(c.rx, c.tx, c.duplex);
         channel.txInhibit = c.txInhibit;
-        EXPECT_EQ(checks.TxCheck(channel, false), c.txMarked) << c.model << " " << c.rx << "/" << c.tx;
-        EXPECT_EQ(checks.DuplexCheck(channel, false), c.duplexMarked) << c.model << " " << c.rx << "/" << c.tx;
+        EXPECT_EQ(checks.TxCheck(channel, false), c.txMarked)
+            << c.model << " " << c.rx << "/" << c.tx;
+        EXPECT_EQ(checks.DuplexCheck(channel, false), c.duplexMarked)
+            << c.model << " " << c.rx << "/" << c.tx;
     }
 }
 

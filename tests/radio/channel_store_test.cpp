@@ -29,7 +29,10 @@ protected:
 
 TEST_F(ChannelStoreTest, DecodesEveryFieldOfAMemoryRecord) {
     // TX 0x5C30 = 118.000, RX 0x5C32 = 118.010, WX 4 assigned, inhibit, duplex.
-    SetRecord(7, {0x30, 0x5C, 0x32, 0x5C, 4, 0xE0 | 0x1F, 'T', 'W', 'R', ' ', ' ', ' ', ' ', ' ', 0x40, 0x99}, 0x80);
+    SetRecord(7,
+              {0x30, 0x5C, 0x32, 0x5C, 4, 0xE0 | 0x1F, 'T', 'W', 'R', ' ', ' ', ' ', ' ', ' ', 0x40,
+               0x99},
+              0x80);
     const MemoryChannel channel = store.Load(MemoryChannel::kMemory, 7);
     EXPECT_TRUE(channel.used);
     EXPECT_EQ(channel.txHz, 118'000'000u);
@@ -74,7 +77,8 @@ TEST_F(ChannelStoreTest, ABlankChannelKeepsItsFrequenciesAndNameBytes) {
     MemoryChannel channel = store.Load(MemoryChannel::kMemory, 9);
     channel.used = false;
     store.Store(channel);
-    EXPECT_EQ(image.GetByte(memory_map::kChannelFlags + 9) & memory_map::kFlagBlank, memory_map::kFlagBlank);
+    EXPECT_EQ(image.GetByte(memory_map::kChannelFlags + 9) & memory_map::kFlagBlank,
+              memory_map::kFlagBlank);
     const MemoryChannel blank = store.Load(MemoryChannel::kMemory, 9);
     EXPECT_FALSE(blank.used);
     EXPECT_EQ(blank.rxHz, 118'010'000u);
@@ -139,7 +143,8 @@ TEST_F(ChannelStoreTest, StoreThenLoadGivesBackEveryFieldAndKeepsTheRadiosBits) 
             const std::int32_t base = position * 16;
             const std::uint8_t kept5 = image.GetByte(base + 5) & 0x1F;
             const std::uint8_t kept15 = image.GetByte(base + 15);
-            const std::uint8_t keptFlags = image.GetByte(memory_map::kChannelFlags + position) & 0x3F;
+            const std::uint8_t keptFlags =
+                image.GetByte(memory_map::kChannelFlags + position) & 0x3F;
 
             MemoryChannel channel;
             channel.kind = MemoryChannel::kMemory;
@@ -158,7 +163,8 @@ TEST_F(ChannelStoreTest, StoreThenLoadGivesBackEveryFieldAndKeepsTheRadiosBits) 
             channel.tag = (byteValue(random) & 1) != 0;
             store.Store(channel);
 
-            EXPECT_EQ(store.Load(MemoryChannel::kMemory, position), channel) << position << "/" << round;
+            EXPECT_EQ(store.Load(MemoryChannel::kMemory, position), channel)
+                << position << "/" << round;
             EXPECT_EQ(image.GetByte(base + 5) & 0x1F, kept5);
             EXPECT_EQ(image.GetByte(base + 15), kept15);
             EXPECT_EQ(image.GetByte(memory_map::kChannelFlags + position) & 0x3F, keptFlags);

@@ -16,7 +16,8 @@ using testing::RecordingController;
 
 class CommandCellsTest : public RadioFixture {
 protected:
-    std::unique_ptr<testing::Sent> Run(CellId id, int index, std::int32_t keyCode, std::string linkText = "") {
+    std::unique_ptr<testing::Sent> Run(CellId id, int index, std::int32_t keyCode,
+                                       std::string linkText = "") {
         auto sent = Prepare(id, index, category::kNone);
         sent->request.fromGrid = false;
         if (!linkText.empty()) {
@@ -51,7 +52,8 @@ TEST_F(CommandCellsTest, EnterRunsTheCommandOfTheItem) {
         {cell::kMenuFileNew, 0, none, {"NewData"}},
         {cell::kMenuFileOpen, 0, none, {"OpenWithDialog"}},
         {cell::kMenuFileSave, 0, none, {"SaveAsWithDialog"}},
-        {cell::kMenuFileSave, 0,
+        {cell::kMenuFileSave,
+         0,
          [](RecordingController& c) {
              c.untitled = false;
              c.filePath = "/data/tower.zcf";
@@ -60,7 +62,10 @@ TEST_F(CommandCellsTest, EnterRunsTheCommandOfTheItem) {
         {cell::kMenuFileSaveAs, 0, none, {"SaveAsWithDialog"}},
         {cell::kMenuFilePrintCurrent, 0, none, {"PrintCurrent"}},
         {cell::kMenuFilePrintAll, 0, none, {"PrintAll"}},
-        {cell::kMenuFileRecent, 1, [](RecordingController& c) { c.recent[1] = "/a&b.zcf"; }, {"OpenFile /a&b.zcf"}},
+        {cell::kMenuFileRecent,
+         1,
+         [](RecordingController& c) { c.recent[1] = "/a&b.zcf"; },
+         {"OpenFile /a&b.zcf"}},
         {cell::kMenuFileRecent, 2, none, {}},
         {cell::kMenuFileExit, 0, none, {"CloseMainWindow"}},
         {cell::kMenuViewFontSize, 80, none, {"ChangeFontSize 80"}},
@@ -72,7 +77,10 @@ TEST_F(CommandCellsTest, EnterRunsTheCommandOfTheItem) {
         {cell::kMenuCloneRead, 0, none, {"CloneRead"}},
         {cell::kMenuCloneWrite, 0, none, {"CloneWrite"}},
         {cell::kMenuCloneAdj, 0, none, {}},
-        {cell::kMenuCloneAdj, 0, [](RecordingController& c) { c.adjustmentStart = true; }, {"GoAdjustMode"}},
+        {cell::kMenuCloneAdj,
+         0,
+         [](RecordingController& c) { c.adjustmentStart = true; },
+         {"GoAdjustMode"}},
         {cell::kModel, 4, none, {"ChangeModel 4 ask"}},
         {cell::kHelpAbout, 0, none, {"ShowAbout"}},
         {cell::kHelpContents, 0, none, {"ShowHelpContents"}},
@@ -82,7 +90,8 @@ TEST_F(CommandCellsTest, EnterRunsTheCommandOfTheItem) {
         c.setup(controller);
         Run(c.cell, c.index, key::kEnter);
         EXPECT_EQ(Commands(), c.commands) << "cell " << c.cell << "[" << c.index << "]";
-        EXPECT_EQ(controller.calls.size(), c.commands.size() + 2) << "an action is followed by the re-check";
+        EXPECT_EQ(controller.calls.size(), c.commands.size() + 2)
+            << "an action is followed by the re-check";
     }
 }
 
@@ -98,7 +107,8 @@ TEST_F(CommandCellsTest, TheTreeOpensTheSheetItsNodeNames) {
     node->cell.state = 0x50;  // the node's own flags
     node->request.keyCode = key::kEnter;
     Evaluate(*node, CellEvaluator::kOperate);
-    EXPECT_EQ(Commands(), std::vector<std::string>{"OpenSheet [St_ColCut]GI_Sheet_MemoryCH,Bank 2"});
+    EXPECT_EQ(Commands(),
+              std::vector<std::string>{"OpenSheet [St_ColCut]GI_Sheet_MemoryCH,Bank 2"});
     EXPECT_EQ(node->cell.state, 0x50);
 }
 
@@ -122,7 +132,8 @@ TEST_F(CommandCellsTest, ItemsShowTheirStateOnEveryEvaluation) {
     constexpr std::uint8_t kDisabled = SheetCell::kItemDisabled;
     const StateCase cases[] = {
         {cell::kMenuFilePrintCurrent, 0, none, 0},
-        {cell::kMenuFilePrintCurrent, 0, [](RecordingController& c) { c.canPrint = false; }, kDisabled},
+        {cell::kMenuFilePrintCurrent, 0, [](RecordingController& c) { c.canPrint = false; },
+         kDisabled},
         {cell::kMenuFileRecent, 0, none, kDisabled},
         {cell::kMenuFileRecent, 1, none, kDisabled | kHidden},
         {cell::kMenuViewFontSize, 100, none, kChecked},
@@ -149,7 +160,8 @@ TEST_F(CommandCellsTest, ItemsShowTheirStateOnEveryEvaluation) {
         sent->cell.state = SheetCell::kSelectable | SheetCell::kUserFlagsMask;  // stale states go
         sent->request.fromGrid = false;
         Evaluate(*sent, CellEvaluator::kDraw);
-        EXPECT_EQ(sent->cell.state, SheetCell::kSelectable | c.state) << "cell " << c.cell << "[" << c.index << "]";
+        EXPECT_EQ(sent->cell.state, SheetCell::kSelectable | c.state)
+            << "cell " << c.cell << "[" << c.index << "]";
     }
 }
 

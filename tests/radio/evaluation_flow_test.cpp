@@ -37,7 +37,8 @@ protected:
         OpenBank(2);
         evaluator.SetListOperations(&operations);
     }
-    std::unique_ptr<testing::Sent> Command(CellId owner, CellCategory category, int index, CellId command) {
+    std::unique_ptr<testing::Sent> Command(CellId owner, CellCategory category, int index,
+                                           CellId command) {
         auto sent = Prepare(owner, index, category);
         sent->request.commandId = command;
         Evaluate(*sent, CellEvaluator::kOperate);
@@ -56,7 +57,8 @@ TEST_F(EvaluationFlowTest, ListCommandsRunOverTheRangeOfTheOwnersList) {
     EXPECT_EQ(operations.ranges[0].bank, 2);
     EXPECT_EQ(operations.ranges[0].capacity, 3);
     EXPECT_EQ(operations.ownerChannels[0], 6);
-    EXPECT_EQ(image.GetByte(memory_map::kHomeChannels + 0), 1) << "the home channels are clamped afterwards";
+    EXPECT_EQ(image.GetByte(memory_map::kHomeChannels + 0), 1)
+        << "the home channels are clamped afterwards";
     bus.Pump();
     EXPECT_EQ(bankSheet.KindsBesidesStatus(), std::vector<int>{message::kBankNodeImages});
 
@@ -122,14 +124,18 @@ TEST_F(EvaluationFlowTest, TheHomeTransmitCellSendsKeysToReceiveOutsideTheNavBan
         std::int32_t key;
         bool redirected;
     };
-    const Case cases[] = {{0, 121'500'000, '1', true},   {0, 121'500'000, 0, false}, {0, 110'000'000, '1', false},
-                          {1, 121'500'000, '1', false},  {0, 121'500'000, 9472, false}};
+    const Case cases[] = {{0, 121'500'000, '1', true},
+                          {0, 121'500'000, 0, false},
+                          {0, 110'000'000, '1', false},
+                          {1, 121'500'000, '1', false},
+                          {0, 121'500'000, 9472, false}};
     for (const Case& c : cases) {
         image.SetByte(memory_map::kHomeMode, static_cast<std::uint8_t>(c.homeMode));
         vfo.rxHz = c.rx;
         channels.Store(vfo);
         const auto sent = Key(cell::kHomeFreqT, 0, c.key, category::kHome);
-        EXPECT_EQ(sent->request.moveRequested, c.redirected) << c.homeMode << " " << c.rx << " " << c.key;
+        EXPECT_EQ(sent->request.moveRequested, c.redirected)
+            << c.homeMode << " " << c.rx << " " << c.key;
         if (c.redirected) {
             EXPECT_EQ(sent->request.moveTo, (CellLink{category::kHome, cell::kHomeFreq, 0}));
             EXPECT_EQ(sent->request.repeatKey, c.key);
@@ -143,12 +149,14 @@ TEST_F(EvaluationFlowTest, CellsOutsideAGridGiveTheirTextOrRunTheirCommand) {
     EXPECT_EQ(evaluator.CellText(channel), "121.500");
     SheetCell name;
     name.link = CellLink{category::kConv, cell::kMchName, 6};
-    EXPECT_EQ(evaluator.RunCell(name, key::kEnter), EntryResult::kOpenNothing) << "keys need a grid";
+    EXPECT_EQ(evaluator.RunCell(name, key::kEnter), EntryResult::kOpenNothing)
+        << "keys need a grid";
     SheetCell about;
     about.link = CellLink{category::kNone, cell::kHelpAbout, 0};
     controller.calls.clear();
     evaluator.RunCell(about, key::kEnter);
-    EXPECT_EQ(controller.calls, (std::vector<std::string>{"ShowAbout", "ArmWarningRecheck", "CheckModified"}));
+    EXPECT_EQ(controller.calls,
+              (std::vector<std::string>{"ShowAbout", "ArmWarningRecheck", "CheckModified"}));
 }
 
 TEST_F(EvaluationFlowTest, TheDuplexListStepsInRowOrderAndWraps) {

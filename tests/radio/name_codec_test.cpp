@@ -44,12 +44,9 @@ struct PackCase {
 TEST(PackNameTest, PointsAfterCharactersBecomeDotsOthersBlanks) {
     const PackedName blank{std::string(8, ' '), 0};
     const PackCase cases[] = {
-        {"AB.C            ", "ABC     ", 0x40},
-        {"A.B.C.D.E.F.G.H.", "ABCDEFGH", 0xFF},
-        {".ABC            ", " ABC    ", 0x00},
-        {"A..B            ", "A B     ", 0x80},
-        {"ABCDEFGHIJ      ", "ABCDEFGH", 0x00},
-        {"                ", "        ", 0x00},
+        {"AB.C            ", "ABC     ", 0x40}, {"A.B.C.D.E.F.G.H.", "ABCDEFGH", 0xFF},
+        {".ABC            ", " ABC    ", 0x00}, {"A..B            ", "A B     ", 0x80},
+        {"ABCDEFGHIJ      ", "ABCDEFGH", 0x00}, {"                ", "        ", 0x00},
     };
     for (const PackCase& c : cases) {
         const PackedName packed = PackName(c.display, blank);

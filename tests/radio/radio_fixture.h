@@ -78,16 +78,20 @@ protected:
         channels.Store(channel);
         return channels.Load(MemoryChannel::kMemory, position);
     }
-    MemoryChannel ChannelAt(int position) { return channels.Load(MemoryChannel::kMemory, position); }
+    MemoryChannel ChannelAt(int position) {
+        return channels.Load(MemoryChannel::kMemory, position);
+    }
 
     // A request from the grid for the cell (category, cellId, index).
-    std::unique_ptr<Sent> Key(CellId cellId, int index, std::int32_t keyCode, CellCategory category = category::kConv) {
+    std::unique_ptr<Sent> Key(CellId cellId, int index, std::int32_t keyCode,
+                              CellCategory category = category::kConv) {
         auto sent = Prepare(cellId, index, category);
         sent->request.keyCode = keyCode;
         Evaluate(*sent, CellEvaluator::kOperate);
         return sent;
     }
-    std::unique_ptr<Sent> Commit(CellId cellId, int index, std::string text, CellCategory category = category::kConv) {
+    std::unique_ptr<Sent> Commit(CellId cellId, int index, std::string text,
+                                 CellCategory category = category::kConv) {
         auto sent = Prepare(cellId, index, category);
         sent->request.textOrigin = 1;
         sent->request.text = std::move(text);
@@ -105,13 +109,18 @@ protected:
         sent->request.cell = &sent->cell;
         sent->request.fromGrid = true;
         Sent* raw = sent.get();
-        sent->request.refresh = [raw](const CellRequest&, std::uint32_t mask) { raw->refreshMasks.push_back(mask); };
-        sent->request.openChoice = [this](const CellRequest&, const std::string& key, const CellLink& focus) {
+        sent->request.refresh = [raw](const CellRequest&, std::uint32_t mask) {
+            raw->refreshMasks.push_back(mask);
+        };
+        sent->request.openChoice = [this](const CellRequest&, const std::string& key,
+                                          const CellLink& focus) {
             openedChoices.push_back(key + "@" + std::to_string(focus.index));
         };
         return sent;
     }
-    void Evaluate(Sent& sent, CellEvaluator::Mode mode) { sent.result = evaluator.EvaluateCell(sent.request, mode); }
+    void Evaluate(Sent& sent, CellEvaluator::Mode mode) {
+        sent.result = evaluator.EvaluateCell(sent.request, mode);
+    }
 
     EepromImage image;
     StoredRadioOptions options;
@@ -122,7 +131,8 @@ protected:
     ScriptedPrompter prompter;
     RecordingController controller;
     BankSheetStandIn bankSheet{bus};
-    RadioCellEvaluator evaluator{RadioEnvironment{image, options, texts, vocabulary, choices, bus, prompter, controller}};
+    RadioCellEvaluator evaluator{
+        RadioEnvironment{image, options, texts, vocabulary, choices, bus, prompter, controller}};
     BankTable banks{image};
     ChannelStore channels{image, 3};
     std::vector<std::string> openedChoices;

@@ -61,13 +61,17 @@ public:
         return slot >= 0 && slot < 4 ? recent[static_cast<std::size_t>(slot)] : "";
     }
     int FontSizePercentage() const override { return fontSize; }
-    void ChangeFontSize(int percentage) override { Record("ChangeFontSize " + std::to_string(percentage)); }
+    void ChangeFontSize(int percentage) override {
+        Record("ChangeFontSize " + std::to_string(percentage));
+    }
     bool ToolbarVisible() const override { return toolbarVisible; }
     void ToggleToolbar() override { Record("ToggleToolbar"); }
     int ComPort() const override { return comPort; }
     void SetComPort(int port) override { Record("SetComPort " + std::to_string(port)); }
     bool ComSpeedHigh() const override { return speedHigh; }
-    void SetComSpeedHigh(bool high) override { Record(high ? "SetComSpeedHigh 1" : "SetComSpeedHigh 0"); }
+    void SetComSpeedHigh(bool high) override {
+        Record(high ? "SetComSpeedHigh 1" : "SetComSpeedHigh 0");
+    }
     bool AdjustmentStart() const override { return adjustmentStart; }
 
     std::vector<std::string> calls;

@@ -73,17 +73,41 @@ TEST_F(ShippedSheetCellsTest, ABankSheetShowsItsChannelsAndTheNewRow) {
     const auto rows = DrawRows(*sheet, sheet->FixedRowCount());
     ASSERT_EQ(rows.size(), 4u);
     const std::map<CellId, std::string> expected[] = {
-        {{cell::kMiscChNo8264Only, "1- 0"}, {cell::kMchWxCh, ""}, {cell::kMchFreq, "121.500"}, {cell::kMchFreqT, "<-"},
-         {cell::kMchFreqRT, "121.500"}, {cell::kMchTxInhibit, ""}, {cell::kMchDup, ""}, {cell::kMchName, ""},
+        {{cell::kMiscChNo8264Only, "1- 0"},
+         {cell::kMchWxCh, ""},
+         {cell::kMchFreq, "121.500"},
+         {cell::kMchFreqT, "<-"},
+         {cell::kMchFreqRT, "121.500"},
+         {cell::kMchTxInhibit, ""},
+         {cell::kMchDup, ""},
+         {cell::kMchName, ""},
          {cell::kMchTag, ""}},
-        {{cell::kMiscChNo8264Only, "1- 1"}, {cell::kMchWxCh, ""}, {cell::kMchFreq, "110.000"},
-         {cell::kMchFreqT, "119.000"}, {cell::kMchFreqRT, "110.000"}, {cell::kMchTxInhibit, ""},
-         {cell::kMchDup, "DUP"}, {cell::kMchName, "VOR.1"}, {cell::kMchTag, ""}},
-        {{cell::kMiscChNo8264Only, "1- 2"}, {cell::kMchWxCh, ""}, {cell::kMchFreq, ""}, {cell::kMchFreqT, ""},
-         {cell::kMchFreqRT, ""}, {cell::kMchTxInhibit, ""}, {cell::kMchDup, ""}, {cell::kMchName, ""},
+        {{cell::kMiscChNo8264Only, "1- 1"},
+         {cell::kMchWxCh, ""},
+         {cell::kMchFreq, "110.000"},
+         {cell::kMchFreqT, "119.000"},
+         {cell::kMchFreqRT, "110.000"},
+         {cell::kMchTxInhibit, ""},
+         {cell::kMchDup, "DUP"},
+         {cell::kMchName, "VOR.1"},
          {cell::kMchTag, ""}},
-        {{cell::kMiscChNo8264Only, "New"}, {cell::kMchWxCh, ""}, {cell::kMchFreq, ""}, {cell::kMchFreqT, ""},
-         {cell::kMchFreqRT, ""}, {cell::kMchTxInhibit, ""}, {cell::kMchDup, ""}, {cell::kMchName, ""},
+        {{cell::kMiscChNo8264Only, "1- 2"},
+         {cell::kMchWxCh, ""},
+         {cell::kMchFreq, ""},
+         {cell::kMchFreqT, ""},
+         {cell::kMchFreqRT, ""},
+         {cell::kMchTxInhibit, ""},
+         {cell::kMchDup, ""},
+         {cell::kMchName, ""},
+         {cell::kMchTag, ""}},
+        {{cell::kMiscChNo8264Only, "New"},
+         {cell::kMchWxCh, ""},
+         {cell::kMchFreq, ""},
+         {cell::kMchFreqT, ""},
+         {cell::kMchFreqRT, ""},
+         {cell::kMchTxInhibit, ""},
+         {cell::kMchDup, ""},
+         {cell::kMchName, ""},
          {cell::kMchTag, ""}},
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -106,7 +130,8 @@ TEST_F(ShippedSheetCellsTest, TheBankOperationSheetShowsCapacitiesNamesAndTotals
             CellRequest request;
             request.cell = &cell;
             evaluator.EvaluateCell(request, CellEvaluator::kDraw);
-            shown[{cell.link.cellId, cell.link.index}] = {request.text, (request.flags & CellRequest::kError) != 0};
+            shown[{cell.link.cellId, cell.link.index}] = {
+                request.text, (request.flags & CellRequest::kError) != 0};
         }
     }
     using Shown = std::pair<std::string, bool>;

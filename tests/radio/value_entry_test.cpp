@@ -183,9 +183,11 @@ TEST(FrequencyEntryTest, KeysOpenTheEditorWithTheirStartText) {
     };
     for (const FrequencyKeyCase& c : cases) {
         Pressed press(c.key);
-        MemoryChannel channel = c.rxCell ? (c.used ? Used(121'500'000, 121'500'000) : Blank(121'500'000))
-                                         : Used(110'000'000, 121'500'000);
-        const EntryResult result = FrequencyEntry(press.request, channel, c.rxCell ? kRx : kTx, k25k);
+        MemoryChannel channel = c.rxCell
+                                    ? (c.used ? Used(121'500'000, 121'500'000) : Blank(121'500'000))
+                                    : Used(110'000'000, 121'500'000);
+        const EntryResult result =
+            FrequencyEntry(press.request, channel, c.rxCell ? kRx : kTx, k25k);
         EXPECT_EQ(result.open, c.open) << c.key;
         EXPECT_EQ(press.request.text, c.text) << c.key;
         if (c.open == EntryResult::kOpenEditor) {
@@ -251,15 +253,22 @@ TEST(NumberEntryTest, CommittedTextIsReadRoundedAndLimited) {
         std::int32_t value;
     };
     const Case cases[] = {
-        {"12abc", 0, 99, true, 12},   {"abc", 0, 99, false, 50},    {"2.5", 0, 99, true, 3},
-        {"-2.5", -9, 99, true, -3},   {"150", 0, 99, true, 99},     {"-4", 0, 99, true, 0},
-        {".", 0, 99, true, 0},        {"-", 0, 99, false, 50},      {"1234567890123", 0, 999'999'999, true, 123'456'789},
+        {"12abc", 0, 99, true, 12},
+        {"abc", 0, 99, false, 50},
+        {"2.5", 0, 99, true, 3},
+        {"-2.5", -9, 99, true, -3},
+        {"150", 0, 99, true, 99},
+        {"-4", 0, 99, true, 0},
+        {".", 0, 99, true, 0},
+        {"-", 0, 99, false, 50},
+        {"1234567890123", 0, 999'999'999, true, 123'456'789},
         {"4-2", 0, 99, true, 4},
     };
     for (const Case& c : cases) {
         Committed commit(c.typed);
         std::int32_t value = 50;
-        EXPECT_EQ(NumberEntry(commit.request, value, c.minimum, c.maximum).changed, c.changed) << c.typed;
+        EXPECT_EQ(NumberEntry(commit.request, value, c.minimum, c.maximum).changed, c.changed)
+            << c.typed;
         EXPECT_EQ(value, c.value) << c.typed;
         EXPECT_EQ(commit.request.text, std::to_string(c.value));
     }
@@ -269,7 +278,8 @@ TEST(NumberEntryTest, SpaceAndBackspaceStepAndStopAtTheBounds) {
     struct Case {
         std::int32_t key, start, value;
     };
-    const Case cases[] = {{key::kSpace, 5, 6}, {key::kSpace, 9, 9}, {key::kBackspace, 5, 4}, {key::kBackspace, 1, 1}};
+    const Case cases[] = {
+        {key::kSpace, 5, 6}, {key::kSpace, 9, 9}, {key::kBackspace, 5, 4}, {key::kBackspace, 1, 1}};
     for (const Case& c : cases) {
         Pressed press(c.key);
         std::int32_t value = c.start;
