@@ -131,9 +131,8 @@ void BankCells::Resize(CellEvaluation& evaluation, int bank, int change) {
 
 void BankCells::UsedChannels(CellEvaluation& evaluation, int bank) {
     const BankTable& banks = evaluation.banks;
-    if (evaluation.ReadOnly()) {
-        return;
-    }
+    // Only ever shown: the count follows from the channels.
+    evaluation.ReadOnly();
     if (BankTable::IsBank(bank)) {
         evaluation.request.text = std::to_string(banks.UsedInBank(bank));
     } else if (bank == kTotalRow) {

@@ -16,15 +16,11 @@ CellEvaluation::CellEvaluation(CellRequest& request, EepromImage& image,
       checks(image, options),
       lists(lists) {}
 
-bool CellEvaluation::ReadOnly() {
+void CellEvaluation::ReadOnly() {
     request.textColour = paint::kReadOnly;
     const std::int32_t code = request.keyCode;
-    if (request.fromGrid &&
-        ((code >= 1 && code <= key::kLastPrintable) || code == key::kBeginEdit)) {
-        editRestricted = true;
-        return true;
-    }
-    return false;
+    const bool editingKey = (code >= 1 && code <= key::kLastPrintable) || code == key::kBeginEdit;
+    editRestricted = request.fromGrid && editingKey;
 }
 
 void CellEvaluation::SetWarning(bool on) {

@@ -31,17 +31,14 @@ struct CellEvaluation {
                    ChoiceLists& lists);
 
     std::int32_t Key() const { return request.keyCode; }
-    // Keys are acted on only for requests from a grid.
-    bool GridKey() const { return request.fromGrid && request.keyCode != 0; }
     bool BankMode() const { return options.BankMode(); }
     // In bank mode: the cell's row lies past the open bank's last channel, or the bank
     // has none.
     bool BeyondBank() const { return cell.link.index > bank.last || bank.capacity == 0; }
     FrequencyRaster Raster() const { return {options.channelSpacing, options.spacing833Allowed}; }
 
-    // Painted olive; an editing key is consumed and reported as a refused edit.
-    // Returns whether a key was consumed.
-    bool ReadOnly();
+    // Painted olive; an editing key on it is reported as a refused edit.
+    void ReadOnly();
     // Painted silver; the cell stays editable.
     void NotApplicable() { request.textColour = paint::kNotApplicable; }
     void SetWarning(bool on);

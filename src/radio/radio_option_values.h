@@ -7,20 +7,15 @@
 namespace orvane {
 
 struct RadioOptionValues {
-    static constexpr std::int32_t kSpacing25k = 0;
-    static constexpr std::int32_t kSpacing833 = 1;
-    static constexpr std::int32_t kSpacingBoth = 2;
-    static constexpr std::int32_t kLightKeyVox = 2;
-
     // Bit 0 VOR, bit 1 WX, bit 2 export variant (3 HT-Lk1, 0 HT-Lk2, 4 HT-Lk1S/Lk2S).
     std::int32_t modelType = 3;
     bool duplexEnabled = false;
     bool vfoEnabled = false;
-    std::int32_t channelSpacing = kSpacing25k;
+    std::int32_t channelSpacing = 0;  // 0 25 kHz, 1 8.33 kHz, 2 both
     bool spacing833Allowed = false;
     bool rx137Allowed = false;
     bool totOffAllowed = false;
-    std::int32_t lightKey = 0;
+    std::int32_t lightKey = 0;    // function of the [LIGHT] key; 2 is VOX
     bool indicationMode = false;  // the set shows channel names
 
     bool Vor() const { return (modelType & 1) != 0; }
@@ -29,10 +24,6 @@ struct RadioOptionValues {
     bool BankMode() const { return !ExportMode(); }
     // Separate RX and TX frequencies and a duplex column exist only on this set-up.
     bool DuplexVorBankModel() const { return Vor() && BankMode() && duplexEnabled; }
-    // The tuning step frequencies are rounded to: 25 kHz unless 8.33 kHz is permitted.
-    std::int32_t EffectiveSpacing() const {
-        return spacing833Allowed ? channelSpacing : kSpacing25k;
-    }
 };
 
 }  // namespace orvane
