@@ -65,8 +65,9 @@ void BankCells::Capacity(CellEvaluation& evaluation, int bank) {
         request.textOrigin = 0;  // the typed text has been read; the entry only shows
     }
     std::int32_t value = capacity + change;
-    const EntryResult result = NumberEntry(request, value, capacity - trailingBlanks,
-                                           std::min(capacity + free, kMaxBankCapacity));
+    const int minimum = capacity - trailingBlanks;
+    const int maximum = std::max(minimum, std::min(capacity + free, kMaxBankCapacity));
+    const EntryResult result = NumberEntry(request, value, minimum, maximum);
     evaluation.TakeEntry(result);
     if (result.changed) {
         change = value - capacity;
@@ -90,7 +91,8 @@ int BankCells::LimitedChange(int capacity, int typed, int free, int trailingBlan
     int change = typed - capacity;
     if (change > 0 && (change > free || typed > kMaxBankCapacity)) {
         ShowErrorMessage(environment_.texts, environment_.prompter, "GI_AppMess_ChErr_Overflow");
-        change = std::min(free, kMaxBankCapacity - capacity);
+        // A damaged table may already hold more than it can; it never shrinks here.
+        change = std::max(0, std::min(free, kMaxBankCapacity - capacity));
     }
     if (-change > trailingBlanks) {
         ShowErrorMessage(

@@ -88,8 +88,10 @@ TypedNumber ReadTypedNumber(const std::string& text) {
 EntryResult NumberEntry(CellRequest& request, std::int32_t& value, std::int32_t minimum,
                         std::int32_t maximum) {
     EntryResult result;
-    const auto limit = [minimum, maximum](std::int64_t number) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(number, minimum, maximum));
+    // Bounds the other way round (from a damaged image) admit only the lower one.
+    const std::int64_t top = std::max(minimum, maximum);
+    const auto limit = [minimum, top](std::int64_t number) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(number, minimum, top));
     };
     if (request.textOrigin == 1) {
         const TypedNumber typed = ReadTypedNumber(request.text);

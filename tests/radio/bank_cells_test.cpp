@@ -76,6 +76,29 @@ TEST_F(BankCellsTest, TypedCapacitiesAreLimitedWithAMessage) {
     }
 }
 
+TEST_F(BankCellsTest, ADamagedTableThatClaimsTooManyPositionsLosesNoChannel) {
+    SetCapacities({150, 150, 0, 0, 0, 0, 0, 0, 0, 0});
+    for (int p = 0; p < 200; ++p) {
+        PutChannel(p, 121'500'000, 121'500'000);
+    }
+    const auto channelBytes = [this] {
+        std::vector<std::uint8_t> bytes(image.Bytes().begin(), image.Bytes().begin() + 0xD48);
+        return bytes;
+    };
+    const std::vector<std::uint8_t> before = channelBytes();
+    EXPECT_EQ(Draw(cell::kMchBank, 11, category::kBankOp)->request.text, "-100");
+    TypeCapacity(0, "160");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The number of channels exceed."});
+    EXPECT_EQ(banks.BankCapacity(0), 150);
+    Bank(0, key::kSpace);
+    EXPECT_EQ(banks.BankCapacity(0), 150);
+    // Positions past the 200 records count as blank: stepping down gives the excess back.
+    Bank(1, key::kBackspace);
+    EXPECT_EQ(banks.BankCapacity(1), 50);
+    EXPECT_EQ(banks.TotalCapacity(), 200);
+    EXPECT_EQ(channelBytes(), before);
+}
+
 TEST_F(BankCellsTest, SpaceAndBackspaceStepWithinTheBounds) {
     Bank(1, key::kSpace);
     EXPECT_EQ(banks.BankCapacity(1), 1);
