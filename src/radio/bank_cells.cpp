@@ -157,8 +157,8 @@ void BankCells::Name(CellEvaluation& evaluation, int bank) {
     if (!result.changed) {
         return;
     }
-    NormaliseName(field, kChannelNameRules);
-    const PackedName packed = PackName(field, previous);
+    const PackedName packed = PackEnteredName(field, previous);
+    evaluation.request.text = ShownName(packed);
     std::copy(packed.characters.begin(), packed.characters.end(), stored.begin());
     image.WriteBlock(nameAddress, stored);
     image.SetByte(dotAddress, packed.dotMask);

@@ -83,11 +83,11 @@ void ChannelFieldCells::Name(CellEvaluation& evaluation) {
     const EntryResult result = TextEntry(evaluation.request, field, memory_map::kNameDisplayWidth);
     evaluation.TakeEntry(result);
     if (result.changed) {
-        NormaliseName(field, kChannelNameRules);
-        const PackedName packed = PackName(field, {channel.name, channel.dotMask});
+        const PackedName packed = PackEnteredName(field, {channel.name, channel.dotMask});
         channel.name = packed.characters;
         channel.dotMask = packed.dotMask;
         evaluation.StoreChannel(0);
+        evaluation.request.text = ShownName(packed);
     }
 }
 

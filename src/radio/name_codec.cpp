@@ -80,4 +80,14 @@ std::string UnpackName(std::string_view characters, std::uint8_t dotMask) {
     return text;
 }
 
+PackedName PackEnteredName(std::string displayText, const PackedName& previous) {
+    NormaliseName(displayText, kChannelNameRules);
+    return PackName(displayText, previous);
+}
+
+std::string ShownName(const PackedName& name) {
+    std::string text = UnpackName(name.characters, name.dotMask);
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
 }  // namespace orvane

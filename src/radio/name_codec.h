@@ -38,4 +38,9 @@ PackedName PackName(std::string_view displayText, const PackedName& previous);
 // The display text, filled with blanks to sixteen characters.
 std::string UnpackName(std::string_view characters, std::uint8_t dotMask);
 
+// A channel or bank name as typed: normalised with points allowed, then packed.
+PackedName PackEnteredName(std::string displayText, const PackedName& previous);
+// The name as a cell shows it: with its points, without trailing blanks.
+std::string ShownName(const PackedName& name);
+
 }  // namespace orvane

@@ -115,6 +115,46 @@ TEST_F(ShippedSheetCellsTest, ABankSheetShowsItsChannelsAndTheNewRow) {
     }
 }
 
+TEST_F(ShippedSheetCellsTest, EditsThroughTheSheetsOwnCellsReachTheImage) {
+    SetCapacities({5, 2, 0, 0, 0, 0, 0, 0, 0, 0});
+    BlankAll();
+    PutChannel(5, 121'500'000, 121'500'000);
+    auto sheet = Build("[St_ColCut]GI_Sheet_MemoryCH,Bank 1");
+    const auto cellOf = [&sheet](CellId id, int index) -> SheetCell& {
+        for (int row = 0; row < sheet->RowCount(); ++row) {
+            for (int column = 0; column < sheet->ColumnCount(); ++column) {
+                SheetCell& cell = sheet->CellAt(column, row);
+                if (cell.link.cellId == id && cell.link.index == index) {
+                    return cell;
+                }
+            }
+        }
+        ADD_FAILURE() << "no cell " << id << "[" << index << "]";
+        return sheet->CellAt(0, 0);
+    };
+    const auto send = [this](SheetCell& cell, std::int32_t keyCode, std::string text) {
+        CellRequest request;
+        request.cell = &cell;
+        request.fromGrid = true;
+        request.keyCode = keyCode;
+        if (!text.empty()) {
+            request.textOrigin = 1;
+            request.text = std::move(text);
+        }
+        const int result = evaluator.EvaluateCell(request, CellEvaluator::kOperate);
+        return std::pair{result, request.text};
+    };
+
+    EXPECT_EQ(send(cellOf(cell::kMchName, 5), 0, "tower"), (std::pair{0, std::string("TOWER")}));
+    EXPECT_EQ(ChannelAt(5).name, "TOWER   ");
+    // The new row after the bank's two channels: a digit gives the bank a third one.
+    EXPECT_EQ(send(cellOf(cell::kMchFreq, 7), '1', ""), (std::pair{2, std::string("1")}));
+    EXPECT_EQ(banks.BankCapacity(1), 3);
+    EXPECT_EQ(send(cellOf(cell::kMchFreq, 7), 0, "118.5"), (std::pair{0, std::string("118.500")}));
+    EXPECT_TRUE(ChannelAt(7).used);
+    EXPECT_EQ(ChannelAt(7).rxHz, 118'500'000u);
+}
+
 TEST_F(ShippedSheetCellsTest, TheBankOperationSheetShowsCapacitiesNamesAndTotals) {
     SetCapacities({5, 0, 3, 0, 0, 0, 0, 0, 0, 0});
     BlankAll();
