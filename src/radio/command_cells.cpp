@@ -170,7 +170,11 @@ void CommandCells::RecentFileState(CellEvaluation& evaluation, int slot) {
         return;
     }
     SetState(cell, SheetCell::kItemCaptionFromText, true);
-    evaluation.request.text = "&" + std::to_string(slot + 1) + " " + DoubleAmpersands(path);
+    std::string caption = "&";
+    caption += std::to_string(slot + 1);
+    caption += ' ';
+    caption += DoubleAmpersands(path);
+    evaluation.request.text = std::move(caption);
 }
 
 }  // namespace orvane
