@@ -2,6 +2,7 @@
 
 #include "image/eeprom_image.h"
 #include "radio/cell_evaluation.h"
+#include "radio/home_position.h"
 #include "radio/memory_map.h"
 
 namespace orvane {
@@ -33,19 +34,12 @@ void CheckCells::CheckHome(CellEvaluation& evaluation) {
     if (image.GetByte(memory_map::kHomeMode) == 0 && options.vfoEnabled) {
         const MemoryChannel vfo = evaluation.channels.Load(MemoryChannel::kHomeVfo, 0);
         evaluation.SetWarning(checks.AnyCheck(vfo, true));
-    } else if (options.BankMode()) {
-        const int bank = image.GetByte(memory_map::kHomeBank);
-        if (!BankTable::IsBank(bank) || evaluation.banks.BankCapacity(bank) == 0) {
-            evaluation.SetError(true);
-        } else {
-            const int position =
-                evaluation.banks.BankFirst(bank) + image.GetByte(memory_map::kHomeChannels + bank);
-            const MemoryChannel home = evaluation.channels.Load(MemoryChannel::kMemory, position);
-            evaluation.SetError(!home.used || checks.AnyCheck(home, true));
-        }
     } else {
-        const MemoryChannel home = evaluation.channels.Load(
-            MemoryChannel::kMemory, image.GetByte(memory_map::kHomeChannels));
+        const std::optional<int> position =
+            HomeMemoryPosition(image, evaluation.banks, options.BankMode());
+        const MemoryChannel home = position
+                                       ? evaluation.channels.Load(MemoryChannel::kMemory, *position)
+                                       : MemoryChannel{};
         evaluation.SetError(!home.used || checks.AnyCheck(home, true));
     }
     evaluation.SetWarning(!options.totOffAllowed &&
