@@ -10,6 +10,7 @@
 #include "radio/memory_map.h"
 #include "radio/name_codec.h"
 #include "radio/notify_flags.h"
+#include "radio/number_entry.h"
 #include "radio/radio_messages.h"
 #include "radio/text_entry.h"
 #include "sheet/sheet_messages.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The other fields of a memory channel: duplex, TX inhibit, name, WX channel and scan
-// tag; and the scan tags of the ten WX channels.
+// tag.
 
 #include <array>
 
@@ -23,12 +23,4 @@ private:
     static void WxChannel(CellEvaluation& evaluation);
     static void Tag(CellEvaluation& evaluation);
 };
-
-class WxTagCells final : public CellBinding {
-public:
-    static constexpr std::array<CellId, 1> kCells = {cell::kWxChTag};
-
-    void Evaluate(CellEvaluation& evaluation) override;
-};
-
 }  // namespace orvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "radio/choice_lists.h"
+#include "radio/editor_start.h"
 #include "radio/entry_keys.h"
 #include "sheet/cell_request.h"
 #include "sheet/sheet_cell.h"
@@ -75,11 +76,8 @@ EntryResult ChoiceEntryTyped(CellRequest& request, ChoiceLists& lists, const Cho
     }
     const std::int32_t code = request.keyCode;
     if (request.fromGrid && code > key::kSpace && code <= key::kLastPrintable) {
-        EntryResult result{typedMatch, EntryResult::kOpenEditor};
-        request.text.assign(1, static_cast<char>(code));
-        request.selStart = 1;
-        request.selLength = 0;
-        return result;
+        StartWithCharacter(request, static_cast<char>(code));
+        return EntryResult{typedMatch, EntryResult::kOpenEditor};
     }
     EntryResult result = ChoiceEntry(request, lists, list, value);
     result.changed = result.changed || typedMatch;

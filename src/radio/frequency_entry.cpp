@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "radio/editor_start.h"
 #include "radio/entry_keys.h"
 #include "radio/frequency.h"
 #include "radio/memory_channel.h"
@@ -116,7 +117,7 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
             OpenEditor(request, rx, 0, rx.size());
             result.open = EntryResult::kOpenEditor;
         } else if (key::IsDigit(code)) {
-            OpenEditor(request, std::string(1, static_cast<char>(code)), 1, 0);
+            StartWithCharacter(request, static_cast<char>(code));
             result.open = EntryResult::kOpenEditor;
         } else if (code == key::kEnter) {
             std::string start = !cell.homeForm && !channel.used ? std::string() : request.text;

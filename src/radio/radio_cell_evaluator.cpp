@@ -19,6 +19,7 @@
 #include "radio/radio_options.h"
 #include "radio/row_number_cells.h"
 #include "radio/separator_cells.h"
+#include "radio/wx_tag_cells.h"
 #include "sheet/sheet_cell.h"
 #include "sheet/sheet_messages.h"
 #include "text/text_store.h"

@@ -1,7 +1,6 @@
 #pragma once
-// Entry of fixed-width texts (names, comments) and of bounded integers.
+// Entry of fixed-width texts: names and comments.
 
-#include <cstdint>
 #include <string>
 
 #include "radio/entry_result.h"
@@ -13,18 +12,5 @@ struct CellRequest;
 // `field` holds exactly `width` characters; committed text is cut and blank-filled to
 // it, and characters the radio cannot show become blanks.
 EntryResult TextEntry(CellRequest& request, std::string& field, std::size_t width);
-
-// Typed text is read as a decimal number, rounded half away from zero and limited to
-// `minimum`..`maximum`; Space and Backspace step by one and stop at the bounds.
-EntryResult NumberEntry(CellRequest& request, std::int32_t& value, std::int32_t minimum,
-                        std::int32_t maximum);
-
-// The committed text as the number entry reads it (before limiting); none when it holds
-// no digit or point.
-struct TypedNumber {
-    bool present = false;
-    std::int64_t value = 0;
-};
-TypedNumber ReadTypedNumber(const std::string& text);
 
 }  // namespace orvane

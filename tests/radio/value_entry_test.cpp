@@ -5,6 +5,7 @@
 #include "radio/entry_keys.h"
 #include "radio/frequency_entry.h"
 #include "radio/memory_channel.h"
+#include "radio/number_entry.h"
 #include "radio/text_entry.h"
 #include "sheet/cell_request.h"
 #include "sheet/sheet_cell.h"
