@@ -12,6 +12,7 @@
 #include "image/eeprom_image.h"
 #include "radio/bank_table.h"
 #include "radio/cell_evaluation.h"
+#include "radio/cell_names.h"
 #include "radio/channel_store.h"
 #include "radio/memory_map.h"
 #include "radio/radio_cell_evaluator.h"
@@ -19,7 +20,6 @@
 #include "sheet/cell_request.h"
 #include "sheet/choice_index.h"
 #include "sheet/sheet_cell.h"
-#include "support/cell_names_vocabulary.h"
 #include "support/scripted_prompter.h"
 #include "text/text_resource.h"
 #include "text/text_store.h"
@@ -125,7 +125,7 @@ protected:
     EepromImage image;
     StoredRadioOptions options;
     TextStore texts;
-    CellNamesVocabulary vocabulary;
+    CellNames vocabulary;
     ChoiceIndex choices{texts, vocabulary};
     MessageBus bus;
     ScriptedPrompter prompter;

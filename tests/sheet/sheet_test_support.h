@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "base/message_bus.h"
+#include "radio/cell_names.h"
 #include "sheet/bank_directory.h"
 #include "sheet/sheet_conditions.h"
 #include "sheet/sheet_environment.h"
-#include "support/cell_names_vocabulary.h"
 #include "support/fake_font_metrics.h"
 #include "text/text_resource.h"
 #include "text/text_store.h"
@@ -80,7 +80,7 @@ struct SheetTestEnvironment {
     }
 
     TextStore store;
-    CellNamesVocabulary vocabulary;
+    CellNames vocabulary;
     FakeFontMetrics metrics;
     MessageBus bus;
     FakeConditions conditions;
