@@ -2,26 +2,25 @@
 
 namespace orvane::testing {
 
-std::optional<std::int32_t> MemorySettingsStore::ReadInt(const std::string& key,
-                                                         const std::string& name) const {
+template <typename T>
+std::optional<T> MemorySettingsStore::Read(const std::string& key, const std::string& name) const {
     auto k = keys_.find(key);
     if (k == keys_.end()) return std::nullopt;
     auto v = k->second.find(name);
-    if (v == k->second.end() || !std::holds_alternative<std::int32_t>(v->second)) {
+    if (v == k->second.end() || !std::holds_alternative<T>(v->second)) {
         return std::nullopt;
     }
-    return std::get<std::int32_t>(v->second);
+    return std::get<T>(v->second);
+}
+
+std::optional<std::int32_t> MemorySettingsStore::ReadInt(const std::string& key,
+                                                         const std::string& name) const {
+    return Read<std::int32_t>(key, name);
 }
 
 std::optional<std::string> MemorySettingsStore::ReadString(const std::string& key,
                                                            const std::string& name) const {
-    auto k = keys_.find(key);
-    if (k == keys_.end()) return std::nullopt;
-    auto v = k->second.find(name);
-    if (v == k->second.end() || !std::holds_alternative<std::string>(v->second)) {
-        return std::nullopt;
-    }
-    return std::get<std::string>(v->second);
+    return Read<std::string>(key, name);
 }
 
 bool MemorySettingsStore::WriteInt(const std::string& key, const std::string& name,

@@ -29,6 +29,8 @@ public:
 
 private:
     using Value = std::variant<std::int32_t, std::string>;
+    template <typename T>
+    std::optional<T> Read(const std::string& key, const std::string& name) const;
     std::map<std::string, std::map<std::string, Value>> keys_;
 };
 
