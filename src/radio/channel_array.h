@@ -19,9 +19,10 @@ public:
     void InsertBlank(int position);
     // Moves `position` + 1..199 down by one and blanks 199.
     void Delete(int position);
+    // Copies the record and flag byte at `from` over those at `to`, unchanged.
+    void Move(int from, int to);
 
 private:
-    void Move(int from, int to);
 
     EepromImage& image_;
     int modelType_;

@@ -8,6 +8,7 @@
 namespace orvane {
 
 struct CellEvaluation;
+struct SheetCell;
 
 // The positions a list kind spans and whether its rows can be cleared: only the channel
 // list (positions 0..199) can.
@@ -26,11 +27,19 @@ struct ListRange {
     int capacity = 0;
 };
 
+// The list a cell's rows belong to, by the cell's category.
+ListKind ListKindOf(const SheetCell& cell);
+// The rows the list commands may act on for the evaluation's owner cell: the open
+// bank's channels in bank mode, positions 0..99 in export mode, the ten banks.
+ListRange ListRangeOf(const CellEvaluation& evaluation);
+
 class ListOperations {
 public:
     virtual ~ListOperations() = default;
     // Runs the command request.commandId (83..89) on the owner's list within `range`.
     virtual void Run(CellEvaluation& evaluation, const ListRange& range) = 0;
+    // Whether Paste has channels of list `kind` to write.
+    virtual bool ClipboardHolds(ListKind kind) const = 0;
 };
 
 }  // namespace orvane

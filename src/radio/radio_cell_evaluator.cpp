@@ -4,7 +4,6 @@
 #include "radio/bank_cells.h"
 #include "radio/category_rules.h"
 #include "radio/cell_evaluation.h"
-#include "radio/cell_names.h"
 #include "radio/channel_field_cells.h"
 #include "radio/channel_frequency_cells.h"
 #include "radio/check_cells.h"
@@ -13,8 +12,8 @@
 #include "radio/controller_port.h"
 #include "radio/entry_keys.h"
 #include "radio/list_operations.h"
-#include "radio/memory_map.h"
 #include "radio/notify_flags.h"
+#include "radio/popup_item_cells.h"
 #include "radio/radio_messages.h"
 #include "radio/radio_options.h"
 #include "radio/row_number_cells.h"
@@ -25,16 +24,6 @@
 #include "text/text_store.h"
 
 namespace orvane {
-namespace {
-
-ListKind KindOf(const SheetCell& cell) {
-    const CellCategory category = cell.link.category;
-    return category >= category::kNull && category <= category::kNone
-               ? CellNames::ListKindOfCategory(category)
-               : ListKind::None;
-}
-
-}  // namespace
 
 RadioCellEvaluator::RadioCellEvaluator(const RadioEnvironment& environment)
     : environment_(environment),
@@ -48,6 +37,7 @@ RadioCellEvaluator::RadioCellEvaluator(const RadioEnvironment& environment)
     Adopt<BankCells>(environment_);
     Adopt<CheckCells>();
     Adopt<CommandCells>(environment_);
+    Adopt<PopupItemCells>(listOperations_);
 }
 
 RadioCellEvaluator::~RadioCellEvaluator() = default;
@@ -88,7 +78,7 @@ int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
         evaluation.bank = QueryCurrentBank(environment_.bus, evaluation.banks);
     }
     if (evaluation.owner != nullptr) {
-        const ListKind kind = KindOf(*evaluation.owner);
+        const ListKind kind = ListKindOf(*evaluation.owner);
         if (kind != ListKind::None) {
             evaluation.channel =
                 evaluation.channels.Load(static_cast<int>(kind), evaluation.owner->link.index);
@@ -140,16 +130,7 @@ bool RadioCellEvaluator::RunPopupCommand(CellEvaluation& evaluation) {
     if (listOperations_ == nullptr || evaluation.owner == nullptr) {
         return true;
     }
-    ListRange range;
-    if (KindOf(*evaluation.owner) == ListKind::Banks) {
-        range = {0, memory_map::kBankCount - 1, ListRange::kNoBank, 0};
-    } else if (evaluation.BankMode()) {
-        range = {evaluation.bank.first, evaluation.bank.last, evaluation.bank.bank,
-                 evaluation.bank.capacity};
-    } else {
-        range = {0, memory_map::kExportChannelCount - 1, ListRange::kNoBank, 0};
-    }
-    listOperations_->Run(evaluation, range);
+    listOperations_->Run(evaluation, ListRangeOf(evaluation));
     evaluation.banks.ClampBankCursor();
     environment_.bus.Post(message::kBankNodeImages, 0, 0, false);
     return true;

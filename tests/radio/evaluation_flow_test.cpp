@@ -24,6 +24,7 @@ public:
         // An operation that leaves a home channel outside its bank.
         evaluation.banks.SetBankCapacity(0, 2);
     }
+    bool ClipboardHolds(ListKind) const override { return false; }
     std::vector<ListRange> ranges;
     std::vector<int> ownerChannels;
 };
