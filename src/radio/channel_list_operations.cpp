@@ -85,8 +85,7 @@ void ChannelListOperations::Run(CellEvaluation& evaluation, const ListRange& ran
     }
 }
 
-void ChannelListOperations::Copy(CellEvaluation& evaluation, const ListRange& range,
-                                 Block block) {
+void ChannelListOperations::Copy(CellEvaluation& evaluation, const ListRange& range, Block block) {
     if (block.from > block.to) {
         return;
     }
@@ -126,8 +125,8 @@ void ChannelListOperations::MoveChannels(CellEvaluation& evaluation, const ListR
     displaced.CopyFrom(evaluation.channels, kChannelKind, neighbour, 1);
     moved.PasteTo(evaluation.channels, kChannelKind, block.from + direction, block.Length(),
                   nullptr);
-    displaced.PasteTo(evaluation.channels, kChannelKind, direction > 0 ? block.from : block.to,
-                      1, nullptr);
+    displaced.PasteTo(evaluation.channels, kChannelKind, direction > 0 ? block.from : block.to, 1,
+                      nullptr);
     evaluation.notify |= notify::kSameCategory;
     Select(evaluation.request, {block.from + direction, block.to + direction});
     MoveCursor(evaluation, neighbour);
@@ -176,8 +175,7 @@ void ChannelListOperations::DeleteInList(CellEvaluation& evaluation, const ListR
     for (int from = block.to + 1; from <= range.last; ++from) {
         array.Move(from, block.from + (from - block.to - 1));
     }
-    for (int position = block.from + (range.last - block.to); position <= range.last;
-         ++position) {
+    for (int position = block.from + (range.last - block.to); position <= range.last; ++position) {
         array.Blank(position);
     }
     evaluation.notify |= notify::kSameCategory;
@@ -223,8 +221,7 @@ void ChannelListOperations::InsertInList(CellEvaluation& evaluation, const ListR
 
 void ChannelListOperations::MoveBanks(CellEvaluation& evaluation, Block block, int direction) {
     const Block banks{std::max(block.from, 0), std::min(block.to, memory_map::kBankCount - 1)};
-    const bool roomBeyond =
-        direction > 0 ? banks.to < memory_map::kBankCount - 1 : banks.from > 0;
+    const bool roomBeyond = direction > 0 ? banks.to < memory_map::kBankCount - 1 : banks.from > 0;
     if (banks.from > banks.to || !roomBeyond) {
         return;
     }
@@ -251,8 +248,7 @@ void ChannelListOperations::MoveBanks(CellEvaluation& evaluation, Block block, i
     Select(evaluation.request, {banks.from + direction, banks.to + direction});
 }
 
-ChannelListOperations::Block ChannelListOperations::TargetBlock(
-    const CellEvaluation& evaluation) {
+ChannelListOperations::Block ChannelListOperations::TargetBlock(const CellEvaluation& evaluation) {
     const CellRequest& request = evaluation.request;
     if ((request.selectionFlags & CellRequest::kRangeActive) != 0) {
         return {std::min(request.rangeFrom, request.rangeTo),

@@ -26,8 +26,7 @@ std::string Number(const MemoryChannel& channel, int bank, int bankFirst) {
 
 }  // namespace
 
-std::string ChannelsAsTabText(const std::vector<MemoryChannel>& channels, int bank,
-                              int bankFirst) {
+std::string ChannelsAsTabText(const std::vector<MemoryChannel>& channels, int bank, int bankFirst) {
     std::string text;
     for (const MemoryChannel& channel : channels) {
         text += Number(channel, bank, bankFirst);

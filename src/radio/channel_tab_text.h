@@ -13,7 +13,6 @@ namespace orvane {
 // `bank` 0..9 numbers the channels "bank-row" from the bank's first position
 // `bankFirst`; any other bank numbers them by position. Blank channels keep their row
 // with empty fields, so that the rows line up with the list.
-std::string ChannelsAsTabText(const std::vector<MemoryChannel>& channels, int bank,
-                              int bankFirst);
+std::string ChannelsAsTabText(const std::vector<MemoryChannel>& channels, int bank, int bankFirst);
 
 }  // namespace orvane

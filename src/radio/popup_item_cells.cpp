@@ -82,9 +82,9 @@ void PopupItemCells::Evaluate(CellEvaluation& evaluation) {
             } else {
                 const ListKind kind =
                     evaluation.owner != nullptr ? ListKindOf(*evaluation.owner) : ListKind::None;
-                disabled = ListCommandDisabled(item.link.cellId, evaluation,
-                                               ListRangeOf(evaluation),
-                                               operations_->ClipboardHolds(kind));
+                disabled =
+                    ListCommandDisabled(item.link.cellId, evaluation, ListRangeOf(evaluation),
+                                        operations_->ClipboardHolds(kind));
             }
             break;
     }

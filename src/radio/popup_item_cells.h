@@ -18,9 +18,9 @@ bool ListCommandDisabled(CellId item, const CellEvaluation& evaluation, const Li
 class PopupItemCells final : public CellBinding {
 public:
     static constexpr std::array<CellId, 10> kCells = {
-        cell::kPMenuNoItem,    cell::kPMenuEdit,      cell::kPMenuHelp,  cell::kPMenuCopy,
-        cell::kPMenuPaste,     cell::kPMenuCarryUp,   cell::kPMenuCarryDown,
-        cell::kPMenuClear,     cell::kPMenuDelete,    cell::kPMenuInsert};
+        cell::kPMenuNoItem, cell::kPMenuEdit,    cell::kPMenuHelp,      cell::kPMenuCopy,
+        cell::kPMenuPaste,  cell::kPMenuCarryUp, cell::kPMenuCarryDown, cell::kPMenuClear,
+        cell::kPMenuDelete, cell::kPMenuInsert};
 
     // Follows the evaluator's list operations as they are set and reset.
     explicit PopupItemCells(ListOperations* const& operations) : operations_(operations) {}

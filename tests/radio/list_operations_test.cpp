@@ -32,8 +32,8 @@ protected:
 
     std::unique_ptr<Sent> Command(int row, CellId command, int from = -1, int to = -1,
                                   CellCategory category = category::kConv) {
-        auto sent = Prepare(category == category::kConv ? cell::kMchName : cell::kMchBank, row,
-                            category);
+        auto sent =
+            Prepare(category == category::kConv ? cell::kMchName : cell::kMchBank, row, category);
         sent->request.commandId = command;
         if (from >= 0) {
             sent->request.selectionFlags = CellRequest::kRangeActive;
@@ -44,8 +44,8 @@ protected:
         return sent;
     }
     bool Disabled(CellId item, int row, CellCategory category = category::kConv) {
-        auto owner = Prepare(category == category::kConv ? cell::kMchName : cell::kMchBank, row,
-                             category);
+        auto owner =
+            Prepare(category == category::kConv ? cell::kMchName : cell::kMchBank, row, category);
         auto sent = Prepare(item, 0, category::kPopupMenu);
         sent->request.parentRequest = &owner->request;
         sent->request.fromGrid = false;
@@ -74,15 +74,14 @@ TEST_F(ListOperationsTest, ItemsAreEnabledByTheOwnersRowAndList) {
         bool disabled;
     };
     // Bank 2 holds positions 5..7; 8 is its "New" row.
-    const Case bankCases[] = {
-        {cell::kPMenuNoItem, 6, true},    {cell::kPMenuEdit, 8, false},
-        {cell::kPMenuHelp, 8, false},     {cell::kPMenuCopy, 7, false},
-        {cell::kPMenuCopy, 8, true},      {cell::kPMenuPaste, 6, false},
-        {cell::kPMenuPaste, 8, true},     {cell::kPMenuCarryUp, 5, true},
-        {cell::kPMenuCarryUp, 6, false},  {cell::kPMenuCarryUp, 8, true},
-        {cell::kPMenuCarryDown, 7, true}, {cell::kPMenuCarryDown, 6, false},
-        {cell::kPMenuClear, 8, true},     {cell::kPMenuDelete, 8, true},
-        {cell::kPMenuDelete, 5, false},   {cell::kPMenuInsert, 8, false}};
+    const Case bankCases[] = {{cell::kPMenuNoItem, 6, true},    {cell::kPMenuEdit, 8, false},
+                              {cell::kPMenuHelp, 8, false},     {cell::kPMenuCopy, 7, false},
+                              {cell::kPMenuCopy, 8, true},      {cell::kPMenuPaste, 6, false},
+                              {cell::kPMenuPaste, 8, true},     {cell::kPMenuCarryUp, 5, true},
+                              {cell::kPMenuCarryUp, 6, false},  {cell::kPMenuCarryUp, 8, true},
+                              {cell::kPMenuCarryDown, 7, true}, {cell::kPMenuCarryDown, 6, false},
+                              {cell::kPMenuClear, 8, true},     {cell::kPMenuDelete, 8, true},
+                              {cell::kPMenuDelete, 5, false},   {cell::kPMenuInsert, 8, false}};
     for (const Case& c : bankCases) {
         EXPECT_EQ(Disabled(c.item, c.row), c.disabled) << "bank mode " << c.item << " @" << c.row;
     }
@@ -95,10 +94,11 @@ TEST_F(ListOperationsTest, ItemsAreEnabledByTheOwnersRowAndList) {
     EXPECT_FALSE(Disabled(cell::kPMenuCarryDown, 9, category::kBankOp));
 
     UseModel(4, false);
-    const Case exportCases[] = {{cell::kPMenuPaste, 50, true},     {cell::kPMenuCarryUp, 0, true},
-                                {cell::kPMenuCarryUp, 1, false},   {cell::kPMenuCarryDown, 99, true},
-                                {cell::kPMenuCarryDown, 98, false}, {cell::kPMenuClear, 60, false},
-                                {cell::kPMenuCopy, 60, false}};
+    const Case exportCases[] = {
+        {cell::kPMenuPaste, 50, true},      {cell::kPMenuCarryUp, 0, true},
+        {cell::kPMenuCarryUp, 1, false},    {cell::kPMenuCarryDown, 99, true},
+        {cell::kPMenuCarryDown, 98, false}, {cell::kPMenuClear, 60, false},
+        {cell::kPMenuCopy, 60, false}};
     for (const Case& c : exportCases) {
         EXPECT_EQ(Disabled(c.item, c.row), c.disabled) << "export " << c.item << " @" << c.row;
     }
@@ -135,8 +135,8 @@ TEST_F(ListOperationsTest, PasteFitsTheListAndAsksOnlyBeforeOverwriting) {
     prompter.answers = {PromptAnswer::Cancel};
     Command(6, cell::kPMenuPaste);
     EXPECT_TRUE(prompter.shown.empty()) << "blank rows are pasted without asking";
-    EXPECT_EQ(RxRange(5, 8), (std::vector<Hertz>{Mhz(118'125), Mhz(118'000), Mhz(118'025),
-                                                 Mhz(118'200)}))
+    EXPECT_EQ(RxRange(5, 8),
+              (std::vector<Hertz>{Mhz(118'125), Mhz(118'000), Mhz(118'025), Mhz(118'200)}))
         << "two rows fit on the second-last row; bank 3 keeps its channel";
 
     const auto refused = Command(5, cell::kPMenuPaste);
@@ -166,8 +166,8 @@ TEST_F(ListOperationsTest, PasteAndClearFitChannelsToTheModel) {
         bool duplex;
         int wx;
     };
-    const Case cases[] = {{3, true, 3}, {0, false, MemoryChannel::kWxOff},
-                          {4, false, MemoryChannel::kWxOff}};
+    const Case cases[] = {
+        {3, true, 3}, {0, false, MemoryChannel::kWxOff}, {4, false, MemoryChannel::kWxOff}};
     for (const Case& c : cases) {
         options.values.modelType = c.model;
         OpenBank(0);
