@@ -8,16 +8,22 @@
 #include "radio/channel_frequency_cells.h"
 #include "radio/check_cells.h"
 #include "radio/choice_row_cells.h"
+#include "radio/clone_info_cells.h"
 #include "radio/command_cells.h"
+#include "radio/conditional_setting_cells.h"
 #include "radio/controller_port.h"
 #include "radio/entry_keys.h"
+#include "radio/home_position_cells.h"
 #include "radio/list_operations.h"
 #include "radio/notify_flags.h"
+#include "radio/option_flag_cells.h"
 #include "radio/popup_item_cells.h"
 #include "radio/radio_messages.h"
 #include "radio/radio_options.h"
 #include "radio/row_number_cells.h"
 #include "radio/separator_cells.h"
+#include "radio/setting_byte_cells.h"
+#include "radio/setting_text_cells.h"
 #include "radio/wx_tag_cells.h"
 #include "sheet/sheet_cell.h"
 #include "sheet/sheet_messages.h"
@@ -38,6 +44,12 @@ RadioCellEvaluator::RadioCellEvaluator(const RadioEnvironment& environment)
     Adopt<CheckCells>();
     Adopt<CommandCells>(environment_);
     Adopt<PopupItemCells>(listOperations_);
+    Adopt<HomePositionCells>();
+    Adopt<SettingByteCells>();
+    Adopt<OptionFlagCells>(environment_);
+    Adopt<ConditionalSettingCells>();
+    Adopt<SettingTextCells>();
+    Adopt<CloneInfoCells>(environment_);
 }
 
 RadioCellEvaluator::~RadioCellEvaluator() = default;
