@@ -23,7 +23,6 @@ public:
     void Move(int from, int to);
 
 private:
-
     EepromImage& image_;
     int modelType_;
 };
