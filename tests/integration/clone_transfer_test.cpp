@@ -22,7 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 QCoreApplication& Application() {
     static int argc = 1;
     static char name[] = "clone_transfer_tests";

@@ -17,7 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::RunProcess;
 
-
 const std::string kCheckLines =
     "Check the following:\n - The COM port settings.\n - Cloning cable connections.\n"
     " - transceiver power is ON.\n";

@@ -444,13 +444,9 @@ Lines AllMainKeys() {
 // ---------------------------------------------------------------------------------------
 // Helpers.
 
-bool IsKeyLine(std::string_view line) {
-    return line.size() >= 2 && line.front() == '#';
-}
+bool IsKeyLine(std::string_view line) { return line.size() >= 2 && line.front() == '#'; }
 
-bool EndsBody(std::string_view line) {
-    return !line.empty() && line.front() == '#';
-}
+bool EndsBody(std::string_view line) { return !line.empty() && line.front() == '#'; }
 
 // Keys of a resource in resource order, as the store indexes them (up to "#End_Of_Ovl").
 Lines ResourceKeys(const TextResource& resource) {
@@ -575,7 +571,7 @@ std::vector<std::pair<std::string, std::string>> AllBodyLines() {
 }
 
 class MainResourceTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(store_.SetSource(MainResource())); }
 
     void ExpectSheetExists(const std::string& sheetCall, const std::string& where) {
@@ -1116,32 +1112,19 @@ bool ConditionHolds(const std::string& name, const Conditions& c) {
     const bool wx = (c.modelType & 2) != 0;
     const bool lk1 = c.modelType >= 0 && c.modelType <= 3;
     const bool dupVorLk1 = vor && lk1 && c.duplexEnabled;
-    if (name == "Only_Current")
-        return c.parameter != 0;
-    if (name == "Only_TS")
-        return c.spacing833Allowed;
-    if (name == "Only_WX")
-        return wx;
-    if (name == "Only_Key_WX")
-        return wx && lk1;
-    if (name == "Only_VOR")
-        return vor;
-    if (name == "Only_VOR_Lk1")
-        return vor && lk1;
-    if (name == "Only_DUP_VOR_Lk1")
-        return dupVorLk1;
-    if (name == "Except_DUP_VOR_Lk1")
-        return !dupVorLk1;
-    if (name == "Only_Lk1")
-        return lk1;
-    if (name == "Only_S_Lk1")
-        return !lk1;
-    if (name == "Only_En_Vfo")
-        return c.vfoEnabled;
-    if (name == "Only_Ds_Vfo")
-        return !c.vfoEnabled;
-    if (name == "Only_VOX_Disable")
-        return c.lightKey == 2;
+    if (name == "Only_Current") return c.parameter != 0;
+    if (name == "Only_TS") return c.spacing833Allowed;
+    if (name == "Only_WX") return wx;
+    if (name == "Only_Key_WX") return wx && lk1;
+    if (name == "Only_VOR") return vor;
+    if (name == "Only_VOR_Lk1") return vor && lk1;
+    if (name == "Only_DUP_VOR_Lk1") return dupVorLk1;
+    if (name == "Except_DUP_VOR_Lk1") return !dupVorLk1;
+    if (name == "Only_Lk1") return lk1;
+    if (name == "Only_S_Lk1") return !lk1;
+    if (name == "Only_En_Vfo") return c.vfoEnabled;
+    if (name == "Only_Ds_Vfo") return !c.vfoEnabled;
+    if (name == "Only_VOX_Disable") return c.lightKey == 2;
     return false;  // Non_Condition
 }
 
@@ -1538,7 +1521,7 @@ TEST_F(MainResourceTest, EveryLinkNamesAKnownCategoryAndCell) {
 // Help topic resource.
 
 class HelpTopicResourceTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(store_.SetSource(HelpTopicResource())); }
 
     // The context number of a cell, looked up through both tables.
