@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "radio/cell_names.h"
 #include "text/text_resource.h"
 #include "text/text_store.h"
 
@@ -175,180 +176,15 @@ const Lines kOtherKeys = {
     "GI_Botttom_EditRestrected", "End_Of_Ovl",
 };
 
-// Cell identifier names, codes 0..170; a link to any other name is a fatal definition error.
-const Lines kCellIdNames = {
-    "CL_Null",
-    "Flex0",
-    "FlexSpace",
-    "FlexKeyOpt",
-    "CL_FlexMarking",
-    "CL_Menu_File_New",
-    "CL_Menu_File_Open",
-    "CL_Menu_File_Save",
-    "CL_Menu_File_SaveAs",
-    "CL_Menu_File_Print_Current",
-    "CL_Menu_File_Print_All",
-    "CL_Menu_File_Recent",
-    "CL_Menu_File_Exit",
-    "CL_Menu_Edit_Top",
-    "CL_Menu_View_FontSize",
-    "CL_Menu_View_ToolBar",
-    "CL_Menu_Port_Com",
-    "CL_Menu_Port_Usb",
-    "CL_Menu_Com_Speed",
-    "CL_Menu_Clone_Read",
-    "CL_Menu_Clone_Write",
-    "CL_Menu_Clone_Info",
-    "CL_Menu_Clone_Adj",
-    "CL_Model",
-    "CL_Help_About",
-    "CL_Help_Contents",
-    "CL_Menu_Debug_Compare",
-    "CL_Menu_Debug_CorrectComp",
-    "CL_Menu_Debug_CautionCorrectComp",
-    "CL_Menu_Debug_Window",
-    "CL_Menu_Debug_EeWindow",
-    "CL_Menu_Debug_CorrectCloneRead",
-    "CL_Menu_Debug_CorrectCloneWrite",
-    "CL_EeDebugWin_Adr",
-    "CL_EeDebugWin_0",
-    "CL_EeDebugWin_1",
-    "CL_EeDebugWin_2",
-    "CL_EeDebugWin_3",
-    "CL_EeDebugWin_4",
-    "CL_EeDebugWin_5",
-    "CL_EeDebugWin_6",
-    "CL_EeDebugWin_7",
-    "CL_EeDebugWin_8",
-    "CL_EeDebugWin_9",
-    "CL_EeDebugWin_A",
-    "CL_EeDebugWin_B",
-    "CL_EeDebugWin_C",
-    "CL_EeDebugWin_D",
-    "CL_EeDebugWin_E",
-    "CL_EeDebugWin_F",
-    "CallSheet",
-    "CL_Check_BankOp",
-    "CL_Check_MemoryCH",
-    "CL_Check_MemoryCH0",
-    "CL_Check_MemoryCH1",
-    "CL_Check_MemoryCH2",
-    "CL_Check_MemoryCH3",
-    "CL_Check_MemoryCH4",
-    "CL_Check_MemoryCH5",
-    "CL_Check_MemoryCH6",
-    "CL_Check_MemoryCH7",
-    "CL_Check_MemoryCH8",
-    "CL_Check_MemoryCH9",
-    "CL_Check_Home",
-    "CL_Check_Common",
-    "CL_CloneInfo_Model",
-    "CL_CloneInfo_Comment",
-    "CL_CloneInfo_WxInh",
-    "CL_CloneInfo_VorInh",
-    "CL_Debug_Info_Expert",
-    "CL_Debug_Info_Name",
-    "CL_Debug_Info_Dup",
-    "CL_Debug_Info_Expand",
-    "CL_Debug_Info_TOT",
-    "CL_Debug_Info_TS",
-    "CL_Debug_Info_TS833",
-    "CL_Debug_Info_Ret",
-    "CL_Debug_Info_Vfo",
-    "CL_Debug_Info_Cus",
-    "CL_Debug_ZCS_LOAD",
-    "CL_PMenu_NoItem",
-    "CL_PMenu_Edit",
-    "CL_PMenu_Help",
-    "CL_PMenu_Copy",
-    "CL_PMenu_Paste",
-    "CL_PMenu_CarryUp",
-    "CL_PMenu_CarryDown",
-    "CL_PMenu_Clear",
-    "CL_PMenu_Delete",
-    "CL_PMenu_Insert",
-    "CL_FBits",
-    "CL_Misc_ChNo_0Base",
-    "CL_Misc_ChNo_1Base",
-    "CL_Misc_ChNo_8264Only",
-    "CL_Misc_QuarterPillar",
-    "CL_Misc_QuarterPillarSpecial",
-    "CL_Misc_SeparatorPillar_RX",
-    "CL_Misc_SeparatorPillar_RT",
-    "CL_Misc_SeparatorPillar_DUP",
-    "CL_Misc_SeparatorPillar_Name",
-    "CL_Misc_QuarterPillar_TX",
-    "CL_Mch_Bank",
-    "CL_Mch_UsedCHs",
-    "CL_Bank_Name",
-    "CL_Mch_No",
-    "CL_Mch_CH_Inh",
-    "CL_Mch_Freq",
-    "CL_Mch_FreqT",
-    "CL_Mch_FreqRT",
-    "CL_Mch_Dup",
-    "CL_Mch_Tx_Inhibit",
-    "CL_Mch_Name",
-    "CL_Mch_WxCh",
-    "CL_Mch_Tag",
-    "CL_WxCh_Tag",
-    "CL_Home_Mode",
-    "CL_Home_Bank",
-    "CL_Home_Ch",
-    "CL_Home_WX",
-    "CL_Home_Freq",
-    "CL_Home_FreqT",
-    "CL_Home_FreqRT",
-    "CL_Home_Tx_Inhibit",
-    "CL_Home_LIGHT_Key",
-    "CL_Home_VOX_Level",
-    "CL_Home_VOX_Delay",
-    "CL_Home_Dup",
-    "CL_Home_ANL",
-    "CL_Home_Beep_Level",
-    "CL_Home_Sql_Level",
-    "CL_Home_Side_Level",
-    "CL_Home_Battery_Pack",
-    "CL_Home_Mic_Sens",
-    "CL_Home_Int_Mic",
-    "CL_Home_Alert",
-    "CL_Home_Tot",
-    "CL_Common_Beep_Level",
-    "CL_Common_ANL",
-    "CL_Common_COMMENT",
-    "CL_Common_Scan_VFO",
-    "CL_Common_Scan_MR",
-    "CL_Common_ABSS",
-    "CL_Common_Indication_Mode",
-    "CL_Common_Opening_Text",
-    "CL_Common_Adjust_Mode",
-    "CL_Common_VFO_Mode",
-    "CL_Common_VFO_Tx",
-    "CL_Common_Memory_Write",
-    "CL_Common_Duplex",
-    "CL_Common_Battery_Select",
-    "CL_Common_Battery_Pack",
-    "CL_Common_Set_Mode",
-    "CL_Common_Home",
-    "CL_Common_Scan",
-    "CL_Common_EMR",
-    "CL_Common_LIGHT_Lock",
-    "CL_Common_PTT_Lock",
-    "CL_Common_SQL_Lock",
-    "CL_Common_VOL_Lock",
-    "CL_Common_Mic_Sens",
-    "CL_Common_Int_Mic",
-    "CL_Common_LIGHT_Key",
-    "CL_Common_VOX_Level",
-    "CL_Common_VOX_Delay",
-    "CL_Common_Tot",
-    "CL_Common_Display_Mode",
-    "CL_Common_Ch_Spacing",
-    "CL_Common_BATT_Check",
-    "CL_Common_BankName_Disp",
-    "CL_Common_BankName_Write",
-    "CL_Common_Alert",
-};
+// The names a link may give: the program's own cell table (codes 0..170); any other name
+// is a fatal definition error.
+std::set<std::string> CellIdNames() {
+    std::set<std::string> names;
+    for (CellId code = 0; code < kCellCount; ++code) {
+        names.insert(CellNames::CellIdName(code));
+    }
+    return names;
+}
 
 const std::set<std::string> kCategoryNames = {"CT_Null", "CT_PopupMenu", "CT_Conv", "CT_BankOp",
                                               "CT_Home"};
@@ -612,7 +448,6 @@ TEST(MainResourceKeyTable, GroupSizes) {
     // Ten sheets of the tree and its dialogs, and the 25 choice lists of the value cells.
     EXPECT_EQ(kSheetNames.size(), 10u);
     EXPECT_EQ(kChoiceListNames.size(), 25u);
-    EXPECT_EQ(kCellIdNames.size(), 171u);
     EXPECT_EQ(kHelpCells.size(), 54u);
     const Lines keys = AllMainKeys();
     EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size())
@@ -1497,7 +1332,7 @@ TEST_F(MainResourceTest, EverySheetCalledExists) {
 }
 
 TEST_F(MainResourceTest, EveryLinkNamesAKnownCategoryAndCell) {
-    const std::set<std::string> cells(kCellIdNames.begin(), kCellIdNames.end());
+    const std::set<std::string> cells = CellIdNames();
     int links = 0;
     for (const auto& [key, line] : AllBodyLines()) {
         for (const Link& link : Links(line)) {
@@ -1569,7 +1404,7 @@ TEST_F(HelpTopicResourceTest, EveryTopicLine) {
     const Lines contexts = Body(store_, "GI_AppItem_Context_ID");
     ASSERT_EQ(topics.size(), 54u);
     ASSERT_EQ(contexts.size(), 54u);
-    const std::set<std::string> cells(kCellIdNames.begin(), kCellIdNames.end());
+    const std::set<std::string> cells = CellIdNames();
     for (int n = 1; n <= 54; ++n) {
         const std::string topic = "IDH" + std::to_string(1000 + n);
         EXPECT_EQ(topics[n - 1], kHelpCells[n - 1] + "\t" + topic);
