@@ -25,7 +25,9 @@ void cmcTask::Reset() {
 }
 
 void cmcTask::Dispose() {
-    if (!running_) {
+    // Inside its own callback a task is still in use by Tick, even when the callback
+    // stopped it first, so its deletion waits for the next tick.
+    if (!running_ && !busy_) {
         delete this;
         return;
     }

@@ -24,8 +24,8 @@ public:
     void Stop() { Start(-1); }
     // Removes the callback and stops.
     void Reset();
-    // Destroys a stopped task now; a running one is reset and destroys itself on its
-    // next tick, so a callback may dispose of its own task.
+    // Destroys a stopped task now; a running one, or one inside its callback, is reset
+    // and destroys itself on its next tick, so a callback may dispose of its own task.
     void Dispose();
 
     // What an owner does when it lets go: destroys the task now, or on the next tick when

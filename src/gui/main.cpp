@@ -63,9 +63,9 @@ int main(int argc, char* argv[]) {
     try {
         return orvane::Run(application, arguments);
     } catch (const std::exception& error) {
-        // The program ends quietly after showing what escaped.
+        // The program ends after showing what escaped, with a status that says it failed.
         QMessageBox::critical(nullptr, QApplication::applicationName(),
                               QString::fromLocal8Bit(error.what()));
-        return 0;
+        return 1;
     }
 }

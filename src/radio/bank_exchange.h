@@ -5,9 +5,10 @@ namespace orvane {
 
 class EepromImage;
 
-// Banks `bank` and `bank` + 1 trade places: their capacities, names and name dots swap,
-// and the channels of the later bank come to stand before those of the earlier one.
-// Records outside the two banks' stretch of positions do not move.
-void ExchangeBanks(EepromImage& image, int bank);
+// Banks `bank` and `bank` + 1 trade places: their capacities, names, name dots and home
+// channels swap, the home bank follows its bank, and the channels of the later bank
+// come to stand before those of the earlier one. Records outside the two banks' stretch
+// of positions do not move.
+void ExchangeBanks(EepromImage& image, int modelType, int bank);
 
 }  // namespace orvane

@@ -22,6 +22,13 @@ void RedirectTo(CellEvaluation& evaluation, CellId separateRx, CellId combined) 
     request.repeatKey = request.keyCode;
 }
 
+// A key that may edit the cell, or text committed into it: drawing (key 0 and no text)
+// is not an edit, so the transmit cells can still show "<-" and "---".
+bool IsEdit(const CellEvaluation& evaluation) {
+    const std::int32_t code = evaluation.Key();
+    return (code != key::kNone && key::IsEditingKey(code)) || evaluation.request.textOrigin == 1;
+}
+
 bool IsBeyondRow(const CellEvaluation& evaluation) {
     return evaluation.BankMode() ? evaluation.BeyondBank() : !evaluation.channel.used;
 }
@@ -46,9 +53,12 @@ bool ApplyChannelRowRules(CellEvaluation& evaluation) {
         RedirectTo(evaluation, cell::kMchFreq, cell::kMchFreqRT);
         return true;
     }
-    // Drawing shows the transmit frequency as it is; only keys are sent on.
-    const bool pressed = evaluation.Key() != key::kNone && editingKey;
-    if (id == cell::kMchFreqT && pressed && !kNavBand.Contains(evaluation.channel.rxHz)) {
+    // Outside the navigation band the radio transmits on the receive frequency, so an
+    // edit of the transmit cell goes to the receive cell instead; committed text is
+    // dropped there rather than stored as a transmit frequency.
+    if (id == cell::kMchFreqT && IsEdit(evaluation) &&
+        !kNavBand.Contains(evaluation.channel.rxHz)) {
+        evaluation.request.text.clear();
         RedirectTo(evaluation, cell::kMchFreq, cell::kMchFreqRT);
         return true;
     }
@@ -56,9 +66,7 @@ bool ApplyChannelRowRules(CellEvaluation& evaluation) {
 }
 
 bool ApplyHomeRules(CellEvaluation& evaluation) {
-    const std::int32_t code = evaluation.Key();
-    if (evaluation.cell.link.cellId != cell::kHomeFreqT || code == key::kNone ||
-        !key::IsEditingKey(code)) {
+    if (evaluation.cell.link.cellId != cell::kHomeFreqT || !IsEdit(evaluation)) {
         return false;
     }
     const bool vfoMode = evaluation.channels.Image().GetByte(memory_map::kHomeMode) == 0 &&
@@ -70,6 +78,7 @@ bool ApplyHomeRules(CellEvaluation& evaluation) {
     if (kNavBand.Contains(vfo.rxHz)) {
         return false;
     }
+    evaluation.request.text.clear();
     RedirectTo(evaluation, cell::kHomeFreq, cell::kHomeFreqRT);
     return true;
 }

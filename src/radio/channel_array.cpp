@@ -1,9 +1,10 @@
 #include "radio/channel_array.h"
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
-#include "image/default_images.h"
 #include "image/eeprom_image.h"
+#include "radio/channel_store.h"
 #include "radio/memory_map.h"
 
 namespace orvane {
@@ -29,13 +30,10 @@ void ChannelArray::Blank(int position) {
     if (!IsPosition(position)) {
         return;
     }
-    const CloneAreaBytes defaults = DefaultCloneArea(modelType_);
-    image_.WriteBlock(
-        RecordAddress(position),
-        defaults.subspan(static_cast<std::size_t>(RecordAddress(position)), kRecordSize));
-    const std::uint8_t flags = defaults[static_cast<std::size_t>(FlagAddress(position))];
-    image_.SetByte(FlagAddress(position),
-                   static_cast<std::uint8_t>(flags | memory_map::kFlagBlank));
+    ChannelStore store(image_, modelType_);
+    MemoryChannel blank = store.LoadDefaultRecord(position, MemoryChannel::kMemory);
+    blank.used = false;
+    store.Store(blank);
 }
 
 void ChannelArray::InsertBlank(int position) {
@@ -59,10 +57,36 @@ void ChannelArray::Delete(int position) {
 }
 
 void ChannelArray::Move(int from, int to) {
-    std::array<std::uint8_t, kRecordSize> record{};
-    image_.ReadBlock(RecordAddress(from), record);
-    image_.WriteBlock(RecordAddress(to), record);
-    image_.SetByte(FlagAddress(to), image_.GetByte(FlagAddress(from)));
+    PositionBytes bytes = Read(from);
+    Write(to, bytes);
+}
+
+void ChannelArray::Rotate(int first, int middle, int end) {
+    end = std::min(end, kChannelCount);
+    if (first < 0 || first > middle || middle > end) {
+        return;
+    }
+    std::vector<PositionBytes> stretch;
+    stretch.reserve(static_cast<std::size_t>(end - first));
+    for (int position = first; position < end; ++position) {
+        stretch.push_back(Read(position));
+    }
+    std::rotate(stretch.begin(), stretch.begin() + (middle - first), stretch.end());
+    for (int position = first; position < end; ++position) {
+        Write(position, stretch[static_cast<std::size_t>(position - first)]);
+    }
+}
+
+ChannelArray::PositionBytes ChannelArray::Read(int position) const {
+    PositionBytes bytes;
+    image_.ReadBlock(RecordAddress(position), bytes.record);
+    bytes.flags = image_.GetByte(FlagAddress(position));
+    return bytes;
+}
+
+void ChannelArray::Write(int position, const PositionBytes& bytes) {
+    image_.WriteBlock(RecordAddress(position), bytes.record);
+    image_.SetByte(FlagAddress(position), bytes.flags);
 }
 
 }  // namespace orvane

@@ -119,14 +119,13 @@ void ChannelListOperations::MoveChannels(CellEvaluation& evaluation, const ListR
         return;
     }
     const int neighbour = direction > 0 ? block.to + 1 : block.from - 1;
-    ChannelClipboard moved;
-    ChannelClipboard displaced;
-    moved.CopyFrom(evaluation.channels, kChannelKind, block.from, block.Length());
-    displaced.CopyFrom(evaluation.channels, kChannelKind, neighbour, 1);
-    moved.PasteTo(evaluation.channels, kChannelKind, block.from + direction, block.Length(),
-                  nullptr);
-    displaced.PasteTo(evaluation.channels, kChannelKind, direction > 0 ? block.from : block.to, 1,
-                      nullptr);
+    // The block and its neighbour trade places as whole records.
+    ChannelArray array(evaluation.channels.Image(), evaluation.options.modelType);
+    if (direction > 0) {
+        array.Rotate(block.from, neighbour, neighbour + 1);
+    } else {
+        array.Rotate(neighbour, block.from, block.to + 1);
+    }
     evaluation.notify |= notify::kSameCategory;
     Select(evaluation.request, {block.from + direction, block.to + direction});
     MoveCursor(evaluation, neighbour);
@@ -234,7 +233,7 @@ void ChannelListOperations::MoveBanks(CellEvaluation& evaluation, Block block, i
         if (earlier == 0 && evaluation.banks.BankCapacity(1) == 0) {
             break;
         }
-        ExchangeBanks(image, earlier);
+        ExchangeBanks(image, evaluation.options.modelType, earlier);
         changed.insert({earlier, earlier + 1});
     }
     if (changed.empty()) {

@@ -46,31 +46,12 @@ void SetBit(std::uint8_t& byte, std::uint8_t bit, bool on) {
     byte = static_cast<std::uint8_t>(on ? (byte | bit) : (byte & ~bit));
 }
 
-}  // namespace
-
-MemoryChannel ChannelStore::Load(int kind, int position) const {
+// The fields of a record and its position flags. The default channel is always in use;
+// the home VFO channel has no flag byte and always holds a frequency.
+MemoryChannel Decode(const Record& record, std::uint8_t flags, int kind, int position) {
     MemoryChannel channel;
     channel.kind = kind;
     channel.position = position;
-    Record record{};
-    std::uint8_t flags = 0;
-    if (kind == MemoryChannel::kDefault) {
-        const CloneAreaBytes defaults = DefaultCloneArea(modelType_);
-        const auto start =
-            static_cast<std::size_t>(memory_map::kDefaultChannelPosition * memory_map::kRecordSize);
-        std::copy_n(defaults.begin() + static_cast<std::ptrdiff_t>(start), record.size(),
-                    record.begin());
-    } else if (kind == MemoryChannel::kHomeVfo ||
-               (kind == MemoryChannel::kMemory && IsMemoryPosition(position))) {
-        image_.ReadBlock(RecordAddress(kind, position), record);
-        if (kind == MemoryChannel::kMemory) {
-            flags = image_.GetByte(FlagAddress(position));
-        }
-    } else {
-        return channel;
-    }
-    // The default channel is always in use; the home VFO channel has no flag byte and
-    // always holds a frequency.
     channel.used = kind != MemoryChannel::kMemory || (flags & memory_map::kFlagBlank) == 0;
     channel.txHz = ReadFrequency(record, 0);
     channel.rxHz = ReadFrequency(record, 2);
@@ -85,6 +66,42 @@ MemoryChannel ChannelStore::Load(int kind, int position) const {
     channel.dotMask = record[kDotMaskOffset];
     channel.tag = kind == MemoryChannel::kDefault || (flags & memory_map::kFlagTag) != 0;
     return channel;
+}
+
+}  // namespace
+
+MemoryChannel ChannelStore::Load(int kind, int position) const {
+    Record record{};
+    std::uint8_t flags = 0;
+    if (kind == MemoryChannel::kDefault) {
+        MemoryChannel channel = LoadDefaultRecord(memory_map::kDefaultChannelPosition, kind);
+        channel.position = position;
+        return channel;
+    }
+    if (kind == MemoryChannel::kHomeVfo ||
+        (kind == MemoryChannel::kMemory && IsMemoryPosition(position))) {
+        image_.ReadBlock(RecordAddress(kind, position), record);
+        if (kind == MemoryChannel::kMemory) {
+            flags = image_.GetByte(FlagAddress(position));
+        }
+        return Decode(record, flags, kind, position);
+    }
+    MemoryChannel nothing;
+    nothing.kind = kind;
+    nothing.position = position;
+    return nothing;
+}
+
+MemoryChannel ChannelStore::LoadDefaultRecord(int position, int kind) const {
+    const CloneAreaBytes defaults = DefaultCloneArea(modelType_);
+    Record record{};
+    const auto start = static_cast<std::size_t>(RecordAddress(MemoryChannel::kMemory, position));
+    std::copy_n(defaults.begin() + static_cast<std::ptrdiff_t>(start), record.size(),
+                record.begin());
+    const std::uint8_t flags = kind == MemoryChannel::kMemory
+                                   ? defaults[static_cast<std::size_t>(FlagAddress(position))]
+                                   : 0;
+    return Decode(record, flags, kind, position);
 }
 
 void ChannelStore::Store(const MemoryChannel& channel) {

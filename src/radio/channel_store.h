@@ -16,6 +16,9 @@ public:
     // Kind 1 positions 0..199, kind 4 and kind 5; anything else gives an empty (unused)
     // channel of that kind and position.
     MemoryChannel Load(int kind, int position) const;
+    // The record of the model's default image at `position` (0..199) as a channel of
+    // `kind`, with that position's default flags when the kind is a memory channel.
+    MemoryChannel LoadDefaultRecord(int position, int kind) const;
     void Reload(MemoryChannel& channel) const { channel = Load(channel.kind, channel.position); }
     // Kind 1 with a position 0..199, or kind 5; other channels are not written.
     void Store(const MemoryChannel& channel);

@@ -170,11 +170,7 @@ void CommandCells::RecentFileState(CellEvaluation& evaluation, int slot) {
         return;
     }
     SetState(cell, SheetCell::kItemCaptionFromText, true);
-    std::string caption = "&";
-    caption += std::to_string(slot + 1);
-    caption += ' ';
-    caption += DoubleAmpersands(path);
-    evaluation.request.text = std::move(caption);
+    evaluation.request.text = "&" + std::to_string(slot + 1) + " " + DoubleAmpersands(path);
 }
 
 }  // namespace orvane

@@ -91,6 +91,23 @@ TEST(CmcTaskTest, OwnerLettingGoFromInsideTheCallbackWaitsForTheNextTick) {
     EXPECT_EQ(time.TimerCount(), 0u);
 }
 
+TEST(CmcTaskTest, OwnerLettingGoAfterTheCallbackStoppedItWaitsForTheNextTick) {
+    VirtualTime time;
+    cmcTaskPtr task = MakeTask(time);
+    int ticks = 0;
+    task->SetCallback([&](cmcTask& self) {
+        ++ticks;
+        self.Stop();
+        task.reset();
+    });
+    task->Start(10);
+    time.Advance(10);
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(time.TimerCount(), 1u);  // still alive while Tick finishes
+    time.Advance(1);
+    EXPECT_EQ(time.TimerCount(), 0u);
+}
+
 TEST(CmcTaskTest, ResetRemovesCallbackAndStops) {
     VirtualTime time;
     cmcTaskPtr task = MakeTask(time);

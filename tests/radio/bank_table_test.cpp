@@ -104,6 +104,53 @@ TEST_F(BankTableTest, DeleteMovesLaterRecordsDownAndBlanksTheLast) {
     EXPECT_EQ(LabelAt(10), 11);
 }
 
+TEST_F(BankTableTest, BlankingStoresTheDefaultChannelAndKeepsThePositionsOwnBits) {
+    // Position 30 of the default image is erased memory: 16 x FF with flags C0. A used
+    // channel there has bits of the radio's own in byte 5 (low bits), byte 15 and the
+    // flag byte's low bits.
+    for (int k = 0; k < 16; ++k) {
+        image.SetByte(30 * 16 + k, 0x00);
+    }
+    image.SetByte(30 * 16 + 4, 3);     // WX channel 4 ...
+    image.SetByte(30 * 16 + 5, 0x95);  // ... assigned, radio bits 0x15
+    image.SetByte(30 * 16 + 15, 0xAB);
+    image.SetByte(memory_map::kChannelFlags + 30, 0x25);
+    channels.Blank(30);
+    const std::array<std::uint8_t, 16> expected = {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x75, 0xFF, 0xFF,
+                                                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xAB};
+    for (int k = 0; k < 16; ++k) {
+        EXPECT_EQ(image.GetByte(30 * 16 + k), expected[static_cast<std::size_t>(k)]) << k;
+    }
+    EXPECT_EQ(image.GetByte(memory_map::kChannelFlags + 30), 0xE5) << "blank, tagged as stored";
+}
+
+TEST_F(BankTableTest, EveryMoveCarriesTheWholeRecordWithItsFlags) {
+    // Byte 15 and the flag byte's low bits belong to the radio; they travel with the label.
+    for (int p = 0; p < 200; ++p) {
+        Label(p, static_cast<std::uint8_t>(p));
+        image.SetByte(p * 16 + 15, static_cast<std::uint8_t>(p ^ 0x5A));
+        image.SetByte(memory_map::kChannelFlags + p, static_cast<std::uint8_t>(p & 0x3F));
+    }
+    auto carried = [this](int position) {
+        const int label = LabelAt(position);
+        return image.GetByte(position * 16 + 15) == (label ^ 0x5A) &&
+               image.GetByte(memory_map::kChannelFlags + position) == (label & 0x3F);
+    };
+    channels.InsertBlank(10);
+    channels.Delete(50);
+    channels.Rotate(100, 103, 105);
+    EXPECT_EQ(LabelAt(11), 10);
+    EXPECT_EQ(LabelAt(50), 50) << "50 moved to 51 by the insert, back by the delete";
+    EXPECT_EQ(LabelAt(100), 103);
+    EXPECT_EQ(LabelAt(102), 100);
+    EXPECT_EQ(LabelAt(104), 102);
+    for (int p : {11, 50, 100, 101, 102, 103, 104, 198}) {
+        EXPECT_TRUE(carried(p)) << p;
+    }
+    channels.Rotate(195, 230, 260);  // nothing to bring forward from past the last record
+    EXPECT_EQ(LabelAt(195), 195);
+}
+
 TEST_F(BankTableTest, TheHomeChannelOfEachBankStaysInsideIt) {
     SetCapacities({5, 0, 3, 1, 0, 0, 0, 0, 0, 0});
     const std::array<int, 10> before = {4, 0, 9, 0, 0, 3, 3, 3, 3, 3};

@@ -72,6 +72,21 @@ TEST_F(ChannelCellsTest, BlankAndBeyondRowsSendKeysToTheFrequencyCell) {
     }
 }
 
+TEST_F(ChannelCellsTest, TextCommittedOnTheTransmitCellFollowsTheReceiveBand) {
+    // Channel 0 receives on 121.500 (transmits there too); channel 1 is a navigation
+    // channel with a transmit frequency of its own.
+    const auto com = Commit(cell::kMchFreqT, 0, "125.000");
+    EXPECT_TRUE(com->request.moveRequested);
+    EXPECT_EQ(com->request.moveTo, (CellLink{category::kConv, cell::kMchFreq, 0}));
+    EXPECT_EQ(com->request.repeatKey, 0);
+    EXPECT_EQ(ChannelAt(0).txHz, 121'500'000u) << "no transmit frequency of its own";
+    EXPECT_EQ(Draw(cell::kMchFreqT, 0)->request.text, "<-");
+
+    const auto nav = Commit(cell::kMchFreqT, 1, "125.000");
+    EXPECT_FALSE(nav->request.moveRequested);
+    EXPECT_EQ(ChannelAt(1).txHz, 125'000'000u);
+}
+
 TEST_F(ChannelCellsTest, ExportModelTreatsBlankChannelsAsBeyond) {
     UseModel(4, false);
     BlankAll();

@@ -144,6 +144,18 @@ TEST_F(EvaluationFlowTest, TheHomeTransmitCellSendsKeysToReceiveOutsideTheNavBan
     }
 }
 
+TEST_F(EvaluationFlowTest, TextCommittedOnTheHomeTransmitCellOutsideTheNavBandIsSentOn) {
+    options.values.vfoEnabled = true;
+    image.SetByte(memory_map::kHomeMode, 0);
+    MemoryChannel vfo = channels.Load(MemoryChannel::kHomeVfo, 0);
+    vfo.rxHz = 121'500'000;
+    vfo.txHz = 121'500'000;
+    channels.Store(vfo);
+    const auto sent = Commit(cell::kHomeFreqT, 0, "125.000", category::kHome);
+    EXPECT_EQ(sent->request.moveTo, (CellLink{category::kHome, cell::kHomeFreq, 0}));
+    EXPECT_EQ(channels.Load(MemoryChannel::kHomeVfo, 0).txHz, 121'500'000u);
+}
+
 TEST_F(EvaluationFlowTest, CellsOutsideAGridGiveTheirTextOrRunTheirCommand) {
     SheetCell channel;
     channel.link = CellLink{category::kConv, cell::kMchFreqRT, 6};

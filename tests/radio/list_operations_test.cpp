@@ -6,6 +6,7 @@
 #include "list_operations_support.h"
 #include "radio/channel_clipboard.h"
 #include "radio/channel_list_operations.h"
+#include "radio/home_position.h"
 #include "radio/name_codec.h"
 #include "radio_fixture.h"
 
@@ -326,6 +327,23 @@ TEST_F(ListOperationsTest, BankUpAndDownExchangeChannelsNamesAndDots) {
     EXPECT_EQ(RxRange(5, 9), (std::vector<Hertz>{Mhz(118'200), Mhz(118'225), Mhz(118'125),
                                                  Mhz(118'150), Mhz(118'175)}));
     EXPECT_EQ(name(4), "4: T.OWER          ");
+}
+
+TEST_F(ListOperationsTest, TheHomeChannelMovesWithItsBank) {
+    // Home: bank 2, its third channel (position 7); bank 3 keeps its own home index 1.
+    image.SetByte(memory_map::kHomeBank, 2);
+    image.SetByte(memory_map::kHomeChannels + 2, 2);
+    image.SetByte(memory_map::kHomeChannels + 3, 1);
+    const Hertz home = Rx(7);
+    Command(3, cell::kPMenuCarryUp, -1, -1, category::kBankOp);
+    EXPECT_EQ(image.GetByte(memory_map::kHomeBank), 3);
+    EXPECT_EQ(image.GetByte(memory_map::kHomeChannels + 3), 2);
+    EXPECT_EQ(image.GetByte(memory_map::kHomeChannels + 2), 1);
+    EXPECT_EQ(Rx(*HomeMemoryPosition(image, banks, true)), home);
+
+    image.SetByte(memory_map::kHomeBank, 0);
+    Command(3, cell::kPMenuCarryDown, -1, -1, category::kBankOp);
+    EXPECT_EQ(image.GetByte(memory_map::kHomeBank), 0) << "a home bank not moved stays";
 }
 
 }  // namespace

@@ -129,6 +129,12 @@ TEST_F(SettingCellsTest, OptionFlagCellsShowTheFlagAndWriteBoth) {
     EXPECT_EQ(options.values.channelSpacing, 1);
     EXPECT_EQ(image.GetByte(address::kChannelSpacing), 1);
     EXPECT_EQ(controller.calls.at(0), "ReapplyModelRules");
+    // The radio may report both rasters at once; that value shows and is kept.
+    Press(cell::kCommonChSpacing, key::kSpace);
+    EXPECT_EQ(options.values.channelSpacing, 2);
+    EXPECT_EQ(Show(cell::kCommonChSpacing)->request.text, "25kHz + 8.33kHz");
+    Press(cell::kCommonChSpacing, key::kSpace);
+    EXPECT_EQ(options.values.channelSpacing, 0);
 
     controller.calls.clear();
     Show(cell::kCommonChSpacing);

@@ -1253,7 +1253,7 @@ TEST_F(MainResourceTest, SettingChoiceLists) {
           {4, "121.5MHz Access"},
           {5, "SCAN"}}},
         {"Misc_DispMode", {{1, "5 digits"}, {0, "6 digits"}}},
-        {"Common_ChSp", {{0, "25kHz"}, {1, "8.33kHz"}}},
+        {"Common_ChSp", {{0, "25kHz"}, {1, "8.33kHz"}, {2, "25kHz + 8.33kHz"}}},
         {"Common_Wxalt", {{0, "Disable"}, {1, "OFF"}, {2, "ON"}}},
     };
     EXPECT_EQ(lists.size() + 4, kChoiceListNames.size());
