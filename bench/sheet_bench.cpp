@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "radio/cell_names.h"
 #include "sheet/fake_evaluator.h"
 #include "sheet/menu_builder.h"
 #include "sheet/sheet_factory.h"
@@ -13,7 +14,7 @@ namespace orvane {
 namespace {
 
 using testing::FakeEvaluator;
-using testing::SheetTestEnvironment;
+using SheetTestEnvironment = testing::BasicSheetTestEnvironment<CellNames>;
 
 void BM_BuildLargestBankSheet(benchmark::State& state) {
     SheetTestEnvironment environment;

@@ -10,11 +10,11 @@
 #include "clone/busy_waiter.h"
 #include "clone/clone_manager.h"
 #include "clone/clone_result_checks.h"
-#include "gui/qt_timer_host.h"
 #include "image/address_range.h"
 #include "image/eeprom_image.h"
 #include "platform/clock.h"
 #include "platform/posix_serial_device.h"
+#include "qt/qt_timer_host.h"
 #include "text/text_store.h"
 
 namespace orvane::cli {

@@ -11,8 +11,8 @@
 #include "cli/clone_session.h"
 #include "cli/given_device_locator.h"
 #include "clone/clone_result_checks.h"
-#include "gui/qt_settings_store.h"
 #include "platform/com_port_resolver.h"
+#include "qt/qt_settings_store.h"
 #include "text/text_store.h"
 
 namespace orvane::cli {

@@ -13,9 +13,9 @@
 #include "gui/gui_fatal_handler.h"
 #include "gui/main_window.h"
 #include "gui/message_box_prompter.h"
-#include "gui/qt_settings_store.h"
-#include "gui/qt_timer_host.h"
 #include "gui/termination_signals.h"
+#include "qt/qt_settings_store.h"
+#include "qt/qt_timer_host.h"
 
 namespace orvane {
 namespace {

@@ -1,6 +1,6 @@
 // The settings through the real INI file, in a temporary home directory.
 
-#include "gui/qt_settings_store.h"
+#include "qt/qt_settings_store.h"
 
 #include <gtest/gtest.h>
 

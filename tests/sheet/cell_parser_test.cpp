@@ -31,6 +31,10 @@ protected:
         }
         return cells;
     }
+    std::int32_t Category(std::string_view name) {
+        return environment.vocabulary.CategoryFromName(name);
+    }
+    std::int32_t Cell(std::string_view name) { return environment.vocabulary.CellIdFromName(name); }
 
     DefinitionResource resource{{
         {"CellModel_Basic",
@@ -145,20 +149,23 @@ TEST_F(CellParserTest, LinksNameCategoryCellIndexAndText) {
         CellLink link;
         std::optional<std::string> linkText;
     };
+    constexpr std::int32_t kNone = CellLink::kNoCategory;
     const Case cases[] = {
-        {"{(%CT_Conv.)}", {2, 171, 0}, std::nullopt},
-        {"{(%CL_Mch_Bank[7])}", {5, 101, 7}, std::nullopt},
-        {"{(%CT_PopupMenu.CL_PMenu_NoItem)}", {1, 80, 0}, std::nullopt},
-        {"{(%.CL_Null)}", {5, 0, 0}, std::nullopt},
-        {"{(%Flex0[0 ]:1)}", {5, 1, 0}, "1"},
-        {"{(%Flex0[255]:)}", {5, 1, 255}, ""},
-        {"{(%CL_Mch_Bank[@ch0])}", {5, 101, 3}, std::nullopt},
-        {"{(%CL_Menu_File_New:Ctrl+N)}", {5, 5, 0}, "Ctrl+N"},
+        {"{(%CT_Conv.)}", {Category("CT_Conv"), CellLink::kNoCell, 0}, std::nullopt},
+        {"{(%CL_Mch_Bank[7])}", {kNone, Cell("CL_Mch_Bank"), 7}, std::nullopt},
+        {"{(%CT_PopupMenu.CL_PMenu_NoItem)}",
+         {Category("CT_PopupMenu"), Cell("CL_PMenu_NoItem"), 0},
+         std::nullopt},
+        {"{(%.CL_Null)}", {kNone, Cell("CL_Null"), 0}, std::nullopt},
+        {"{(%Flex0[0 ]:1)}", {kNone, Cell("Flex0"), 0}, "1"},
+        {"{(%Flex0[255]:)}", {kNone, Cell("Flex0"), 255}, ""},
+        {"{(%CL_Mch_Bank[@ch0])}", {kNone, Cell("CL_Mch_Bank"), 3}, std::nullopt},
+        {"{(%CL_Menu_File_New:Ctrl+N)}", {kNone, Cell("CL_Menu_File_New"), 0}, "Ctrl+N"},
         {"{(%CallSheet:[St_ColCut]GI_Sheet_MemoryCH,Bank 0)}",
-         {5, 50, 0},
+         {kNone, Cell("CallSheet"), 0},
          "[St_ColCut]GI_Sheet_MemoryCH,Bank 0"},
-        {"{(%CL_Null:a\\)b\\\\c)}", {5, 0, 0}, "a)b\\c"},
-        {"{(%CL_Null:Clone Info.)}", {5, 0, 0}, "Clone Info."},
+        {"{(%CL_Null:a\\)b\\\\c)}", {kNone, Cell("CL_Null"), 0}, "a)b\\c"},
+        {"{(%CL_Null:Clone Info.)}", {kNone, Cell("CL_Null"), 0}, "Clone Info."},
     };
     for (const Case& c : cases) {
         const SheetCell cell = Parse(c.source);
@@ -171,7 +178,8 @@ TEST_F(CellParserTest, ParentGivesEverythingButFontAndPopupMenu) {
     const SheetCell basic =
         Parse("{($Basic)($iCR)(%CT_BankOp.CL_Mch_Bank[4]:tail)(ImageIndex=3)(Flag5=1)}P");
     const SheetCell cell = Parse("{(%CL_Mch_UsedCHs)}", &basic);
-    EXPECT_EQ(cell.link, (CellLink{3, 102, 4}));  // category and index inherited
+    EXPECT_EQ(cell.link, (CellLink{Category("CT_BankOp"), Cell("CL_Mch_UsedCHs"), 4}))
+        << "category and index inherited";
     EXPECT_EQ(cell.linkText, "tail");
     EXPECT_EQ(cell.imageIndex, 3);
     EXPECT_EQ(cell.layout, basic.layout);
@@ -257,6 +265,7 @@ TEST_F(CellParserTest, CountersChangeInParseOrder) {
 }
 
 TEST_F(CellParserTest, MalformedDefinitionsAreFatal) {
+    environment.vocabulary.unknown = {"CL_Bogus", "CT_Bogus"};
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"\\(@ch1", "Illegal Ch No."},
         {"{(@ch12=0)}", "Ch No. Error"},
@@ -264,8 +273,8 @@ TEST_F(CellParserTest, MalformedDefinitionsAreFatal) {
         {"{(@cx1++)}", "Ch No. Error"},
         {"{(%CL_Null[@ch])}", "Ch No. Error"},
         {"\\(@ch12)", "Ch No. Error"},
-        {"{(%CL_Bogus)}", "Cannot use the specified cell.\n'CL_Bogus'"},
-        {"{(%CT_Bogus.CL_Null)}", "Cannot use the specified category.\n'CT_Bogus'"},
+        {"{(%CL_Bogus)}", "Unknown cell 'CL_Bogus'"},
+        {"{(%CT_Bogus.CL_Null)}", "Unknown category 'CT_Bogus'"},
         {"{($Nope)}", "Lumo Error !\nThe index 'CellModel_Nope' was not found."},
         {"{($Loop)}", "Cell model nested too deeply.\n'Loop'"},
     };

@@ -11,13 +11,12 @@ namespace {
 using testing::DefinitionResource;
 using testing::SheetTestEnvironment;
 
-constexpr std::int32_t kFlex0 = 1;
-constexpr std::int32_t kFlexMarking = 4;
-
 class ChoiceIndexTest : public ::testing::Test {
 protected:
     SheetTestEnvironment environment;
     ChoiceIndex index{environment.store, environment.vocabulary};
+    const std::int32_t flex0 = environment.vocabulary.CellIdFromName("Flex0");
+    const std::int32_t flexMarking = environment.vocabulary.CellIdFromName("CL_FlexMarking");
 };
 
 TEST_F(ChoiceIndexTest, TextsComeFromLinkTextOrDisplayText) {
@@ -28,18 +27,18 @@ TEST_F(ChoiceIndexTest, TextsComeFromLinkTextOrDisplayText) {
         std::string text;
     };
     const Case cases[] = {
-        {"GI_Sheet_Sel_Mch_Dup", kFlexMarking, 0, ""},
-        {"GI_Sheet_Sel_Mch_Dup", kFlexMarking, 1, "DUP"},
-        {"GI_Sheet_Sel_Mch_Dup", kFlexMarking, 2, "error"},
-        {"GI_Sheet_Sel_Mch_Dup", kFlex0, 0, "error"},
-        {"GI_Sheet_Sel_Common_Tot_Off", kFlex0, 0, "OFF"},
-        {"GI_Sheet_Sel_Common_Tot_Off", kFlex0, 2, "20"},
-        {"GI_Sheet_Sel_Common_Tot_Off", kFlex0, 18, "180"},
-        {"GI_Sheet_Sel_Common_Tot_Off", kFlex0, 1, "error"},
-        {"GI_Sheet_Sel_Mch_WxCH", kFlex0, 255, ""},
-        {"GI_Sheet_Sel_Mch_WxCH", kFlex0, 0, "1"},
-        {"GI_Sheet_Sel_Mch_WxCH", kFlex0, 9, "10"},
-        {"GI_Sheet_Sel_Mch_Tag", kFlex0, 1, "TAG"},
+        {"GI_Sheet_Sel_Mch_Dup", flexMarking, 0, ""},
+        {"GI_Sheet_Sel_Mch_Dup", flexMarking, 1, "DUP"},
+        {"GI_Sheet_Sel_Mch_Dup", flexMarking, 2, "error"},
+        {"GI_Sheet_Sel_Mch_Dup", flex0, 0, "error"},
+        {"GI_Sheet_Sel_Common_Tot_Off", flex0, 0, "OFF"},
+        {"GI_Sheet_Sel_Common_Tot_Off", flex0, 2, "20"},
+        {"GI_Sheet_Sel_Common_Tot_Off", flex0, 18, "180"},
+        {"GI_Sheet_Sel_Common_Tot_Off", flex0, 1, "error"},
+        {"GI_Sheet_Sel_Mch_WxCH", flex0, 255, ""},
+        {"GI_Sheet_Sel_Mch_WxCH", flex0, 0, "1"},
+        {"GI_Sheet_Sel_Mch_WxCH", flex0, 9, "10"},
+        {"GI_Sheet_Sel_Mch_Tag", flex0, 1, "TAG"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(index.GetChoiceText(c.sheet, c.cellId, c.value), c.text)
@@ -48,12 +47,12 @@ TEST_F(ChoiceIndexTest, TextsComeFromLinkTextOrDisplayText) {
 }
 
 TEST_F(ChoiceIndexTest, CyclingJumpsToTheEndsInsteadOfWrapping) {
-    EXPECT_EQ(index.Cycle("GI_Sheet_Sel_Common_Tot_Off", kFlex0, 0, 1), std::nullopt)
+    EXPECT_EQ(index.Cycle("GI_Sheet_Sel_Common_Tot_Off", flex0, 0, 1), std::nullopt)
         << "a list is only stepped through once it has been read";
-    index.GetChoiceText("GI_Sheet_Sel_Common_Tot_Off", kFlex0, 0);
-    index.GetChoiceText("GI_Sheet_Sel_Mch_WxCH", kFlex0, 0);
-    index.GetChoiceText("GI_Sheet_Sel_Misc_DispMode", kFlex0, 0);
-    index.GetChoiceText("GI_Sheet_Sel_Mch_Dup", kFlex0, 0);
+    index.GetChoiceText("GI_Sheet_Sel_Common_Tot_Off", flex0, 0);
+    index.GetChoiceText("GI_Sheet_Sel_Mch_WxCH", flex0, 0);
+    index.GetChoiceText("GI_Sheet_Sel_Misc_DispMode", flex0, 0);
+    index.GetChoiceText("GI_Sheet_Sel_Mch_Dup", flex0, 0);
     struct Case {
         const char* sheet;
         std::int32_t value;
@@ -75,7 +74,7 @@ TEST_F(ChoiceIndexTest, CyclingJumpsToTheEndsInsteadOfWrapping) {
         {"GI_Sheet_Sel_Mch_Dup", 0, 1, std::nullopt},  // read, but offers nothing
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(index.Cycle(c.sheet, kFlex0, c.value, c.step), c.next)
+        EXPECT_EQ(index.Cycle(c.sheet, flex0, c.value, c.step), c.next)
             << c.sheet << " " << c.value << " " << c.step;
     }
 }
@@ -89,11 +88,12 @@ TEST(ChoiceIndexColumnsTest, ListsRunDownEachColumn) {
     }};
     SheetTestEnvironment environment(resource.Resource());
     ChoiceIndex index(environment.store, environment.vocabulary);
-    EXPECT_EQ(index.GetChoiceText("T_Grid", kFlex0, 3), "c");
+    const std::int32_t flex0 = environment.vocabulary.CellIdFromName("Flex0");
+    EXPECT_EQ(index.GetChoiceText("T_Grid", flex0, 3), "c");
     for (std::int32_t value = 1; value <= 4; ++value) {
-        EXPECT_EQ(index.Cycle("T_Grid", kFlex0, value, 1), value + 1);
+        EXPECT_EQ(index.Cycle("T_Grid", flex0, value, 1), value + 1);
     }
-    EXPECT_EQ(index.Cycle("T_Grid", kFlex0, 5, 1), 1);
+    EXPECT_EQ(index.Cycle("T_Grid", flex0, 5, 1), 1);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "fake_evaluator.h"
-#include "radio/cell_names.h"
 #include "sheet/menu_builder.h"
 #include "sheet/sheet_messages.h"
 #include "sheet_test_support.h"
@@ -55,11 +54,10 @@ protected:
         return MenuEnvironment{environment.store, environment.vocabulary, environment.bus,
                                evaluator};
     }
-    CellId Id(std::string_view name) { return names.CellIdFromName(name); }
+    std::int32_t Id(std::string_view name) { return environment.vocabulary.CellIdFromName(name); }
 
     SheetTestEnvironment environment;
     FakeEvaluator evaluator;
-    CellNames names;
 };
 
 TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
@@ -135,7 +133,9 @@ TEST_F(MenuBuilderTest, ChannelPopupOffersTheListCommandsInOrder) {
         }
         captions.push_back(item->caption);
         shortcuts.push_back(item->shortcut);
-        EXPECT_EQ(item->cell->link.category, 1) << item->caption;
+        EXPECT_EQ(item->cell->link.category,
+                  environment.vocabulary.CategoryFromName("CT_PopupMenu"))
+            << item->caption;
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"Edit...", "Copy", "Paste", "Up", "Down", "Clear",
                                                   "Delete", "Insert", "Help"}));
@@ -234,12 +234,13 @@ TEST_F(EditMenuTest, PopupItemsAreCopiedUnderTheEditItem) {
     MenuBuilder popup(Environment(), "T_Popup",
                       [&clicked](MenuItem& item) { clicked.push_back(item.caption); });
     popup.Build();
-    const CellId editTop = 13;
+    const std::int32_t editTop = environment.vocabulary.CellIdFromName("CL_Menu_Edit_Top");
     environment.bus.PostText(message::kRebuildMenuItems, reinterpret_cast<std::intptr_t>(&popup),
                              editTop, "T_Popup", true);
     MenuItem& edit = *menu.FindItemByCellId(editTop);
     ASSERT_EQ(Captions(edit), (std::vector<std::string>{"Copy", "Paste"}));
-    EXPECT_EQ(edit.children[0]->cell->link.category, 1);
+    EXPECT_EQ(edit.children[0]->cell->link.category,
+              environment.vocabulary.CategoryFromName("CT_PopupMenu"));
     EXPECT_EQ(edit.children[0]->owner, &popup.Root());
     EXPECT_EQ(edit.children[0]->shortcut, "Ctrl+C");
 

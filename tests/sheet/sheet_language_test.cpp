@@ -93,7 +93,8 @@ TEST_F(SheetLanguageTest, LoopRepetitionsAreCopiesWithTheNextIndex) {
     EXPECT_EQ(sheet->CellAt(2, 3).link.index, 2) << "every copied cell moves on by one";
     EXPECT_EQ(sheet->CellAt(2, 4).parent, nullptr) << "columns past a line's cells stay default";
     EXPECT_EQ(sheet->CellAt(1, 2).parent, &sheet->BasicCell());
-    EXPECT_EQ(sheet->CellAt(1, 2).link.category, 2);
+    EXPECT_EQ(sheet->CellAt(1, 2).link.category,
+              environment.vocabulary.CategoryFromName("CT_Conv"));
 }
 
 TEST_F(SheetLanguageTest, LoopBodiesOfSeveralLinesAreParsedAgain) {

@@ -1,7 +1,8 @@
 #pragma once
 // What the sheet tests share: a text store over the built-in resource or over blocks a
-// test writes, the real link names, fixed font metrics, a bus, and settable conditions
-// and bank layout.
+// test writes, a link vocabulary (the test vocabulary, or the data model's where a test
+// checks the shipped definitions against it), fixed font metrics, a bus, and settable
+// conditions and bank layout.
 
 #include <array>
 #include <string>
@@ -9,11 +10,11 @@
 #include <vector>
 
 #include "base/message_bus.h"
-#include "radio/cell_names.h"
 #include "sheet/bank_directory.h"
 #include "sheet/sheet_conditions.h"
 #include "sheet/sheet_environment.h"
 #include "support/fake_font_metrics.h"
+#include "test_vocabulary.h"
 #include "text/text_resource.h"
 #include "text/text_store.h"
 
@@ -69,22 +70,25 @@ private:
     TextResource resource_;
 };
 
-struct SheetTestEnvironment {
-    explicit SheetTestEnvironment(const TextResource& resource) { store.SetSource(resource); }
-    SheetTestEnvironment() : SheetTestEnvironment(MainResource()) {}
-    SheetTestEnvironment(const SheetTestEnvironment&) = delete;
-    SheetTestEnvironment& operator=(const SheetTestEnvironment&) = delete;
+template <class Vocabulary>
+struct BasicSheetTestEnvironment {
+    explicit BasicSheetTestEnvironment(const TextResource& resource) { store.SetSource(resource); }
+    BasicSheetTestEnvironment() : BasicSheetTestEnvironment(MainResource()) {}
+    BasicSheetTestEnvironment(const BasicSheetTestEnvironment&) = delete;
+    BasicSheetTestEnvironment& operator=(const BasicSheetTestEnvironment&) = delete;
 
     SheetEnvironment Get() {
         return SheetEnvironment{store, vocabulary, metrics, bus, conditions, banks};
     }
 
     TextStore store;
-    CellNames vocabulary;
+    Vocabulary vocabulary;
     FakeFontMetrics metrics;
     MessageBus bus;
     FakeConditions conditions;
     FakeBanks banks;
 };
+
+using SheetTestEnvironment = BasicSheetTestEnvironment<TestVocabulary>;
 
 }  // namespace orvane::testing

@@ -80,7 +80,7 @@ TEST_F(SheetTreeTest, MainTreeHoldsTheModelAndItsSheets) {
         const TreeNode& node = *top.children[i];
         EXPECT_EQ(node.text, children[i].text);
         EXPECT_EQ(node.cell.LinkText(), children[i].call);
-        EXPECT_EQ(node.cell.link.cellId, 50);
+        EXPECT_EQ(node.cell.link.cellId, environment.vocabulary.CellIdFromName("CallSheet"));
         EXPECT_EQ(node.imageIndex, i == 0 ? 1 : 2);
         EXPECT_EQ(node.selectedImageIndex, node.imageIndex);
         EXPECT_FALSE(node.expanded);
@@ -102,7 +102,8 @@ TEST_F(SheetTreeTest, BankNodesTakeTheirNamesAndImagesFromMessages) {
     AddBankBranch({0, 3, 30});
     EXPECT_EQ(Node("GI_Sheet_BankOp").text, "Bank Operation");
     EXPECT_EQ(Node(BankCall(3)).text, "") << "empty until its name arrives";
-    EXPECT_EQ(Node(BankCall(3)).cell.link.cellId, 50);
+    EXPECT_EQ(Node(BankCall(3)).cell.link.cellId,
+              environment.vocabulary.CellIdFromName("CallSheet"));
 
     environment.bus.PostText(message::kBankNodeCaptionUpdate, 0, 3, "Tower", true);
     EXPECT_EQ(Node(BankCall(3)).text, "Tower");

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "radio/cell_names.h"
 #include "sheet/bank_channel_sheet.h"
 #include "sheet/sheet_factory.h"
 #include "sheet/sheet_messages.h"
@@ -35,7 +34,8 @@ protected:
         std::vector<std::string> linked;
         for (int row = 0; row < sheet.RowCount(); ++row) {
             if (column < sheet.ColumnCount() && !sheet.CellAt(column, row).IsLabel()) {
-                linked.push_back(CellNames::CellIdName(sheet.CellAt(column, row).link.cellId));
+                linked.push_back(
+                    environment.vocabulary.CellName(sheet.CellAt(column, row).link.cellId));
             }
         }
         return linked;
@@ -99,7 +99,8 @@ TEST_F(SheetVariantsTest, HomeSheetShowsTheBranchOfTheConditions) {
             expected.push_back("CL_Home_Tot");
             EXPECT_EQ(LinkedNames(*sheet, 3), expected) << c.what << ", light key " << lightKey;
             EXPECT_EQ(sheet->Title(), " Common Setting");
-            EXPECT_EQ(sheet->CellAt(3, 5).link.category, 4);
+            EXPECT_EQ(sheet->CellAt(3, 5).link.category,
+                      environment.vocabulary.CategoryFromName("CT_Home"));
         }
     }
 }
@@ -285,7 +286,8 @@ TEST_F(BankSheetTest, OneRowPerChannelAndTheExtraRow) {
     ASSERT_EQ(sheet->RowCount(), 5 + 3 + 1);
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(sheet->CellAt(4, 5 + k).link.index, 15 + k);
-        EXPECT_EQ(sheet->CellAt(4, 5 + k).link.cellId, 106);
+        EXPECT_EQ(sheet->CellAt(4, 5 + k).link.cellId,
+                  environment.vocabulary.CellIdFromName("CL_Mch_Freq"));
     }
     for (int row = 5; row < 8; ++row) {
         EXPECT_TRUE(LineSelectable(*sheet, row)) << row;
@@ -345,7 +347,8 @@ TEST_F(BankSheetTest, SpareRowsContinueTheLastRow) {
     }
     ASSERT_EQ(sheet->RowCount(), BankChannelSheet::kPreparedRows);
     EXPECT_EQ(sheet->CellAt(4, 209).link.index, 10 + 204);
-    EXPECT_EQ(sheet->CellAt(4, 209).link.cellId, 106);
+    EXPECT_EQ(sheet->CellAt(4, 209).link.cellId,
+              environment.vocabulary.CellIdFromName("CL_Mch_Freq"));
     EXPECT_EQ(sheet->RowHeight(209), sheet->RowHeight(10));
     environment.bus.Post(message::kBankSheetAppendRow, 0, 0, true);
     EXPECT_EQ(sheet->RowCount(), BankChannelSheet::kPreparedRows) << "no row past the last";

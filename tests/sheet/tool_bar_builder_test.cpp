@@ -41,7 +41,8 @@ TEST(ToolBarBuilderTest, MainToolBarButtonsFollowTheBody) {
     toolBar.Click(0);
     toolBar.Click(3);
     ASSERT_EQ(evaluator.calls.size(), 1u);
-    EXPECT_EQ(evaluator.calls[0].link.cellId, 5);
+    EXPECT_EQ(evaluator.calls[0].link.cellId,
+              environment.vocabulary.CellIdFromName("CL_Menu_File_New"));
     EXPECT_EQ(evaluator.calls[0].keyCode, 13);
     EXPECT_EQ(evaluator.calls[0].mode, CellEvaluator::kOperate);
 }
@@ -67,8 +68,10 @@ TEST(ToolBarBuilderTest, RowBreaksAndStates) {
     EXPECT_EQ(buttons[4].kind, Kind::Separator);
     EXPECT_FALSE(toolBar.WrapsByItself());
 
-    evaluator.answers[15] = {SheetCell::kItemChecked, ""};
-    evaluator.answers[7] = {SheetCell::kItemDisabled, ""};
+    evaluator.answers[environment.vocabulary.CellIdFromName("CL_Menu_View_ToolBar")] = {
+        SheetCell::kItemChecked, ""};
+    evaluator.answers[environment.vocabulary.CellIdFromName("CL_Menu_File_Save")] = {
+        SheetCell::kItemDisabled, ""};
     toolBar.RefreshStates();
     EXPECT_TRUE(buttons[0].checkStyle);
     EXPECT_TRUE(buttons[0].pressed);

@@ -1,16 +1,17 @@
-// The sheet definitions built into the program, expanded as the user sees them.
+// The sheet definitions built into the program, expanded as the user sees them through
+// the data model's own link vocabulary.
 
 #include <gtest/gtest.h>
 
 #include "radio/cell_names.h"
 #include "sheet/sheet.h"
 #include "sheet/sheet_factory.h"
-#include "sheet_test_support.h"
+#include "sheet/sheet_test_support.h"
 
 namespace orvane {
 namespace {
 
-using testing::SheetTestEnvironment;
+using SheetTestEnvironment = testing::BasicSheetTestEnvironment<CellNames>;
 
 class ShippedSheetsTest : public ::testing::Test {
 protected:

@@ -1,4 +1,4 @@
-#include "gui/qt_settings_store.h"
+#include "qt/qt_settings_store.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "gui/qt_timer_host.h"
+#include "qt/qt_timer_host.h"
 
 #include <QPointer>
 #include <QTimer>
