@@ -58,9 +58,7 @@ public:
     void ShowHelpContents() override { Record("ShowHelpContents"); }
     void OpenSheet(const std::string& callText) override { Record("OpenSheet " + callText); }
     void ReapplyModelRules() override { Record("ReapplyModelRules"); }
-    std::array<std::uint8_t, kRadioIdentitySize> LastRadioIdentity() const override {
-        return identity;
-    }
+    RadioIdentity LastRadioIdentity() const override { return RadioIdentity(identity); }
     std::string RecentFile(int slot) const override {
         return slot >= 0 && slot < 4 ? recent[static_cast<std::size_t>(slot)] : "";
     }
@@ -89,7 +87,7 @@ public:
     int comPort = 1;
     bool speedHigh = false;
     bool adjustmentStart = false;
-    std::array<std::uint8_t, kRadioIdentitySize> identity{};
+    std::array<std::uint8_t, RadioIdentity::kSize> identity{};
 
 private:
     void Record(std::string call) { calls.push_back(std::move(call)); }
