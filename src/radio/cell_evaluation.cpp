@@ -6,7 +6,7 @@
 namespace orvane {
 
 CellEvaluation::CellEvaluation(CellRequest& request, EepromImage& image,
-                               const RadioOptionValues& options, ChoiceLists& lists)
+                               const RadioConfiguration& options, ChoiceLists& lists)
     : request(request),
       cell(*request.cell),
       owner(request.cell),

@@ -43,7 +43,7 @@ void ChannelFrequencyCells::Evaluate(CellEvaluation& evaluation) {
         evaluation.StoreChannel(notify::kAllLinked);
     }
 
-    const RadioOptionValues& options = evaluation.options;
+    const RadioConfiguration& options = evaluation.options;
     const bool tunesWx = options.Wx() && channel.HasWx();
     if (rxCell) {
         if (tunesWx) {

@@ -46,7 +46,4 @@ inline constexpr std::int32_t kCommentWidth = 16;
 inline constexpr std::int32_t kOpeningText = 0xF90;  // 8 characters
 inline constexpr std::int32_t kOpeningTextWidth = 8;
 
-// The [LIGHT] key function that makes it the VOX key, and with it the LIGHT lock idle.
-inline constexpr std::int32_t kLightKeyVox = 2;
-
 }  // namespace orvane::setting_address

@@ -107,9 +107,9 @@ TEST_F(SettingCellsTest, OptionFlagCellsShowTheFlagAndWriteBoth) {
     EXPECT_TRUE(options.values.vfoEnabled);
     EXPECT_NE(vfo->refreshMasks.at(0) & notify::kAllLinked, 0u);
 
-    options.values.indicationMode = true;
+    options.values.nameDisplay = true;
     Press(cell::kCommonIndicationMode, key::kSpace);
-    EXPECT_FALSE(options.values.indicationMode);
+    EXPECT_FALSE(options.values.nameDisplay);
     EXPECT_EQ(image.GetByte(address::kIndicationMode), 0);
 
     options.values.duplexEnabled = false;
