@@ -28,7 +28,7 @@ void BM_RepaintFullBankSheet(benchmark::State& state) {
     image.Resize(kImageCapacity);
     PrepareDefaultImage(image, 3);
     BankTable banks(image);
-    for (int bank = 0; bank < BankTable::kBankCount; ++bank) {
+    for (int bank = 0; bank < kBankCount; ++bank) {
         banks.SetBankCapacity(bank, bank < 2 ? 100 : 0);
     }
     ChannelStore channels(image, 3);

@@ -82,7 +82,7 @@ void BankCells::Capacity(CellEvaluation& evaluation, int bank) {
     }
     // An empty bank is an error where it leaves a gap: bank 0, or before a used bank.
     bool laterBankUsed = false;
-    for (int later = bank + 1; later < BankTable::kBankCount; ++later) {
+    for (int later = bank + 1; later < kBankCount; ++later) {
         laterBankUsed = laterBankUsed || banks.BankCapacity(later) != 0;
     }
     evaluation.SetError(banks.BankCapacity(bank) == 0 && (bank == 0 || laterBankUsed));

@@ -36,7 +36,7 @@ void CellEvaluation::SetError(bool on) {
 }
 
 void CellEvaluation::TakeEntry(const EntryResult& result) {
-    if (result.open != EntryResult::kOpenNothing) {
+    if (result.open != CellEvaluator::kNothingToOpen) {
         open = result.open;
     }
 }

@@ -62,7 +62,7 @@ void RadioCellEvaluator::Bind(CellId cellId, CellBinding& binding) {
 
 int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (request.cell == nullptr) {
-        return EntryResult::kOpenNothing;
+        return CellEvaluator::kNothingToOpen;
     }
     const bool acted = request.keyCode != 0 || request.textOrigin != 0 || request.commandId != 0;
     if (request.keyCode != 0) {

@@ -202,7 +202,7 @@ TEST_F(SettingCellsTest, ScanRangeOfTheVfoIsFixedWithoutVor) {
 TEST_F(SettingCellsTest, TextsAreCutAndTheOpeningTextKeepsTheRadiosCharacters) {
     Type(cell::kCommonCOMMENT, "Tower & ground frequencies");
     std::array<std::uint8_t, 17> comment{};
-    image.ReadBlock(address::kComment, comment);
+    image.ReadBlock(kCommentAddress, comment);
     EXPECT_EQ(std::string(comment.begin(), comment.begin() + 16), "Tower & ground f");
     EXPECT_EQ(comment[16], image.GetByte(address::kOpeningText)) << "nothing past the field";
 
