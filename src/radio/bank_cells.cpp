@@ -11,8 +11,8 @@
 #include "radio/name_codec.h"
 #include "radio/notify_flags.h"
 #include "radio/number_entry.h"
-#include "radio/radio_messages.h"
 #include "radio/text_entry.h"
+#include "radio/user_messages.h"
 #include "sheet/sheet_messages.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 #include "radio/frequency.h"
 #include "radio/memory_map.h"
 #include "radio/notify_flags.h"
-#include "radio/radio_messages.h"
+#include "radio/user_messages.h"
 #include "sheet/sheet_cell.h"
 #include "sheet/sheet_messages.h"
 
