@@ -161,7 +161,7 @@ bool RadioCellEvaluator::ApplyCategoryRules(CellEvaluation& evaluation) {
 
 void RadioCellEvaluator::Dispatch(CellEvaluation& evaluation) {
     const CellId id = evaluation.cell.link.cellId;
-    if (id == cell::kNull || id == kNoCell) {
+    if (id == cell::kNull || id == CellLink::kNoCell) {
         return;
     }
     CellBinding* binding =

@@ -88,11 +88,11 @@ class OwnerProbe final : public CellBinding {
 public:
     static constexpr std::array<CellId, 1> kCells = {cell::kPMenuClear};
     void Evaluate(CellEvaluation& evaluation) override {
-        ownerCell = evaluation.owner != nullptr ? evaluation.owner->link.cellId : kNoCell;
+        ownerCell = evaluation.owner != nullptr ? evaluation.owner->link.cellId : CellLink::kNoCell;
         channelPosition = evaluation.channel.position;
         channelUsed = evaluation.channel.used;
     }
-    CellId ownerCell = kNoCell;
+    CellId ownerCell = CellLink::kNoCell;
     int channelPosition = -1;
     bool channelUsed = false;
 };
@@ -110,7 +110,7 @@ TEST_F(EvaluationFlowTest, PopupItemsActOnTheCellTheMenuWasOpenedOn) {
 
     auto orphan = Prepare(cell::kPMenuClear, 0, category::kPopupMenu);
     Evaluate(*orphan, CellEvaluator::kDraw);
-    EXPECT_EQ(probe.ownerCell, kNoCell);
+    EXPECT_EQ(probe.ownerCell, CellLink::kNoCell);
 }
 
 TEST_F(EvaluationFlowTest, TheHomeTransmitCellSendsKeysToReceiveOutsideTheNavBand) {

@@ -24,7 +24,7 @@ protected:
         for (int row = 0; row < sheet->RowCount(); ++row) {
             for (int column = 0; column < sheet->ColumnCount(); ++column) {
                 SheetCell& cell = sheet->CellAt(column, row);
-                if (cell.IsLabel() || cell.link.cellId == kNoCell) {
+                if (cell.IsLabel() || cell.link.cellId == CellLink::kNoCell) {
                     continue;
                 }
                 CellRequest request;
