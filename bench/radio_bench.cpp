@@ -11,7 +11,6 @@
 #include "radio/cell_names.h"
 #include "radio/channel_store.h"
 #include "radio/radio_cell_evaluator.h"
-#include "radio/radio_sheet_conditions.h"
 #include "radio/radio_test_support.h"
 #include "sheet/choice_index.h"
 #include "sheet/sheet.h"
@@ -29,7 +28,7 @@ void BM_RepaintFullBankSheet(benchmark::State& state) {
     image.Resize(kImageCapacity);
     PrepareDefaultImage(image, 3);
     BankTable banks(image);
-    for (int bank = 0; bank < BankTable::kBankCount; ++bank) {
+    for (int bank = 0; bank < kBankCount; ++bank) {
         banks.SetBankCapacity(bank, bank < 2 ? 100 : 0);
     }
     ChannelStore channels(image, 3);
@@ -54,15 +53,12 @@ void BM_RepaintFullBankSheet(benchmark::State& state) {
     options.values.modelType = 3;
     options.values.duplexEnabled = true;
     options.values.rx137Allowed = true;
-    testing::RadioSheetConditions conditions;
-    conditions.value.modelType = 3;
-    conditions.value.duplexEnabled = true;
-    conditions.value.nameDisplay = true;
+    options.values.nameDisplay = true;
     RadioCellEvaluator evaluator(
         {image, options, texts, vocabulary, choices, bus, prompter, controller});
 
     testing::FakeFontMetrics metrics;
-    const SheetEnvironment environment{texts, vocabulary, metrics, bus, conditions, banks};
+    const SheetEnvironment environment{texts, vocabulary, metrics, bus, options, banks};
     auto sheet = CreateSheet(environment, "[St_ColCut]GI_Sheet_MemoryCH,Bank 1");
     sheet->Build();
 

@@ -91,7 +91,7 @@ bool AppSettings::Load(const std::vector<std::string>& arguments) {
         ReadInt(view, "FontSize Printer", PrinterFontSize) &&
         ReadInt(position, "Left", Window.left) && ReadInt(position, "Top", Window.top) &&
         ReadInt(position, "Width", Window.width) && ReadInt(position, "Height", Window.height) &&
-        ReadInt(position, "SplitterV", SplitterV) && ReadInt(setup, "ModelType", ModelType);
+        ReadInt(position, "SplitterV", SplitterV) && ReadInt(setup, "ModelType", Radio.modelType);
     if (!complete) {
         return false;
     }
@@ -142,21 +142,23 @@ void AppSettings::ApplyDefaults() {
     PrinterFontSize = 10;
     Window = DefaultWindowBounds(screen_.width, screen_.height);
     SplitterV = 200;
-    ModelType = 3;
+    Radio.modelType = RadioConfiguration{}.modelType;
 }
 
 void AppSettings::ResetEtcData1() {
-    DuplexEnabled = true;
-    IndicationMode = true;
-    Rx137Allowed = true;
-    TotOffAllowed = true;
-    Spacing833Allowed = false;
-    VfoEnabled = true;
+    const RadioConfiguration defaults;
+    Radio.duplexEnabled = defaults.duplexEnabled;
+    Radio.nameDisplay = defaults.nameDisplay;
+    Radio.rx137Allowed = defaults.rx137Allowed;
+    Radio.totOffAllowed = defaults.totOffAllowed;
+    Radio.spacing833Allowed = defaults.spacing833Allowed;
+    Radio.vfoEnabled = defaults.vfoEnabled;
 }
 
 void AppSettings::ResetEtcData2() {
-    ChannelSpacing = 0;
-    LightKey = 0;
+    const RadioConfiguration defaults;
+    Radio.channelSpacing = defaults.channelSpacing;
+    Radio.lightKey = defaults.lightKey;
 }
 
 void AppSettings::UnpackEtcData1(std::int32_t word) {
@@ -164,12 +166,12 @@ void AppSettings::UnpackEtcData1(std::int32_t word) {
         ResetEtcData1();
         return;
     }
-    DuplexEnabled = (word >> 1) & 1;
-    IndicationMode = (word >> 2) & 1;
-    Rx137Allowed = (word >> 3) & 1;
-    TotOffAllowed = (word >> 4) & 1;
-    Spacing833Allowed = (word >> 5) & 1;
-    VfoEnabled = (word >> 6) & 1;
+    Radio.duplexEnabled = (word >> 1) & 1;
+    Radio.nameDisplay = (word >> 2) & 1;
+    Radio.rx137Allowed = (word >> 3) & 1;
+    Radio.totOffAllowed = (word >> 4) & 1;
+    Radio.spacing833Allowed = (word >> 5) & 1;
+    Radio.vfoEnabled = (word >> 6) & 1;
 }
 
 void AppSettings::UnpackEtcData2(std::int32_t word) {
@@ -177,18 +179,18 @@ void AppSettings::UnpackEtcData2(std::int32_t word) {
         ResetEtcData2();
         return;
     }
-    ChannelSpacing = (word >> 1) & 3;
-    LightKey = (word >> 3) & 7;
+    Radio.channelSpacing = (word >> 1) & 3;
+    Radio.lightKey = (word >> 3) & 7;
 }
 
 std::int32_t AppSettings::PackEtcData1() const {
-    return WithParity((DuplexEnabled ? 1 << 1 : 0) | (IndicationMode ? 1 << 2 : 0) |
-                      (Rx137Allowed ? 1 << 3 : 0) | (TotOffAllowed ? 1 << 4 : 0) |
-                      (Spacing833Allowed ? 1 << 5 : 0) | (VfoEnabled ? 1 << 6 : 0));
+    return WithParity((Radio.duplexEnabled ? 1 << 1 : 0) | (Radio.nameDisplay ? 1 << 2 : 0) |
+                      (Radio.rx137Allowed ? 1 << 3 : 0) | (Radio.totOffAllowed ? 1 << 4 : 0) |
+                      (Radio.spacing833Allowed ? 1 << 5 : 0) | (Radio.vfoEnabled ? 1 << 6 : 0));
 }
 
 std::int32_t AppSettings::PackEtcData2() const {
-    return WithParity(((ChannelSpacing & 3) << 1) | ((LightKey & 7) << 3));
+    return WithParity(((Radio.channelSpacing & 3) << 1) | ((Radio.lightKey & 7) << 3));
 }
 
 void AppSettings::Save() {
@@ -216,7 +218,7 @@ void AppSettings::Save() {
          store_.WriteInt(position, "Width", Window.width) &&
          store_.WriteInt(position, "Height", Window.height) &&
          store_.WriteInt(position, "SplitterV", SplitterV) &&
-         store_.WriteInt(setup, "ModelType", ModelType) &&
+         store_.WriteInt(setup, "ModelType", Radio.modelType) &&
          store_.WriteInt(setup, "Etc Data1", PackEtcData1()) &&
          store_.WriteInt(setup, "Etc Data2", PackEtcData2());
     if (ok) {

@@ -1,7 +1,8 @@
 #pragma once
 // The per-user settings record: loaded from the settings store when the program starts
 // (first instance only), read and changed directly while it runs, written back at exit.
-// Field names follow the stored value names and the option flags the data model reads.
+// Field names follow the stored value names; the model and the option flags the sheets
+// and the data model read are one radio configuration.
 
 #include <cstdint>
 #include <string>
@@ -11,6 +12,7 @@
 #include "app/window_placement.h"
 #include "platform/instance_lock.h"
 #include "platform/settings_store.h"
+#include "sheet/radio_configuration.h"
 
 namespace orvane {
 
@@ -61,18 +63,11 @@ public:
     std::string CurrentDirectory;
     WindowBounds Window;
     std::int32_t SplitterV = 200;  // tree panel width
-    std::int32_t ModelType = 3;
     bool AdjustmentStart = false;
-    bool DuplexEnabled = true;
-    bool IndicationMode = true;  // name display
     std::int32_t ExtraChannels = 9;
-    bool Rx137Allowed = true;  // option A1
-    bool TotOffAllowed = true;
-    bool Spacing833Allowed = false;
     std::int32_t CapabilityC = 0;
-    bool VfoEnabled = true;
-    std::int32_t ChannelSpacing = 0;  // 0 25 kHz, 1 8.33 kHz, 2 both
-    std::int32_t LightKey = 0;        // VOX state; 2 means VOX
+    // Stored as "ModelType" and the two packed option words.
+    RadioConfiguration Radio;
 
 private:
     bool Load(const std::vector<std::string>& arguments);

@@ -1,10 +1,10 @@
 #include "cli/check_command.h"
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/model_name.h"
 #include "image/clone_file.h"
 #include "image/eeprom_image.h"
 #include "image/image_layout.h"
@@ -50,22 +50,6 @@ FileError ReadAsOpenDoes(const std::string& path, EepromImage& image, TextStore&
         return FileError::Data;
     }
     return file.CheckCoverage(FileRanges());
-}
-
-// The line of the model name block for the type, or "model type N" where the block has
-// no name for it.
-std::string ModelName(int modelType, TextStore& texts) {
-    std::istringstream names(texts.GetMultiLineText("GI_AppInd_Model"));
-    std::string line;
-    for (int index = 0; std::getline(names, line); ++index) {
-        if (index == modelType) {
-            if (line.find_first_not_of(" \t") != std::string::npos) {
-                return line;
-            }
-            break;
-        }
-    }
-    return "model type " + std::to_string(modelType);
 }
 
 // The file names, or nothing after printing the usage for a misused option.

@@ -6,10 +6,12 @@
 #include <cctype>
 #include <optional>
 #include <ostream>
+#include <span>
 
 #include "app/app_settings.h"
 #include "cli/clone_session.h"
 #include "cli/given_device_locator.h"
+#include "cli/model_name.h"
 #include "clone/clone_result_checks.h"
 #include "platform/com_port_resolver.h"
 #include "qt/qt_settings_store.h"
@@ -19,10 +21,6 @@ namespace orvane::cli {
 namespace {
 
 constexpr int kHighestPort = 256;
-constexpr std::size_t kCommentSize = 16;
-constexpr std::size_t kFirmwareOffset = 19;
-constexpr std::size_t kVersionOffset = 23;
-constexpr std::size_t kFieldSize = 4;
 
 struct PortChoice {
     int number = 1;
@@ -67,27 +65,22 @@ private:
 
 std::string Key(const char* name) { return std::string(AppSettings::kRegistryPath) + "\\" + name; }
 
-// Identity bytes as text; anything unprintable shows as '.'.
-std::string IdentityText(const RadioIdentity& identity, std::size_t offset, std::size_t size) {
+// An identity field as text; anything unprintable shows as '.'.
+std::string FieldText(std::span<const std::uint8_t> field) {
     std::string text;
-    for (std::size_t i = offset; i < offset + size; ++i) {
-        std::uint8_t byte = identity[i];
+    for (std::uint8_t byte : field) {
         text += byte >= 0x20 && byte <= 0x7E ? static_cast<char>(byte) : '.';
     }
     return text;
 }
 
 void PrintIdentity(std::ostream& out, const RadioIdentity& identity, TextStore& texts) {
-    constexpr int kLastNamedModel = 4;
-    int modelType = RadioModelType(identity);
-    std::string model = modelType <= kLastNamedModel ? texts.GetText("GI_AppInd_Model", modelType)
-                                                     : "model type " + std::to_string(modelType);
-    std::string comment = IdentityText(identity, 0, kCommentSize);
+    std::string comment = FieldText(identity.Comment());
     comment.erase(comment.find_last_not_of(' ') + 1);
-    out << "Model: " << model << '\n'
+    out << "Model: " << ModelName(identity.ModelType(), texts) << '\n'
         << "Comment: " << comment << '\n'
-        << "Firmware: " << IdentityText(identity, kFirmwareOffset, kFieldSize) << '\n'
-        << "Version: " << IdentityText(identity, kVersionOffset, kFieldSize) << '\n';
+        << "Firmware: " << FieldText(identity.Firmware()) << '\n'
+        << "Version: " << FieldText(identity.VersionText()) << '\n';
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "clone/clone_manager.h"
 
 #include "clone/clone_error_message.h"
+#include "clone/clone_messages.h"
 #include "clone/clone_script.h"
 #include "clone/progress_fill.h"
 #include "image/model_version.h"
@@ -83,7 +84,7 @@ bool CloneManager::StartInformation(Handler completion, InformationSpeed speed) 
     if (IsBusy()) {
         return false;
     }
-    host_.bus.Post(kInformationStarting, 0, 0, false);
+    host_.bus.Post(message::kCloneInformationStarting, 0, 0, false);
     operation_ = CloneOperation::Information;
     completion_ = std::move(completion);
     Configure(speed == InformationSpeed::Chosen && host_.port.comSpeedHigh != 0);
@@ -149,11 +150,12 @@ void CloneManager::Dispatch(CloneResult& result) {
     }
     ShowError(result);
 
-    host_.bus.Post(kProgressClosed, 0, 0, false);
+    host_.bus.Post(message::kCloneProgressClosed, 0, 0, false);
     if (host_.progress != nullptr && host_.progress->IsOpen()) {
         host_.progress->Close();
     }
-    host_.bus.Post(kOperationFinished, result.error == clone_error::kOk ? 1 : 0, 0, false);
+    host_.bus.Post(message::kCloneOperationFinished, result.error == clone_error::kOk ? 1 : 0, 0,
+                   false);
 
     if (completion_) {
         Handler completion = std::move(completion_);

@@ -37,11 +37,6 @@ class CloneManager {
 public:
     using Handler = std::function<void(CloneResult&)>;
 
-    // Messages posted on the bus.
-    static constexpr std::int32_t kInformationStarting = 38;
-    static constexpr std::int32_t kOperationFinished = 39;  // int1: 1 success, 0 failure
-    static constexpr std::int32_t kProgressClosed = 40;
-
     static constexpr int kRefreshMs = 30;
 
     // The information exchange runs at normal speed unless the caller asks for the

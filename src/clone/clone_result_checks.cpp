@@ -1,14 +1,10 @@
 #include "clone/clone_result_checks.h"
 
-#include <algorithm>
-
 #include "image/image_layout.h"
 #include "image/model_version.h"
 
 namespace orvane {
 namespace {
-
-constexpr std::size_t kFlagsAOffset = 16;
 
 bool VersionAccepted(std::uint16_t version, bool adjustMode) {
     if (adjustMode) {
@@ -27,10 +23,10 @@ void JudgeInformationResult(CloneResult& result, bool adjustMode, RadioIdentity&
         result.error = clone_error::kIllegalInformation;
     } else if (!VersionAccepted(result.modelVersion, adjustMode)) {
         result.error = clone_error::kIncompatibleModel;
-    } else if (result.identity.size() != kRadioIdentitySize) {
+    } else if (result.identity.size() != RadioIdentity::kSize) {
         result.error = clone_error::kIllegalInformation;
     } else {
-        std::copy(result.identity.begin(), result.identity.end(), identity.begin());
+        identity = RadioIdentity(std::span(result.identity).first<RadioIdentity::kSize>());
     }
 }
 
@@ -41,11 +37,6 @@ void JudgeReadResult(CloneResult& result) {
     if (!HasModelDigits(result.image)) {
         result.error = clone_error::kReadDataRejected;
     }
-}
-
-int RadioModelType(const RadioIdentity& identity) {
-    const std::uint8_t flags = identity[kFlagsAOffset];
-    return ((flags >> 2) & 1) | (((flags >> 3) & 1) << 1) | ((flags & 1) << 2);
 }
 
 }  // namespace orvane

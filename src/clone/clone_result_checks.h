@@ -3,15 +3,10 @@
 // a received image one of ours. Each acts only on a result of its own kind that has no
 // error yet.
 
-#include <array>
-#include <cstdint>
-
 #include "clone/clone_result.h"
-#include "image/write_range_choice.h"
+#include "image/radio_identity.h"
 
 namespace orvane {
-
-using RadioIdentity = std::array<std::uint8_t, kRadioIdentitySize>;
 
 // The family code must be ours (else 11), the model version 1, 4 or 5 - or 4 or 8 in
 // adjust mode - (else 14), and the identity exactly 27 bytes (else 11). When all hold,
@@ -20,8 +15,5 @@ void JudgeInformationResult(CloneResult& result, bool adjustMode, RadioIdentity&
 
 // A received image must carry the model digits (else 15).
 void JudgeReadResult(CloneResult& result);
-
-// Derived from capability flags A: VOR gives 1, WX 2, the export variant 4.
-int RadioModelType(const RadioIdentity& identity);
 
 }  // namespace orvane

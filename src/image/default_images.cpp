@@ -16,7 +16,6 @@ constexpr std::array<std::uint8_t, 16> kBlankRecord{0x30, 0x5C, 0x30, 0x5C, 0x00
 constexpr std::size_t kBlankRecordHead = 14;
 
 // Ten banks of 20 channels; each bank opens with one blank record.
-constexpr int kBanks = 10;
 constexpr int kBankRecordsStart = 0x010;
 constexpr int kBankRecordsStride = 0x140;
 constexpr int kBankFlagsStart = 0xC81;
@@ -60,11 +59,11 @@ constexpr void PutSwitches(CloneArea& area, int address) {
 constexpr CloneArea BuildBankImage() {
     CloneArea area{};
     FillRun(area, 0x000, 0xC7F, 0xFF);
-    for (int bank = 0; bank < kBanks; ++bank) {
+    for (int bank = 0; bank < kBankCount; ++bank) {
         PutBlankRecord(area, kBankRecordsStart + bank * kBankRecordsStride, kBlankRecord.size());
     }
     FillRun(area, 0xC80, 0xD47, 0xC0);
-    for (int bank = 0; bank < kBanks; ++bank) {
+    for (int bank = 0; bank < kBankCount; ++bank) {
         area[kBankFlagsStart + bank * kBankFlagsStride] = 0x80;
     }
     FillRun(area, 0xD48, 0xD4F, 0xFF);
@@ -102,7 +101,7 @@ constexpr CloneArea WithByte(CloneArea area, int address, std::uint8_t value) {
 // Export mode: one list of channels, so only bank 0 keeps its blank record and flag.
 constexpr CloneArea BuildExportImage() {
     CloneArea area = BuildBankImage();
-    for (int bank = 1; bank < kBanks; ++bank) {
+    for (int bank = 1; bank < kBankCount; ++bank) {
         const int record = kBankRecordsStart + bank * kBankRecordsStride;
         FillRun(area, record, record + 15, 0xFF);
         area[kBankFlagsStart + bank * kBankFlagsStride] = 0xC0;

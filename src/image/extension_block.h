@@ -12,10 +12,9 @@ namespace orvane {
 
 std::span<const std::uint8_t, kExtensionSize> ExtensionBlock();
 
-// Offsets inside the block: the firmware identity the radio must report, and the
-// version as digit '.' digit digit.
+// Offsets inside the block: the firmware field the radio must report (as long as the
+// identity's), and the version as digit '.' digit digit.
 inline constexpr std::int32_t kExtensionFirmwareOffset = 2;
-inline constexpr std::int32_t kExtensionFirmwareLength = 4;
 inline constexpr std::int32_t kExtensionVersionOffset = 6;
 
 }  // namespace orvane

@@ -17,6 +17,10 @@ inline constexpr std::int32_t kImageCapacity = 0x2010;
 inline constexpr std::int32_t kCloneAreaSize = 4000;
 inline constexpr std::int32_t kLastCloneAddress = kCloneAreaSize - 1;
 
+// Ten banks share the 200 channel records (bank mode).
+inline constexpr std::int32_t kBankCount = 10;
+inline constexpr std::int32_t kChannelCount = 200;
+
 inline constexpr std::int32_t kCommentAddress = 0xF80;
 inline constexpr std::int32_t kCommentLength = 16;
 

@@ -11,8 +11,8 @@
 #include "radio/name_codec.h"
 #include "radio/notify_flags.h"
 #include "radio/number_entry.h"
-#include "radio/radio_messages.h"
 #include "radio/text_entry.h"
+#include "radio/user_messages.h"
 #include "sheet/sheet_messages.h"
 
 namespace orvane {
@@ -82,7 +82,7 @@ void BankCells::Capacity(CellEvaluation& evaluation, int bank) {
     }
     // An empty bank is an error where it leaves a gap: bank 0, or before a used bank.
     bool laterBankUsed = false;
-    for (int later = bank + 1; later < BankTable::kBankCount; ++later) {
+    for (int later = bank + 1; later < kBankCount; ++later) {
         laterBankUsed = laterBankUsed || banks.BankCapacity(later) != 0;
     }
     evaluation.SetError(banks.BankCapacity(bank) == 0 && (bank == 0 || laterBankUsed));

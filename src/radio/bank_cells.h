@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "image/image_layout.h"
 #include "radio/cell_binding.h"
 #include "radio/cell_ids.h"
 #include "radio/radio_environment.h"
@@ -14,8 +15,9 @@ class BankCells final : public CellBinding {
 public:
     static constexpr std::array<CellId, 3> kCells = {cell::kMchBank, cell::kMchUsedCHs,
                                                      cell::kBankName};
-    static constexpr int kTotalRow = 10;
-    static constexpr int kRemainRow = 11;
+    // The rows after the ten banks.
+    static constexpr int kTotalRow = kBankCount;
+    static constexpr int kRemainRow = kTotalRow + 1;
 
     explicit BankCells(const RadioEnvironment& environment) : environment_(environment) {}
     void Evaluate(CellEvaluation& evaluation) override;

@@ -6,6 +6,7 @@
 #include "radio/bank_table.h"
 #include "radio/channel_array.h"
 #include "radio/memory_map.h"
+#include "radio/radio_messages.h"
 
 namespace orvane {
 

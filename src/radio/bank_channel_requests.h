@@ -3,17 +3,10 @@
 // in a bank, and the change the controller makes on them: the record moves over the
 // whole array of 200 positions and the bank's capacity follows.
 
-#include <cstdint>
-
 namespace orvane {
 
 class EepromImage;
 class MessageBus;
-
-namespace message {
-inline constexpr std::int32_t kChannelInsertedInBank = 9;  // int1 bank, int2 position
-inline constexpr std::int32_t kChannelDeletedInBank = 10;  // int1 bank, int2 position
-}  // namespace message
 
 // Both ask at once, so the change is made before they return.
 void RequestInsertInBank(MessageBus& bus, int bank, int position);

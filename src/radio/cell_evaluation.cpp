@@ -6,7 +6,7 @@
 namespace orvane {
 
 CellEvaluation::CellEvaluation(CellRequest& request, EepromImage& image,
-                               const RadioOptionValues& options, ChoiceLists& lists)
+                               const RadioConfiguration& options, ChoiceLists& lists)
     : request(request),
       cell(*request.cell),
       owner(request.cell),
@@ -36,7 +36,7 @@ void CellEvaluation::SetError(bool on) {
 }
 
 void CellEvaluation::TakeEntry(const EntryResult& result) {
-    if (result.open != EntryResult::kOpenNothing) {
+    if (result.open != CellEvaluator::kNothingToOpen) {
         open = result.open;
     }
 }

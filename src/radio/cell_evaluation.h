@@ -12,8 +12,8 @@
 #include "radio/entry_result.h"
 #include "radio/frequency_entry.h"
 #include "radio/memory_channel.h"
-#include "radio/radio_option_values.h"
 #include "sheet/cell_request.h"
+#include "sheet/radio_configuration.h"
 #include "sheet/sheet_cell.h"
 
 namespace orvane {
@@ -27,7 +27,7 @@ inline constexpr Colour kSeparator = 0x00808080;      // grey
 }  // namespace paint
 
 struct CellEvaluation {
-    CellEvaluation(CellRequest& request, EepromImage& image, const RadioOptionValues& options,
+    CellEvaluation(CellRequest& request, EepromImage& image, const RadioConfiguration& options,
                    ChoiceLists& lists);
 
     std::int32_t Key() const { return request.keyCode; }
@@ -52,7 +52,7 @@ struct CellEvaluation {
     // The cell whose value the request is about: the evaluated cell, or for a popup menu
     // item the cell on which the menu was opened (none when it was opened elsewhere).
     const SheetCell* owner;
-    RadioOptionValues options;
+    RadioConfiguration options;
     ChannelStore channels;
     BankTable banks;
     ChannelChecks checks;
@@ -60,7 +60,7 @@ struct CellEvaluation {
     CurrentBank bank;
     MemoryChannel channel;
     std::uint32_t notify = 0;
-    int open = EntryResult::kOpenNothing;
+    int open = CellEvaluator::kNothingToOpen;
     bool editRestricted = false;
 };
 

@@ -16,7 +16,7 @@ class CellNames final : public CellVocabulary {
 public:
     // Empty name: kNone. Unknown name: fatal ("Cannot use the specified category.").
     CellCategory CategoryFromName(std::string_view name) override;
-    // Empty name: kNoCell. Unknown name: fatal ("Cannot use the specified cell.").
+    // Empty name: CellLink::kNoCell. Unknown name: fatal ("Cannot use the specified cell.").
     CellId CellIdFromName(std::string_view name) override;
 
     // The name of codes 0..170; any other code gives the empty text.

@@ -32,8 +32,8 @@ bool ChannelChecks::TxCheck(const MemoryChannel& channel, bool includeBlank) con
     if (Exempt(channel, includeBlank)) {
         return false;
     }
-    const bool separateTx = kNavBand.Contains(channel.rxHz) && !channel.txInhibit &&
-                            options_.duplexEnabled && options_.Vor() && !options_.ExportMode();
+    const bool separateTx =
+        kNavBand.Contains(channel.rxHz) && !channel.txInhibit && options_.DuplexVorBankModel();
     if (!separateTx) {
         return false;
     }
@@ -48,8 +48,7 @@ bool ChannelChecks::DuplexCheck(const MemoryChannel& channel, bool includeBlank)
         return false;
     }
     const bool navToCom = kNavBand.Contains(channel.rxHz) && kComBand.Contains(channel.txHz);
-    return !navToCom && channel.duplex && options_.duplexEnabled && options_.Vor() &&
-           !options_.ExportMode();
+    return !navToCom && channel.duplex && options_.DuplexVorBankModel();
 }
 
 bool ChannelChecks::AnyCheck(const MemoryChannel& channel, bool includeBlank) const {

@@ -2,7 +2,7 @@
 // The frequency combinations the radio accepts for the selected model and options.
 // Nothing is refused: a failing channel only gets a mark.
 
-#include "radio/radio_option_values.h"
+#include "sheet/radio_configuration.h"
 
 namespace orvane {
 
@@ -11,7 +11,7 @@ class EepromImage;
 
 class ChannelChecks {
 public:
-    ChannelChecks(EepromImage& image, const RadioOptionValues& options)
+    ChannelChecks(EepromImage& image, const RadioConfiguration& options)
         : image_(image), options_(options) {}
 
     // Each is true when the channel is to be marked; blank channels only count with
@@ -35,7 +35,7 @@ private:
     bool RangeHasErrors(int first, int last) const;
 
     EepromImage& image_;
-    RadioOptionValues options_;
+    RadioConfiguration options_;
 };
 
 }  // namespace orvane

@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-void ApplyModelFilter(MemoryChannel& channel, const RadioOptionValues& options) {
+void ApplyModelFilter(MemoryChannel& channel, const RadioConfiguration& options) {
     if (!(options.Vor() && options.BankMode())) {
         channel.duplex = false;
     }
@@ -31,7 +31,7 @@ void ChannelClipboard::CopyFrom(const ChannelStore& store, int kind, int start, 
 }
 
 int ChannelClipboard::PasteTo(ChannelStore& store, int kind, int start, int count,
-                              const RadioOptionValues* options) const {
+                              const RadioConfiguration* options) const {
     if (!HasData(kind)) {
         return 0;
     }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "radio/memory_channel.h"
-#include "radio/radio_option_values.h"
+#include "sheet/radio_configuration.h"
 
 namespace orvane {
 
@@ -13,7 +13,7 @@ class ChannelStore;
 
 // What a channel written by Paste or Clear may hold on the selected model: duplex only
 // on a VOR model outside export mode, a WX channel only on a WX model.
-void ApplyModelFilter(MemoryChannel& channel, const RadioOptionValues& options);
+void ApplyModelFilter(MemoryChannel& channel, const RadioConfiguration& options);
 
 class ChannelClipboard {
 public:
@@ -25,7 +25,7 @@ public:
     // Writes min(stored count, `count`) channels at `start`, `start` + 1, ... and returns
     // how many it wrote; with `options` each is first made fit for that model.
     int PasteTo(ChannelStore& store, int kind, int start, int count,
-                const RadioOptionValues* options) const;
+                const RadioConfiguration* options) const;
 
     int Count() const { return static_cast<int>(channels_.size()); }
     int Start() const { return start_; }

@@ -7,7 +7,7 @@
 #include "radio/frequency.h"
 #include "radio/memory_map.h"
 #include "radio/notify_flags.h"
-#include "radio/radio_messages.h"
+#include "radio/user_messages.h"
 #include "sheet/sheet_cell.h"
 #include "sheet/sheet_messages.h"
 
@@ -43,7 +43,7 @@ void ChannelFrequencyCells::Evaluate(CellEvaluation& evaluation) {
         evaluation.StoreChannel(notify::kAllLinked);
     }
 
-    const RadioOptionValues& options = evaluation.options;
+    const RadioConfiguration& options = evaluation.options;
     const bool tunesWx = options.Wx() && channel.HasWx();
     if (rxCell) {
         if (tunesWx) {

@@ -15,7 +15,7 @@
 #include "radio/memory_map.h"
 #include "radio/notify_flags.h"
 #include "radio/popup_item_cells.h"
-#include "radio/radio_messages.h"
+#include "radio/user_messages.h"
 #include "sheet/sheet_messages.h"
 #include "text/text_store.h"
 

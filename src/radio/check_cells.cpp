@@ -29,7 +29,7 @@ void CheckCells::Evaluate(CellEvaluation& evaluation) {
 
 void CheckCells::CheckHome(CellEvaluation& evaluation) {
     const EepromImage& image = evaluation.channels.Image();
-    const RadioOptionValues& options = evaluation.options;
+    const RadioConfiguration& options = evaluation.options;
     const ChannelChecks& checks = evaluation.checks;
     if (image.GetByte(memory_map::kHomeMode) == 0 && options.vfoEnabled) {
         const MemoryChannel vfo = evaluation.channels.Load(MemoryChannel::kHomeVfo, 0);

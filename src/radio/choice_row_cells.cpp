@@ -24,7 +24,7 @@ void ChoiceRowCells::MarkDuplexRow(CellEvaluation& evaluation) {
         ownerRequest->cell == nullptr || ownerRequest->cell->link.cellId != cell::kMchDup) {
         return;
     }
-    const RadioOptionValues& options = evaluation.options;
+    const RadioConfiguration& options = evaluation.options;
     const MemoryChannel channel =
         evaluation.channels.Load(MemoryChannel::kMemory, ownerRequest->cell->link.index);
     const bool navToCom = kNavBand.Contains(channel.rxHz) && kComBand.Contains(channel.txHz);

@@ -4,6 +4,7 @@
 #include "radio/cell_evaluation.h"
 #include "radio/controller_port.h"
 #include "radio/entry_keys.h"
+#include "radio/radio_messages.h"
 #include "sheet/sheet_cell.h"
 
 namespace orvane {
@@ -100,7 +101,7 @@ void CommandCells::Run(CellEvaluation& evaluation) {
             controller.CloneWrite();
             break;
         case cell::kMenuCloneInfo:
-            environment_.bus.Post(kCloneInformationMessage, 0, 0, true);
+            environment_.bus.Post(message::kRunCloneInformation, 0, 0, true);
             break;
         case cell::kMenuCloneAdj:
             if (controller.AdjustmentStart()) {

@@ -13,8 +13,6 @@ namespace orvane {
 
 class CommandCells final : public CellBinding {
 public:
-    // Asks the controller to run the clone information command.
-    static constexpr int kCloneInformationMessage = 30;
     static constexpr int kFirstFreeComPort = 5;  // ports from here on come from the dialog
 
     static constexpr std::array<CellId, 21> kCells = {

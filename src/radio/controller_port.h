@@ -3,11 +3,9 @@
 // changed, and to run the commands of the menus, toolbar and tree, with the settings
 // those show. The controller implements it; the data model never sees the controller.
 
-#include <array>
-#include <cstdint>
 #include <string>
 
-#include "image/write_range_choice.h"
+#include "image/radio_identity.h"
 
 namespace orvane {
 
@@ -49,7 +47,7 @@ public:
     // changed).
     virtual void ReapplyModelRules() = 0;
     // The identity the radio reported at the last clone exchange; all zero before any.
-    virtual std::array<std::uint8_t, kRadioIdentitySize> LastRadioIdentity() const = 0;
+    virtual RadioIdentity LastRadioIdentity() const = 0;
 
     // The settings the menus show and change.
     // The path of recent-file slot 0..3; empty when the slot is free.

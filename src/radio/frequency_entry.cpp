@@ -111,19 +111,19 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
             const std::size_t point = request.text.find('.');
             OpenEditor(request, request.text,
                        point == std::string::npos ? request.text.size() : point + 1, 0);
-            result.open = EntryResult::kOpenEditor;
+            result.open = CellEvaluator::kOpenEditor;
         } else if (code == '=' && !cell.rxCell) {
             const std::string rx = FormatFrequency(channel.rxHz);
             OpenEditor(request, rx, 0, rx.size());
-            result.open = EntryResult::kOpenEditor;
+            result.open = CellEvaluator::kOpenEditor;
         } else if (key::IsDigit(code)) {
             StartWithCharacter(request, static_cast<char>(code));
-            result.open = EntryResult::kOpenEditor;
+            result.open = CellEvaluator::kOpenEditor;
         } else if (code == key::kEnter) {
             std::string start = !cell.homeForm && !channel.used ? std::string() : request.text;
             const std::size_t length = start.size();
             OpenEditor(request, std::move(start), 0, length);
-            result.open = EntryResult::kOpenEditor;
+            result.open = CellEvaluator::kOpenEditor;
         }
     }
 
@@ -142,7 +142,7 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
         channel.txHz = value;
     }
 
-    if (result.open == EntryResult::kOpenNothing) {
+    if (result.open == CellEvaluator::kNothingToOpen) {
         if (!channel.used && !cell.homeForm) {
             request.text.clear();
         } else if (!cell.rxCell && !cell.homeForm && channel.txHz == round(channel.rxHz)) {

@@ -82,7 +82,7 @@ void HomePositionCells::Bank(CellEvaluation& evaluation, bool vfoMode) {
         ShowNoValue(evaluation);
         return;
     }
-    ByteNumber(evaluation, memory_map::kHomeBank, BankTable::kBankCount - 1);
+    ByteNumber(evaluation, memory_map::kHomeBank, memory_map::kBankCount - 1);
     const int bank = evaluation.channels.Image().GetByte(memory_map::kHomeBank);
     evaluation.SetError(evaluation.banks.BankCapacity(bank) == 0);
 }

@@ -3,11 +3,14 @@
 
 #include <cstdint>
 
+#include "image/image_layout.h"
+
 namespace orvane::memory_map {
 
-inline constexpr std::int32_t kChannelCount = 200;  // records shared by the ten banks
+// The records shared by the ten banks.
+using orvane::kBankCount;
+using orvane::kChannelCount;
 inline constexpr std::int32_t kRecordSize = 16;
-inline constexpr std::int32_t kBankCount = 10;
 inline constexpr std::int32_t kMaxBankCapacity = 100;
 inline constexpr std::int32_t kExportChannelCount = 100;
 inline constexpr std::int32_t kWxChannelCount = 10;

@@ -77,9 +77,9 @@ EntryResult NumberEntry(CellRequest& request, std::int32_t& value, std::int32_t 
         const std::int32_t code = request.keyCode;
         if (key::IsDigit(code) || (code == '-' && minimum < 0)) {
             StartWithCharacter(request, static_cast<char>(code));
-            result.open = EntryResult::kOpenEditor;
+            result.open = CellEvaluator::kOpenEditor;
         } else if (code == key::kEnter || code == key::kBeginEdit) {
-            result.open = EntryResult::kOpenEditor;
+            result.open = CellEvaluator::kOpenEditor;
         }
     }
     return result;

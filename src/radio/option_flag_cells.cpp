@@ -19,11 +19,11 @@ struct FlagSetting {
     std::int32_t shown;
 };
 
-FlagSetting SettingOf(CellId id, const RadioOptionValues& options) {
+FlagSetting SettingOf(CellId id, const RadioConfiguration& options) {
     switch (id) {
         case cell::kCommonIndicationMode:
             return {kIndicationMode, "GI_Sheet_Sel_Misc_Indication_Mode",
-                    options.indicationMode ? 1 : 0};
+                    options.nameDisplay ? 1 : 0};
         case cell::kCommonVFOMode:
             return {kVfoDisabled, "GI_Sheet_Sel_Misc_Enable", options.vfoEnabled ? 1 : 0};
         case cell::kCommonDuplex:
@@ -39,7 +39,7 @@ FlagSetting SettingOf(CellId id, const RadioOptionValues& options) {
 
 void OptionFlagCells::Evaluate(CellEvaluation& evaluation) {
     const CellId id = evaluation.cell.link.cellId;
-    RadioOptionValues& options = evaluation.options;
+    RadioConfiguration& options = evaluation.options;
     const FlagSetting setting = SettingOf(id, options);
     std::int32_t value = setting.shown;
     const EntryResult result =
@@ -51,7 +51,7 @@ void OptionFlagCells::Evaluate(CellEvaluation& evaluation) {
     EepromImage& image = evaluation.channels.Image();
     switch (id) {
         case cell::kCommonIndicationMode:
-            options.indicationMode = value != 0;
+            options.nameDisplay = value != 0;
             break;
         case cell::kCommonVFOMode:
             options.vfoEnabled = value != 0;

@@ -18,12 +18,12 @@
 #include "radio/notify_flags.h"
 #include "radio/option_flag_cells.h"
 #include "radio/popup_item_cells.h"
-#include "radio/radio_messages.h"
 #include "radio/radio_options.h"
 #include "radio/row_number_cells.h"
 #include "radio/separator_cells.h"
 #include "radio/setting_byte_cells.h"
 #include "radio/setting_text_cells.h"
+#include "radio/user_messages.h"
 #include "radio/wx_tag_cells.h"
 #include "sheet/sheet_cell.h"
 #include "sheet/sheet_messages.h"
@@ -62,7 +62,7 @@ void RadioCellEvaluator::Bind(CellId cellId, CellBinding& binding) {
 
 int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (request.cell == nullptr) {
-        return EntryResult::kOpenNothing;
+        return CellEvaluator::kNothingToOpen;
     }
     const bool acted = request.keyCode != 0 || request.textOrigin != 0 || request.commandId != 0;
     if (request.keyCode != 0) {
@@ -161,7 +161,7 @@ bool RadioCellEvaluator::ApplyCategoryRules(CellEvaluation& evaluation) {
 
 void RadioCellEvaluator::Dispatch(CellEvaluation& evaluation) {
     const CellId id = evaluation.cell.link.cellId;
-    if (id == cell::kNull || id == kNoCell) {
+    if (id == cell::kNull || id == CellLink::kNoCell) {
         return;
     }
     CellBinding* binding =

@@ -1,18 +1,18 @@
 #pragma once
-// How the data model tells the user something: error boxes and the status bar.
+// The message bus kinds the data model posts to the main controller.
 
-#include <string>
-#include <string_view>
+#include <array>
+#include <cstdint>
 
-namespace orvane {
+namespace orvane::message {
 
-class TextStore;
-class Prompter;
-class MessageBus;
+// Both are delivered at once, so the controller has made the change when Post returns.
+inline constexpr std::int32_t kChannelInsertedInBank = 9;  // int1 bank, int2 position
+inline constexpr std::int32_t kChannelDeletedInBank = 10;  // int1 bank, int2 position
+inline constexpr std::int32_t kRunCloneInformation = 30;
 
-// A modal error box captioned with the program's title, showing the text of `key`.
-void ShowErrorMessage(TextStore& texts, Prompter& prompter, std::string_view key);
-// Replaces the status bar text (empty to clear it).
-void ShowStatusText(MessageBus& bus, std::string_view text);
+// Every kind above, for the check that no two layers' kinds share a number.
+inline constexpr std::array kRadioKinds = {kChannelInsertedInBank, kChannelDeletedInBank,
+                                           kRunCloneInformation};
 
-}  // namespace orvane
+}  // namespace orvane::message

@@ -40,13 +40,8 @@ inline constexpr std::int32_t kScanMemory = 0xD92;
 inline constexpr std::int32_t kLocks = 0xD93;  // one bit per key lock
 inline constexpr std::int32_t kChannelSpacing = 0xD94;
 
-// Texts.
-inline constexpr std::int32_t kComment = 0xF80;  // 16 characters
-inline constexpr std::int32_t kCommentWidth = 16;
+// Texts; the clone comment sits in the image layout.
 inline constexpr std::int32_t kOpeningText = 0xF90;  // 8 characters
 inline constexpr std::int32_t kOpeningTextWidth = 8;
-
-// The [LIGHT] key function that makes it the VOX key, and with it the LIGHT lock idle.
-inline constexpr std::int32_t kLightKeyVox = 2;
 
 }  // namespace orvane::setting_address

@@ -71,7 +71,7 @@ bool IsIdle(Idle idle, const CellEvaluation& evaluation) {
         case Idle::ScanOff:
             return image.GetByte(kScan) == 1;
         case Idle::LightKeyIsVox:
-            return evaluation.options.lightKey == kLightKeyVox;
+            return evaluation.options.LightKeyIsVox();
         default:
             return false;
     }

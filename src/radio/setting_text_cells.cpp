@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "image/eeprom_image.h"
+#include "image/image_layout.h"
 #include "radio/cell_evaluation.h"
 #include "radio/name_codec.h"
 #include "radio/setting_addresses.h"
@@ -12,10 +13,9 @@ namespace orvane {
 
 void SettingTextCells::Evaluate(CellEvaluation& evaluation) {
     const bool opening = evaluation.cell.link.cellId == cell::kCommonOpeningText;
-    const std::int32_t address =
-        opening ? setting_address::kOpeningText : setting_address::kComment;
-    const auto width = static_cast<std::size_t>(opening ? setting_address::kOpeningTextWidth
-                                                        : setting_address::kCommentWidth);
+    const std::int32_t address = opening ? setting_address::kOpeningText : kCommentAddress;
+    const auto width =
+        static_cast<std::size_t>(opening ? setting_address::kOpeningTextWidth : kCommentLength);
     EepromImage& image = evaluation.channels.Image();
     std::vector<std::uint8_t> stored(width);
     image.ReadBlock(address, stored);

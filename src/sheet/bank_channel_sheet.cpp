@@ -88,11 +88,11 @@ void BankChannelSheet::PrepareSpareRows() {
 
 std::string BankChannelSheet::BankTitle() const {
     int used = 0;
-    for (int bank = 0; bank < BankDirectory::kBankCount; ++bank) {
+    for (int bank = 0; bank < kBankCount; ++bank) {
         used += Environment().banks.BankCapacity(bank);
     }
     char remain[16];
-    std::snprintf(remain, sizeof remain, "%2d", BankDirectory::kMaxChannels - used);
+    std::snprintf(remain, sizeof remain, "%2d", kChannelCount - used);
     std::string title = Environment().banks.BankName(bank_);
     title += " (Remain ";
     title += remain;

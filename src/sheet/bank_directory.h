@@ -4,13 +4,12 @@
 
 #include <string>
 
+#include "image/image_layout.h"
+
 namespace orvane {
 
 class BankDirectory {
 public:
-    static constexpr int kBankCount = 10;
-    static constexpr int kMaxChannels = 200;  // all banks together
-
     virtual ~BankDirectory() = default;
     // The first position of `bank`; its number of positions (0 outside 0..9); its name.
     virtual int BankFirst(int bank) const = 0;

@@ -9,9 +9,11 @@ namespace orvane {
 class CellEvaluator {
 public:
     enum Mode { kDraw = 0, kOperate = 1 };
-    // Results of an operation.
+    // Results of an operation: what the cell opened or the caller is to open.
     static constexpr int kNothingToOpen = 0;
-    static constexpr int kClearSelection = 1;
+    // A choice popup or dialog was opened; the sheet clears its multiple selection.
+    static constexpr int kOpenedPopup = 1;
+    // The caller opens the in-place editor with the request's text and selection.
     static constexpr int kOpenEditor = 2;
 
     virtual ~CellEvaluator() = default;

@@ -26,8 +26,6 @@ struct CellRequest {
     static constexpr std::uint32_t kRangeActive = 0x01;  // in: rows rangeFrom..rangeTo marked
     static constexpr std::uint32_t kSelectRange = 0x02;  // out: select rangeFrom..rangeTo
 
-    static constexpr std::int32_t kEnterKey = 13;
-
     // The request of the cell on which a popup menu or choice list was opened; the
     // record it points to outlives this one.
     const CellRequest* parentRequest = nullptr;

@@ -25,15 +25,15 @@ void ChannelSheet::SetParameter(std::string_view parameter) {
 
 bool ChannelSheet::IsCutCell(const SheetCell& cell) const {
     const std::int32_t id = cell.link.cellId;
-    const SheetConditions& conditions = Conditions();
+    const RadioConfiguration& conditions = Conditions();
     if (id == wxChannelCell_) {
         return !conditions.Wx();
     }
     if (id == rxCell_ || id == txCell_ || id == duplexCell_) {
-        return !conditions.DuplexVorLk1();
+        return !conditions.DuplexVorBankModel();
     }
     if (id == rxTxCell_) {
-        return conditions.DuplexVorLk1();
+        return conditions.DuplexVorBankModel();
     }
     if (id == nameCell_) {
         return !conditions.nameDisplay;

@@ -4,8 +4,8 @@ namespace orvane {
 namespace {
 
 // The first data column left visible by the cut, which is where the cursor may go.
-int FirstVisibleDataColumn(const SheetConditions& conditions) {
-    if (conditions.Lk1Family() && !conditions.Wx()) {
+int FirstVisibleDataColumn(const RadioConfiguration& conditions) {
+    if (conditions.BankMode() && !conditions.Wx()) {
         return conditions.Vor() && conditions.duplexEnabled ? 4 : 6;
     }
     return conditions.Wx() ? 3 : 6;

@@ -12,25 +12,26 @@ namespace {
 
 struct Condition {
     std::string_view name;
-    bool (*holds)(const SheetConditions& conditions, int sheetNumber);
+    bool (*holds)(const RadioConfiguration& conditions, int sheetNumber);
 };
 
 // A directive is tested against every name it begins with, so "Only_VOR_Lk1" is
 // tested as "Only_VOR" too.
 constexpr std::array<Condition, 13> kConditions = {{
-    {"Only_Current", [](const SheetConditions&, int n) { return n != 0; }},
-    {"Only_TS", [](const SheetConditions& c, int) { return c.spacing833Allowed; }},
-    {"Only_WX", [](const SheetConditions& c, int) { return c.Wx(); }},
-    {"Only_Key_WX", [](const SheetConditions& c, int) { return c.Wx() && c.Lk1Family(); }},
-    {"Only_VOR", [](const SheetConditions& c, int) { return c.Vor(); }},
-    {"Only_VOR_Lk1", [](const SheetConditions& c, int) { return c.Vor() && c.Lk1Family(); }},
-    {"Only_DUP_VOR_Lk1", [](const SheetConditions& c, int) { return c.DuplexVorLk1(); }},
-    {"Except_DUP_VOR_Lk1", [](const SheetConditions& c, int) { return !c.DuplexVorLk1(); }},
-    {"Only_Lk1", [](const SheetConditions& c, int) { return c.Lk1Family(); }},
-    {"Only_S_Lk1", [](const SheetConditions& c, int) { return !c.Lk1Family(); }},
-    {"Only_En_Vfo", [](const SheetConditions& c, int) { return c.vfoEnabled; }},
-    {"Only_Ds_Vfo", [](const SheetConditions& c, int) { return !c.vfoEnabled; }},
-    {"Only_VOX_Disable", [](const SheetConditions& c, int) { return c.lightKey == 2; }},
+    {"Only_Current", [](const RadioConfiguration&, int n) { return n != 0; }},
+    {"Only_TS", [](const RadioConfiguration& c, int) { return c.spacing833Allowed; }},
+    {"Only_WX", [](const RadioConfiguration& c, int) { return c.Wx(); }},
+    {"Only_Key_WX", [](const RadioConfiguration& c, int) { return c.Wx() && c.BankMode(); }},
+    {"Only_VOR", [](const RadioConfiguration& c, int) { return c.Vor(); }},
+    {"Only_VOR_Lk1", [](const RadioConfiguration& c, int) { return c.Vor() && c.BankMode(); }},
+    {"Only_DUP_VOR_Lk1", [](const RadioConfiguration& c, int) { return c.DuplexVorBankModel(); }},
+    {"Except_DUP_VOR_Lk1",
+     [](const RadioConfiguration& c, int) { return !c.DuplexVorBankModel(); }},
+    {"Only_Lk1", [](const RadioConfiguration& c, int) { return c.BankMode(); }},
+    {"Only_S_Lk1", [](const RadioConfiguration& c, int) { return !c.BankMode(); }},
+    {"Only_En_Vfo", [](const RadioConfiguration& c, int) { return c.vfoEnabled; }},
+    {"Only_Ds_Vfo", [](const RadioConfiguration& c, int) { return !c.vfoEnabled; }},
+    {"Only_VOX_Disable", [](const RadioConfiguration& c, int) { return c.LightKeyIsVox(); }},
 }};
 
 // Ends a guarded block: it always skips the alternatives that follow.

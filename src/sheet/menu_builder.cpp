@@ -4,6 +4,7 @@
 #include "sheet/cell_evaluator.h"
 #include "sheet/cell_parser.h"
 #include "sheet/definition_text.h"
+#include "sheet/key_codes.h"
 #include "sheet/sheet_messages.h"
 #include "text/text_store.h"
 
@@ -92,7 +93,7 @@ void MenuBuilder::DefaultClick(MenuItem& item) {
     }
     CellRequest request;
     request.cell = &*item.cell;
-    request.keyCode = CellRequest::kEnterKey;
+    request.keyCode = key::kEnter;
     // Only a sheet's popup menu has an owner cell; the query names no popup menu, so
     // commands of the main menu carry none.
     SheetCell ownerCell;

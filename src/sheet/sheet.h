@@ -63,7 +63,7 @@ public:
     const std::string& CallText() const { return callText_; }
     const std::string& Parameter() const { return parameter_; }
     const SheetOptions& Options() const { return options_; }
-    const SheetConditions& Conditions() const { return conditions_; }
+    const RadioConfiguration& Conditions() const { return conditions_; }
     const SheetStyle& Style() const { return style_; }
     const std::string& Title() const { return style_.title; }
 
@@ -154,7 +154,7 @@ private:
 
     SheetEnvironment environment_;
     SheetOptions options_;
-    SheetConditions conditions_;
+    RadioConfiguration conditions_;
     CellParser parser_;
     std::string name_;
     std::string callText_;

@@ -1,33 +1,16 @@
 #pragma once
-// The configuration that decides which rows and columns some sheets show: the selected
-// model and the radio's options. The sheet engine only reads them; the application
-// provides them.
+// Where a sheet reads the radio configuration, which decides the rows and columns some
+// sheets show, when it is created. The sheet engine only reads it; the application
+// provides it.
 
-#include <cstdint>
+#include "sheet/radio_configuration.h"
 
 namespace orvane {
 
-struct SheetConditions {
-    // Bit 0 VOR, bit 1 WX, bit 2 export variant.
-    std::int32_t modelType = 0;
-    bool duplexEnabled = false;
-    bool nameDisplay = false;  // channel names are shown by the set
-    bool spacing833Allowed = false;
-    bool vfoEnabled = false;
-    std::int32_t lightKey = 0;  // function of the [LIGHT] key; 2 is VOX
-
-    bool Vor() const { return (modelType & 1) != 0; }
-    bool Wx() const { return (modelType & 2) != 0; }
-    bool Lk1Family() const { return modelType >= 0 && modelType <= 3; }
-    // Separate RX and TX frequencies and a duplex column are shown only then.
-    bool DuplexVorLk1() const { return Vor() && Lk1Family() && duplexEnabled; }
-};
-
-// Where a sheet reads the conditions when it is created.
 class SheetConditionSource {
 public:
     virtual ~SheetConditionSource() = default;
-    virtual SheetConditions CurrentSheetConditions() const = 0;
+    virtual RadioConfiguration CurrentSheetConditions() const = 0;
 };
 
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 // The message bus kinds the sheet engine posts and answers.
 
+#include <array>
 #include <cstdint>
 
 namespace orvane::message {
@@ -20,5 +21,15 @@ inline constexpr std::int32_t kBankSheetRemoveRow = 44;
 inline constexpr std::int32_t kBankNodeCaption = 48;        // int2 bank, payload caption
 inline constexpr std::int32_t kBankNodeCaptionUpdate = 49;  // the same, when a name changes
 inline constexpr std::int32_t kBankNodeImages = 50;
+
+// Every kind above, for the check that no two layers' kinds share a number.
+inline constexpr std::array kSheetKinds = {kSheetDestroyed,     kStatusText,
+                                           kRefreshMenuStates,  kClearMenuItems,
+                                           kRebuildMenuItems,   kOwnerCellQuery,
+                                           kTreeSelectedText,   kTreeSelect,
+                                           kBankSheetTitle,     kCurrentBankQuery,
+                                           kBankSheetAppendRow, kBankSheetRemoveRow,
+                                           kBankNodeCaption,    kBankNodeCaptionUpdate,
+                                           kBankNodeImages};
 
 }  // namespace orvane::message

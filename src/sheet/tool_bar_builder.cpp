@@ -5,6 +5,7 @@
 #include "sheet/cell_evaluator.h"
 #include "sheet/cell_parser.h"
 #include "sheet/definition_text.h"
+#include "sheet/key_codes.h"
 
 namespace orvane {
 
@@ -55,7 +56,7 @@ void ToolBarBuilder::Click(std::size_t index) {
     }
     CellRequest request;
     request.cell = &button.cell;
-    request.keyCode = CellRequest::kEnterKey;
+    request.keyCode = key::kEnter;
     environment_.evaluator.EvaluateCell(request, CellEvaluator::kOperate);
 }
 

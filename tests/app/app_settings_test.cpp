@@ -47,7 +47,7 @@ TEST_F(AppSettingsTest, FirstRunAppliesScreenDefaultsAndStoresThem) {
         EXPECT_TRUE(settings.IsFirstInstance());
         EXPECT_EQ(settings.Window, (WindowBounds{560, 144, 800, 600}));
         EXPECT_EQ(settings.ComPort, 1);
-        EXPECT_EQ(settings.ModelType, 3);
+        EXPECT_EQ(settings.Radio.modelType, 3);
         EXPECT_EQ(settings.SplitterV, 200);
     }
     EXPECT_EQ(empty.ReadInt(kGlobal, "BBT"), 753951);
@@ -68,14 +68,14 @@ TEST_F(AppSettingsTest, ValuesRoundTripAcrossRuns) {
         s.CurrentDirectory = "/home/pilot/radio";
         s.Window = WindowBounds{10, 20, 700, 500};
         s.SplitterV = 321;
-        s.ModelType = 4;
+        s.Radio.modelType = 4;
         s.FontSizePercentage = 150;
         s.ToolbarVisible = 0;
         s.PrinterFontSize = 9;
-        s.Spacing833Allowed = true;
-        s.VfoEnabled = false;
-        s.ChannelSpacing = 2;
-        s.LightKey = 5;
+        s.Radio.spacing833Allowed = true;
+        s.Radio.vfoEnabled = false;
+        s.Radio.channelSpacing = 2;
+        s.Radio.lightKey = 5;
         s.Recent.AddRecent("/a/one.zcf");
         s.Recent.AddRecent("/a/two.zcf");
     });
@@ -85,14 +85,14 @@ TEST_F(AppSettingsTest, ValuesRoundTripAcrossRuns) {
     EXPECT_EQ(s->CurrentDirectory, "/home/pilot/radio");
     EXPECT_EQ(s->Window, (WindowBounds{10, 20, 700, 500}));
     EXPECT_EQ(s->SplitterV, 321);
-    EXPECT_EQ(s->ModelType, 4);
+    EXPECT_EQ(s->Radio.modelType, 4);
     EXPECT_EQ(s->FontSizePercentage, 150);
     EXPECT_EQ(s->ToolbarVisible, 0);
     EXPECT_EQ(s->PrinterFontSize, 9);
-    EXPECT_TRUE(s->Spacing833Allowed);
-    EXPECT_FALSE(s->VfoEnabled);
-    EXPECT_EQ(s->ChannelSpacing, 2);
-    EXPECT_EQ(s->LightKey, 5);
+    EXPECT_TRUE(s->Radio.spacing833Allowed);
+    EXPECT_FALSE(s->Radio.vfoEnabled);
+    EXPECT_EQ(s->Radio.channelSpacing, 2);
+    EXPECT_EQ(s->Radio.lightKey, 5);
     EXPECT_EQ(s->Recent.FullPath(0), "/a/two.zcf");
     EXPECT_EQ(s->Recent.FullPath(1), "/a/one.zcf");
 }
@@ -122,43 +122,43 @@ TEST_F(AppSettingsTest, OutOfRangeValuesAreClamped) {
 TEST_F(AppSettingsTest, ParityDecidesWhetherPackedOptionsAreAccepted) {
     store.WriteInt(kSetup, "Etc Data1", 0x7E);  // six flags, even: accepted
     auto s = Load();
-    EXPECT_TRUE(s->Spacing833Allowed);
-    EXPECT_TRUE(s->VfoEnabled);
+    EXPECT_TRUE(s->Radio.spacing833Allowed);
+    EXPECT_TRUE(s->Radio.vfoEnabled);
     s.reset();
     store.WriteInt(kSetup, "Etc Data1", 0x7F);  // parity wrong: the reset values
     s = Load();
-    EXPECT_TRUE(s->DuplexEnabled);
-    EXPECT_TRUE(s->IndicationMode);
-    EXPECT_TRUE(s->Rx137Allowed);
-    EXPECT_TRUE(s->TotOffAllowed);
-    EXPECT_FALSE(s->Spacing833Allowed);
-    EXPECT_TRUE(s->VfoEnabled);
+    EXPECT_TRUE(s->Radio.duplexEnabled);
+    EXPECT_TRUE(s->Radio.nameDisplay);
+    EXPECT_TRUE(s->Radio.rx137Allowed);
+    EXPECT_TRUE(s->Radio.totOffAllowed);
+    EXPECT_FALSE(s->Radio.spacing833Allowed);
+    EXPECT_TRUE(s->Radio.vfoEnabled);
     s.reset();
     store.WriteInt(kSetup, "Etc Data1", 0x02 | 1);             // only duplex, odd: accepted
     store.WriteInt(kSetup, "Etc Data2", (1 << 1) | (2 << 3));  // two ones, even: accepted
     s = Load();
-    EXPECT_TRUE(s->DuplexEnabled);
-    EXPECT_FALSE(s->VfoEnabled);
-    EXPECT_EQ(s->ChannelSpacing, 1);
-    EXPECT_EQ(s->LightKey, 2);
+    EXPECT_TRUE(s->Radio.duplexEnabled);
+    EXPECT_FALSE(s->Radio.vfoEnabled);
+    EXPECT_EQ(s->Radio.channelSpacing, 1);
+    EXPECT_EQ(s->Radio.lightKey, 2);
     s.reset();
     store.WriteInt(kSetup, "Etc Data2", (1 << 1) | (2 << 3) | 1);
     s = Load();
-    EXPECT_EQ(s->ChannelSpacing, 0);
-    EXPECT_EQ(s->LightKey, 0);
+    EXPECT_EQ(s->Radio.channelSpacing, 0);
+    EXPECT_EQ(s->Radio.lightKey, 0);
 }
 
 TEST_F(AppSettingsTest, PackedWordsCarryTheirParity) {
     auto s = Load();
-    s->DuplexEnabled = false;
-    s->IndicationMode = false;
-    s->Rx137Allowed = false;
-    s->TotOffAllowed = false;
-    s->Spacing833Allowed = false;
-    s->VfoEnabled = true;
+    s->Radio.duplexEnabled = false;
+    s->Radio.nameDisplay = false;
+    s->Radio.rx137Allowed = false;
+    s->Radio.totOffAllowed = false;
+    s->Radio.spacing833Allowed = false;
+    s->Radio.vfoEnabled = true;
     EXPECT_EQ(s->PackEtcData1(), 0x41);
-    s->ChannelSpacing = 3;
-    s->LightKey = 7;
+    s->Radio.channelSpacing = 3;
+    s->Radio.lightKey = 7;
     EXPECT_EQ(s->PackEtcData2(), 0x3F);  // bits 1..5 set: five ones, parity 1
 }
 
@@ -183,7 +183,7 @@ TEST_F(AppSettingsTest, PackedOptionsReadBeforeAFailureAreKept) {
     store.WriteInt(kSetup, "Etc Data1", 0x03);  // only duplex
     store.Erase(kSetup, "Etc Data2");
     auto s = Load();
-    EXPECT_FALSE(s->VfoEnabled);  // from the stored word
+    EXPECT_FALSE(s->Radio.vfoEnabled);  // from the stored word
     EXPECT_EQ(s->ComPort, 1);
 }
 

@@ -328,7 +328,7 @@ TEST(CloneResultChecksTest, InformationJudgement) {
         RadioIdentity identity{};
         JudgeInformationResult(result, c.adjust, identity);
         EXPECT_EQ(result.error, c.error) << c.code << " " << c.version << " " << c.size;
-        EXPECT_EQ(identity[0], c.error == 0 ? 'x' : 0);
+        EXPECT_EQ(identity.Comment()[0], c.error == 0 ? 'x' : 0);
     }
     // Another operation's result or an earlier error are left alone.
     CloneResult failed = InformationResult(0x3075, 4, 27);
@@ -338,7 +338,7 @@ TEST(CloneResultChecksTest, InformationJudgement) {
     EXPECT_EQ(failed.error, 5);
 }
 
-TEST(CloneResultChecksTest, ReadJudgementAndModelType) {
+TEST(CloneResultChecksTest, ReadJudgement) {
     CloneResult result;
     result.operation = CloneOperation::Read;
     result.error = 0;
@@ -348,16 +348,6 @@ TEST(CloneResultChecksTest, ReadJudgementAndModelType) {
     result.image.SetByte(kModelDigitsAddress + 7, '2');
     JudgeReadResult(result);
     EXPECT_EQ(result.error, 15);
-
-    RadioIdentity identity{};
-    struct Case {
-        std::uint8_t flagsA;
-        int modelType;
-    };
-    for (Case c : {Case{0x0C, 3}, Case{0x00, 0}, Case{0x01, 4}, Case{0x7E, 3}, Case{0x05, 5}}) {
-        identity[16] = c.flagsA;
-        EXPECT_EQ(RadioModelType(identity), c.modelType) << int(c.flagsA);
-    }
 }
 
 }  // namespace

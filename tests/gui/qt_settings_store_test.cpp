@@ -55,7 +55,7 @@ TEST_F(QtSettingsStoreTest, RecordRoundTripsThroughTheFile) {
         s.CurrentDirectory = "/home/pilot/My Radios";
         s.Recent.AddRecent("/home/pilot/My Radios/club.zcf");
         s.Window = WindowBounds{40, 50, 640, 480};
-        s.ChannelSpacing = 1;
+        s.Radio.channelSpacing = 1;
     });
     const QString text = FileText();
     EXPECT_TRUE(text.contains("[Global]")) << text.toStdString();
@@ -67,7 +67,7 @@ TEST_F(QtSettingsStoreTest, RecordRoundTripsThroughTheFile) {
         EXPECT_EQ(s.CurrentDirectory, "/home/pilot/My Radios");
         EXPECT_EQ(s.Recent.FullPath(0), "/home/pilot/My Radios/club.zcf");
         EXPECT_EQ(s.Window, (WindowBounds{40, 50, 640, 480}));
-        EXPECT_EQ(s.ChannelSpacing, 1);
+        EXPECT_EQ(s.Radio.channelSpacing, 1);
     });
 }
 
@@ -83,13 +83,13 @@ TEST_F(QtSettingsStoreTest, DeletingSplitterVResetsEverything) {
 }
 
 TEST_F(QtSettingsStoreTest, ParityRejectionThroughTheFile) {
-    RunProgram([](AppSettings& s) { s.VfoEnabled = false; });
+    RunProgram([](AppSettings& s) { s.Radio.vfoEnabled = false; });
     QString text = FileText();
     text.replace(QRegularExpression("Etc%20Data1=\\d+"), "Etc%20Data1=127");
     WriteFile(text);
     RunProgram([](AppSettings& s) {
-        EXPECT_TRUE(s.VfoEnabled);
-        EXPECT_FALSE(s.Spacing833Allowed);
+        EXPECT_TRUE(s.Radio.vfoEnabled);
+        EXPECT_FALSE(s.Radio.spacing833Allowed);
     });
 }
 

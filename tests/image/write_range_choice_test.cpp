@@ -14,13 +14,12 @@
 namespace orvane {
 namespace {
 
-std::array<std::uint8_t, kRadioIdentitySize> Identity(const std::string& firmware,
-                                                      const std::string& version) {
-    std::array<std::uint8_t, kRadioIdentitySize> identity{};
-    identity.fill(' ');
-    std::copy(firmware.begin(), firmware.end(), identity.begin() + 19);
-    std::copy(version.begin(), version.end(), identity.begin() + 23);
-    return identity;
+RadioIdentity Identity(const std::string& firmware, const std::string& version) {
+    std::array<std::uint8_t, RadioIdentity::kSize> bytes{};
+    bytes.fill(' ');
+    std::copy(firmware.begin(), firmware.end(), bytes.begin() + 19);
+    std::copy(version.begin(), version.end(), bytes.begin() + 23);
+    return RadioIdentity(bytes);
 }
 
 TEST(WriteRangeChoiceTest, ExtendedOnlyForAMatchingOlderRadio) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/fatal_trap.h"
 
 namespace orvane {
@@ -10,25 +12,77 @@ namespace {
 TEST(CellNamesTest, EmptyNamesMeanNone) {
     CellNames names;
     EXPECT_EQ(names.CategoryFromName(""), category::kNone);
-    EXPECT_EQ(names.CellIdFromName(""), kNoCell);
+    EXPECT_EQ(names.CellIdFromName(""), CellLink::kNoCell);
 }
 
 TEST(CellNamesTest, KnownCodesFromTheFixedOrder) {
     CellNames names;
     EXPECT_EQ(names.CategoryFromName("CT_Null"), 0);
     EXPECT_EQ(names.CategoryFromName("CT_PopupMenu"), category::kPopupMenu);
+    EXPECT_EQ(names.CategoryFromName("CT_Conv"), 2);
+    EXPECT_EQ(names.CategoryFromName("CT_BankOp"), 3);
     EXPECT_EQ(names.CategoryFromName("CT_Home"), category::kHome);
-    EXPECT_EQ(names.CellIdFromName("CL_Null"), 0);
-    EXPECT_EQ(names.CellIdFromName("Flex0"), cell::kFlex0);
-    EXPECT_EQ(names.CellIdFromName("CL_PMenu_Edit"), 81);
-    EXPECT_EQ(names.CellIdFromName("CL_PMenu_Insert"), 89);
-    EXPECT_EQ(names.CellIdFromName("CL_Debug_ZCS_LOAD"), 79);
-    EXPECT_EQ(names.CellIdFromName("CallSheet"), cell::kCallSheet);
-    EXPECT_EQ(names.CellIdFromName("CL_EeDebugWin_F"), 49);
-    EXPECT_EQ(names.CellIdFromName("CL_Check_MemoryCH9"), 62);
-    EXPECT_EQ(names.CellIdFromName("CL_Mch_Freq"), cell::kMchFreq);
-    EXPECT_EQ(names.CellIdFromName("CL_Home_Tot"), cell::kHomeTot);
-    EXPECT_EQ(names.CellIdFromName("CL_Common_Alert"), 170);
+    EXPECT_EQ(category::kNone, 5);
+
+    // The first and last name of every group, so that a name added, dropped or moved
+    // anywhere shifts a code that is pinned here.
+    const std::pair<const char*, CellId> codes[] = {
+        {"CL_Null", 0},
+        {"Flex0", 1},
+        {"CL_FlexMarking", 4},
+        {"CL_Menu_File_New", 5},
+        {"CL_Menu_File_Exit", 12},
+        {"CL_Menu_Edit_Top", 13},
+        {"CL_Menu_View_ToolBar", 15},
+        {"CL_Menu_Port_Com", 16},
+        {"CL_Menu_Com_Speed", 18},
+        {"CL_Menu_Clone_Read", 19},
+        {"CL_Menu_Clone_Adj", 22},
+        {"CL_Model", 23},
+        {"CL_Help_Contents", 25},
+        {"CL_Menu_Debug_Compare", 26},
+        {"CL_Menu_Debug_CorrectCloneWrite", 32},
+        {"CL_EeDebugWin_Adr", 33},
+        {"CL_EeDebugWin_0", 34},
+        {"CL_EeDebugWin_9", 43},
+        {"CL_EeDebugWin_A", 44},
+        {"CL_EeDebugWin_F", 49},
+        {"CallSheet", 50},
+        {"CL_Check_BankOp", 51},
+        {"CL_Check_MemoryCH", 52},
+        {"CL_Check_MemoryCH0", 53},
+        {"CL_Check_MemoryCH9", 62},
+        {"CL_Check_Common", 64},
+        {"CL_CloneInfo_Model", 65},
+        {"CL_CloneInfo_VorInh", 68},
+        {"CL_Debug_Info_Expert", 69},
+        {"CL_Debug_ZCS_LOAD", 79},
+        {"CL_PMenu_NoItem", 80},
+        {"CL_PMenu_Edit", 81},
+        {"CL_PMenu_Insert", 89},
+        {"CL_FBits", 90},
+        {"CL_Misc_ChNo_0Base", 91},
+        {"CL_Misc_QuarterPillar_TX", 100},
+        {"CL_Mch_Bank", 101},
+        {"CL_Bank_Name", 103},
+        {"CL_Mch_No", 104},
+        {"CL_Mch_Freq", 106},
+        {"CL_Mch_Tag", 113},
+        {"CL_WxCh_Tag", 114},
+        {"CL_Home_Mode", 115},
+        {"CL_Home_Tot", 135},
+        {"CL_Common_Beep_Level", 136},
+        {"CL_Common_Alert", 170},
+    };
+    for (const auto& [name, code] : codes) {
+        EXPECT_EQ(names.CellIdFromName(name), code) << name;
+    }
+    // The constants the code compares against are those of the table.
+    EXPECT_EQ(cell::kFlex0, 1);
+    EXPECT_EQ(cell::kCallSheet, 50);
+    EXPECT_EQ(cell::kMchFreq, 106);
+    EXPECT_EQ(cell::kHomeTot, 135);
+    EXPECT_EQ(cell::kCommonAlert, 170);
 }
 
 TEST(CellNamesTest, EveryCodeRoundTripsThroughItsName) {
@@ -39,7 +93,7 @@ TEST(CellNamesTest, EveryCodeRoundTripsThroughItsName) {
         EXPECT_EQ(names.CellIdFromName(name), code) << name;
     }
     EXPECT_EQ(CellNames::CellIdName(170), "CL_Common_Alert");
-    EXPECT_EQ(CellNames::CellIdName(kNoCell), "");
+    EXPECT_EQ(CellNames::CellIdName(CellLink::kNoCell), "");
     EXPECT_EQ(CellNames::CellIdName(-1), "");
 }
 

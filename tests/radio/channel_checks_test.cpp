@@ -21,8 +21,8 @@ constexpr int kVorOnly = 1;
 constexpr int kExport = 4;
 constexpr int kExportVor = 5;
 
-RadioOptionValues Options(int model, bool duplex, bool rx137) {
-    RadioOptionValues options;
+RadioConfiguration Options(int model, bool duplex, bool rx137) {
+    RadioConfiguration options;
     options.modelType = model;
     options.duplexEnabled = duplex;
     options.rx137Allowed = rx137;

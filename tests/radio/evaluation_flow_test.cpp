@@ -80,7 +80,7 @@ TEST_F(EvaluationFlowTest, WithoutListOperationsTheCommandsChangeNothing) {
     const EepromImage before = image;
     const auto sent = Command(cell::kMchName, category::kConv, 6, cell::kPMenuDelete);
     EXPECT_TRUE(image.Equals(before));
-    EXPECT_EQ(sent->result, EntryResult::kOpenNothing);
+    EXPECT_EQ(sent->result, CellEvaluator::kNothingToOpen);
 }
 
 // A binding that reports the owner and the channel an evaluation was given.
@@ -88,11 +88,11 @@ class OwnerProbe final : public CellBinding {
 public:
     static constexpr std::array<CellId, 1> kCells = {cell::kPMenuClear};
     void Evaluate(CellEvaluation& evaluation) override {
-        ownerCell = evaluation.owner != nullptr ? evaluation.owner->link.cellId : kNoCell;
+        ownerCell = evaluation.owner != nullptr ? evaluation.owner->link.cellId : CellLink::kNoCell;
         channelPosition = evaluation.channel.position;
         channelUsed = evaluation.channel.used;
     }
-    CellId ownerCell = kNoCell;
+    CellId ownerCell = CellLink::kNoCell;
     int channelPosition = -1;
     bool channelUsed = false;
 };
@@ -110,7 +110,7 @@ TEST_F(EvaluationFlowTest, PopupItemsActOnTheCellTheMenuWasOpenedOn) {
 
     auto orphan = Prepare(cell::kPMenuClear, 0, category::kPopupMenu);
     Evaluate(*orphan, CellEvaluator::kDraw);
-    EXPECT_EQ(probe.ownerCell, kNoCell);
+    EXPECT_EQ(probe.ownerCell, CellLink::kNoCell);
 }
 
 TEST_F(EvaluationFlowTest, TheHomeTransmitCellSendsKeysToReceiveOutsideTheNavBand) {
@@ -162,7 +162,7 @@ TEST_F(EvaluationFlowTest, CellsOutsideAGridGiveTheirTextOrRunTheirCommand) {
     EXPECT_EQ(evaluator.CellText(channel), "121.500");
     SheetCell name;
     name.link = CellLink{category::kConv, cell::kMchName, 6};
-    EXPECT_EQ(evaluator.RunCell(name, key::kEnter), EntryResult::kOpenNothing)
+    EXPECT_EQ(evaluator.RunCell(name, key::kEnter), CellEvaluator::kNothingToOpen)
         << "keys need a grid";
     SheetCell about;
     about.link = CellLink{category::kNone, cell::kHelpAbout, 0};
@@ -183,7 +183,7 @@ TEST_F(EvaluationFlowTest, TheDuplexListStepsInRowOrderAndWraps) {
 
 TEST_F(EvaluationFlowTest, TypedKeysOnTypedChoicesOpenTheEditorWithTheCharacter) {
     const auto sent = Key(cell::kMchWxCh, 6, '7');
-    EXPECT_EQ(sent->result, EntryResult::kOpenEditor);
+    EXPECT_EQ(sent->result, CellEvaluator::kOpenEditor);
     EXPECT_EQ(sent->request.text, "7");
     EXPECT_EQ(ChannelAt(6).wx, MemoryChannel::kWxOff);
 }

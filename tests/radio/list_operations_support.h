@@ -10,6 +10,7 @@
 #include "image/eeprom_image.h"
 #include "platform/text_clipboard.h"
 #include "radio/bank_channel_requests.h"
+#include "radio/radio_messages.h"
 #include "radio/radio_options.h"
 
 namespace orvane::testing {

@@ -1,5 +1,5 @@
 #pragma once
-// What the data model tests share: options held in memory, a controller that counts
+// What the data model tests share: the radio configuration held in memory, a controller that counts
 // what it is asked, and a bank sheet on the bus that answers which bank is open and
 // records what the data model posts.
 
@@ -14,15 +14,19 @@
 #include "radio/controller_port.h"
 #include "radio/radio_options.h"
 #include "sheet/sheet_cell.h"
+#include "sheet/sheet_conditions.h"
 #include "sheet/sheet_messages.h"
 
 namespace orvane::testing {
 
-class StoredRadioOptions final : public RadioOptions {
+// One radio configuration that the data model and the sheets both read, as the
+// application's settings hold it.
+class StoredRadioOptions final : public RadioOptions, public SheetConditionSource {
 public:
-    RadioOptionValues Current() const override { return values; }
-    void Update(const RadioOptionValues& newValues) override { values = newValues; }
-    RadioOptionValues values;
+    RadioConfiguration Current() const override { return values; }
+    void Update(const RadioConfiguration& newValues) override { values = newValues; }
+    RadioConfiguration CurrentSheetConditions() const override { return values; }
+    RadioConfiguration values;
 };
 
 // Records every operation asked for, with its argument; the settings it answers are
@@ -58,9 +62,7 @@ public:
     void ShowHelpContents() override { Record("ShowHelpContents"); }
     void OpenSheet(const std::string& callText) override { Record("OpenSheet " + callText); }
     void ReapplyModelRules() override { Record("ReapplyModelRules"); }
-    std::array<std::uint8_t, kRadioIdentitySize> LastRadioIdentity() const override {
-        return identity;
-    }
+    RadioIdentity LastRadioIdentity() const override { return RadioIdentity(identity); }
     std::string RecentFile(int slot) const override {
         return slot >= 0 && slot < 4 ? recent[static_cast<std::size_t>(slot)] : "";
     }
@@ -89,7 +91,7 @@ public:
     int comPort = 1;
     bool speedHigh = false;
     bool adjustmentStart = false;
-    std::array<std::uint8_t, kRadioIdentitySize> identity{};
+    std::array<std::uint8_t, RadioIdentity::kSize> identity{};
 
 private:
     void Record(std::string call) { calls.push_back(std::move(call)); }

@@ -107,9 +107,9 @@ TEST_F(SettingCellsTest, OptionFlagCellsShowTheFlagAndWriteBoth) {
     EXPECT_TRUE(options.values.vfoEnabled);
     EXPECT_NE(vfo->refreshMasks.at(0) & notify::kAllLinked, 0u);
 
-    options.values.indicationMode = true;
+    options.values.nameDisplay = true;
     Press(cell::kCommonIndicationMode, key::kSpace);
-    EXPECT_FALSE(options.values.indicationMode);
+    EXPECT_FALSE(options.values.nameDisplay);
     EXPECT_EQ(image.GetByte(address::kIndicationMode), 0);
 
     options.values.duplexEnabled = false;
@@ -208,7 +208,7 @@ TEST_F(SettingCellsTest, ScanRangeOfTheVfoIsFixedWithoutVor) {
 TEST_F(SettingCellsTest, TextsAreCutAndTheOpeningTextKeepsTheRadiosCharacters) {
     Type(cell::kCommonCOMMENT, "Tower & ground frequencies");
     std::array<std::uint8_t, 17> comment{};
-    image.ReadBlock(address::kComment, comment);
+    image.ReadBlock(kCommentAddress, comment);
     EXPECT_EQ(std::string(comment.begin(), comment.begin() + 16), "Tower & ground f");
     EXPECT_EQ(comment[16], image.GetByte(address::kOpeningText)) << "nothing past the field";
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "radio_fixture.h"
-#include "radio_sheet_conditions.h"
 #include "sheet/sheet.h"
 #include "sheet/sheet_factory.h"
 #include "support/fake_font_metrics.h"
@@ -19,13 +18,13 @@ class ShippedSettingSheetsTest : public RadioFixture {
 protected:
     // Every linked cell of the sheet, drawn: (identifier, text).
     std::vector<std::pair<CellId, std::string>> DrawSheet(std::string_view callText) {
-        auto sheet = CreateSheet({texts, vocabulary, metrics, bus, conditions, banks}, callText);
+        auto sheet = CreateSheet({texts, vocabulary, metrics, bus, options, banks}, callText);
         sheet->Build();
         std::vector<std::pair<CellId, std::string>> drawn;
         for (int row = 0; row < sheet->RowCount(); ++row) {
             for (int column = 0; column < sheet->ColumnCount(); ++column) {
                 SheetCell& cell = sheet->CellAt(column, row);
-                if (cell.IsLabel() || cell.link.cellId == kNoCell) {
+                if (cell.IsLabel() || cell.link.cellId == CellLink::kNoCell) {
                     continue;
                 }
                 CellRequest request;
@@ -38,7 +37,6 @@ protected:
     }
 
     testing::FakeFontMetrics metrics;
-    testing::RadioSheetConditions conditions;
 };
 
 TEST_F(ShippedSettingSheetsTest, EveryLinkedCellIsBoundUnderEveryModel) {
@@ -47,8 +45,10 @@ TEST_F(ShippedSettingSheetsTest, EveryLinkedCellIsBoundUnderEveryModel) {
     for (int model : {3, 0, 4}) {
         for (bool vfo : {false, true}) {
             UseModel(model, true);
+            options.values.nameDisplay = true;
+            options.values.spacing833Allowed = true;
             options.values.vfoEnabled = vfo;
-            conditions.value = {model, true, true, true, vfo, 2};
+            options.values.lightKey = RadioConfiguration::kLightKeyVox;
             for (const char* sheet : sheets) {
                 const auto drawn = DrawSheet(sheet);
                 EXPECT_FALSE(drawn.empty()) << sheet;
@@ -62,8 +62,10 @@ TEST_F(ShippedSettingSheetsTest, EveryLinkedCellIsBoundUnderEveryModel) {
 }
 
 TEST_F(ShippedSettingSheetsTest, TheHomeSheetFollowsTheHomeMode) {
-    conditions.value = {3, true, true, true, true, 0};
+    options.values.nameDisplay = true;
+    options.values.spacing833Allowed = true;
     options.values.vfoEnabled = true;
+    options.values.lightKey = 0;
     auto textOf = [this](CellId wanted) {
         for (const auto& [id, text] : DrawSheet("GI_Sheet_Home")) {
             if (id == wanted) {

@@ -7,7 +7,6 @@
 
 #include "radio/name_codec.h"
 #include "radio_fixture.h"
-#include "radio_sheet_conditions.h"
 #include "sheet/sheet.h"
 #include "sheet/sheet_factory.h"
 #include "support/fake_font_metrics.h"
@@ -22,9 +21,7 @@ protected:
     ShippedSheetCellsTest() {
         // The sheets answer which bank is open themselves.
         bankSheet.open = false;
-        conditions.value.modelType = 3;
-        conditions.value.duplexEnabled = true;
-        conditions.value.nameDisplay = true;
+        options.values.nameDisplay = true;
     }
 
     std::unique_ptr<Sheet> Build(std::string_view callText) {
@@ -32,7 +29,7 @@ protected:
         sheet->Build();
         return sheet;
     }
-    SheetEnvironment Environment() { return {texts, vocabulary, metrics, bus, conditions, banks}; }
+    SheetEnvironment Environment() { return {texts, vocabulary, metrics, bus, options, banks}; }
 
     // Each row's linked cells by identifier, as drawn.
     std::vector<std::map<CellId, std::string>> DrawRows(Sheet& sheet, int firstRow) {
@@ -55,7 +52,6 @@ protected:
     }
 
     testing::FakeFontMetrics metrics;
-    testing::RadioSheetConditions conditions;
 };
 
 TEST_F(ShippedSheetCellsTest, ABankSheetShowsItsChannelsAndTheNewRow) {

@@ -170,17 +170,17 @@ struct FrequencyKeyCase {
 
 TEST(FrequencyEntryTest, KeysOpenTheEditorWithTheirStartText) {
     const FrequencyKeyCase cases[] = {
-        {'.', true, true, EntryResult::kOpenEditor, "121.500", 4},
-        {'7', true, true, EntryResult::kOpenEditor, "7", 1},
-        {key::kEnter, true, true, EntryResult::kOpenEditor, "121.500", 0},
-        {key::kSpace, true, true, EntryResult::kOpenEditor, "121.500", 0},
-        {key::kBackspace, true, true, EntryResult::kOpenEditor, "121.500", 0},
-        {key::kBeginEdit, true, true, EntryResult::kOpenEditor, "121.500", 0},
-        {key::kEnter, true, false, EntryResult::kOpenEditor, "", 0},
-        {'=', false, true, EntryResult::kOpenEditor, "110.000", 0},
-        {'=', true, true, EntryResult::kOpenNothing, "121.500", 0},
-        {'x', true, true, EntryResult::kOpenNothing, "121.500", 0},
-        {9984, true, true, EntryResult::kOpenNothing, "121.500", 0},
+        {'.', true, true, CellEvaluator::kOpenEditor, "121.500", 4},
+        {'7', true, true, CellEvaluator::kOpenEditor, "7", 1},
+        {key::kEnter, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
+        {key::kSpace, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
+        {key::kBackspace, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
+        {key::kBeginEdit, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
+        {key::kEnter, true, false, CellEvaluator::kOpenEditor, "", 0},
+        {'=', false, true, CellEvaluator::kOpenEditor, "110.000", 0},
+        {'=', true, true, CellEvaluator::kNothingToOpen, "121.500", 0},
+        {'x', true, true, CellEvaluator::kNothingToOpen, "121.500", 0},
+        {9984, true, true, CellEvaluator::kNothingToOpen, "121.500", 0},
     };
     for (const FrequencyKeyCase& c : cases) {
         Pressed press(c.key);
@@ -191,7 +191,7 @@ TEST(FrequencyEntryTest, KeysOpenTheEditorWithTheirStartText) {
             FrequencyEntry(press.request, channel, c.rxCell ? kRx : kTx, k25k);
         EXPECT_EQ(result.open, c.open) << c.key;
         EXPECT_EQ(press.request.text, c.text) << c.key;
-        if (c.open == EntryResult::kOpenEditor) {
+        if (c.open == CellEvaluator::kOpenEditor) {
             EXPECT_EQ(press.request.selStart, c.selStart) << c.key;
         }
         EXPECT_FALSE(result.changed);
@@ -202,7 +202,8 @@ TEST(FrequencyEntryTest, KeysAreIgnoredOutsideAGrid) {
     Pressed press('7');
     press.request.fromGrid = false;
     MemoryChannel channel = Used(121'500'000, 121'500'000);
-    EXPECT_EQ(FrequencyEntry(press.request, channel, kRx, k25k).open, EntryResult::kOpenNothing);
+    EXPECT_EQ(FrequencyEntry(press.request, channel, kRx, k25k).open,
+              CellEvaluator::kNothingToOpen);
     EXPECT_EQ(press.request.text, "121.500");
 }
 
@@ -233,17 +234,17 @@ TEST(TextEntryTest, KeysOpenTheEditor) {
         Pressed press(key);
         std::string field = "ABC     ";
         const EntryResult result = TextEntry(press.request, field, 8);
-        EXPECT_EQ(result.open, EntryResult::kOpenEditor) << key;
+        EXPECT_EQ(result.open, CellEvaluator::kOpenEditor) << key;
         EXPECT_EQ(press.request.text, "ABC") << key;
         EXPECT_FALSE(result.changed);
     }
     Pressed typed('q');
     std::string field = "ABC     ";
-    EXPECT_EQ(TextEntry(typed.request, field, 8).open, EntryResult::kOpenEditor);
+    EXPECT_EQ(TextEntry(typed.request, field, 8).open, CellEvaluator::kOpenEditor);
     EXPECT_EQ(typed.request.text, "q");
     EXPECT_EQ(typed.request.selStart, 1);
     Pressed arrow(9472);
-    EXPECT_EQ(TextEntry(arrow.request, field, 8).open, EntryResult::kOpenNothing);
+    EXPECT_EQ(TextEntry(arrow.request, field, 8).open, CellEvaluator::kNothingToOpen);
 }
 
 TEST(NumberEntryTest, CommittedTextIsReadRoundedAndLimited) {
@@ -296,12 +297,12 @@ TEST(NumberEntryTest, DigitsMinusAndEnterOpenTheEditor) {
         int open;
         std::string text;
     };
-    const Case cases[] = {{'4', 0, EntryResult::kOpenEditor, "4"},
-                          {'-', -5, EntryResult::kOpenEditor, "-"},
-                          {'-', 0, EntryResult::kOpenNothing, "7"},
-                          {key::kEnter, 0, EntryResult::kOpenEditor, "7"},
-                          {key::kBeginEdit, 0, EntryResult::kOpenEditor, "7"},
-                          {'x', 0, EntryResult::kOpenNothing, "7"}};
+    const Case cases[] = {{'4', 0, CellEvaluator::kOpenEditor, "4"},
+                          {'-', -5, CellEvaluator::kOpenEditor, "-"},
+                          {'-', 0, CellEvaluator::kNothingToOpen, "7"},
+                          {key::kEnter, 0, CellEvaluator::kOpenEditor, "7"},
+                          {key::kBeginEdit, 0, CellEvaluator::kOpenEditor, "7"},
+                          {'x', 0, CellEvaluator::kNothingToOpen, "7"}};
     for (const Case& c : cases) {
         Pressed press(c.key);
         std::int32_t value = 7;

@@ -22,8 +22,8 @@ namespace orvane::testing {
 
 class FakeConditions final : public SheetConditionSource {
 public:
-    SheetConditions CurrentSheetConditions() const override { return value; }
-    SheetConditions value;
+    RadioConfiguration CurrentSheetConditions() const override { return value; }
+    RadioConfiguration value;
 };
 
 class FakeBanks final : public BankDirectory {

@@ -40,7 +40,7 @@ protected:
         }
         return linked;
     }
-    SheetConditions& Conditions() { return environment.conditions.value; }
+    RadioConfiguration& Conditions() { return environment.conditions.value; }
 
     SheetTestEnvironment environment;
 };
@@ -56,11 +56,11 @@ TEST_F(SheetVariantsTest, HomeSheetShowsTheBranchOfTheConditions) {
                                                    "CL_Home_Mic_Sens",  "CL_Home_Int_Mic"};
     struct Case {
         const char* what;
-        SheetConditions conditions;
+        RadioConfiguration conditions;
         std::vector<std::string> frequencyItems;
     };
     const auto conditions = [](int model, bool duplex, bool vfo, int lightKey) {
-        SheetConditions c;
+        RadioConfiguration c;
         c.modelType = model;
         c.duplexEnabled = duplex;
         c.vfoEnabled = vfo;
@@ -145,7 +145,7 @@ TEST(CommonSheetConditionsTest, EachConditionGuardsItsLines) {
         {"VOR Lk1 without duplex", 1, false, false, true, 3, 0, {4, 5, 7, 8, 10, 90, 91}},
     };
     for (const Case& c : cases) {
-        SheetConditions& conditions = environment.conditions.value;
+        RadioConfiguration& conditions = environment.conditions.value;
         conditions.modelType = c.model;
         conditions.duplexEnabled = c.duplex;
         conditions.spacing833Allowed = c.spacing833;
@@ -224,7 +224,7 @@ TEST_F(SheetVariantsTest, ChannelColumnsAreCutByModelAndDuplex) {
         for (bool nameDisplay : {true, false}) {
             SCOPED_TRACE("model " + std::to_string(c.model) + (c.duplex ? " duplex" : "") +
                          (nameDisplay ? " names" : ""));
-            Conditions() = SheetConditions{};
+            Conditions() = RadioConfiguration{};
             Conditions().modelType = c.model;
             Conditions().duplexEnabled = c.duplex;
             Conditions().nameDisplay = nameDisplay;

@@ -1,4 +1,4 @@
-#include "radio/radio_messages.h"
+#include "radio/user_messages.h"
 
 #include "base/message_bus.h"
 #include "platform/prompter.h"
