@@ -1,6 +1,7 @@
 // Reads and writes through the clone manager on a real pseudo-terminal, against
 // orvane-radio-sim as a separate process: both speeds, and each fault ending with its
-// code and leaving nothing half-done.
+// code and leaving nothing half-done. The simulator checks every frame against its own
+// reading of the protocol; each test ends by asking it whether the program kept to it.
 
 #include <QCoreApplication>
 
@@ -71,6 +72,11 @@ protected:
         return image;
     }
 
+    // Stops the simulator: it exits with 0 only when the program broke no protocol rule.
+    static void ExpectKeptToTheProtocol(SimulatorProcess& sim) {
+        EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
+    }
+
     fs::path directory_;
     testing::ScriptedPrompter prompter_;
     std::unique_ptr<cli::GivenDeviceLocator> locator_;
@@ -95,12 +101,25 @@ TEST_F(CloneTransferTest, ReadAtBothSpeeds) {
             ASSERT_EQ(read.GetByte(a), served.GetByte(a)) << a;
         }
         EXPECT_EQ(session->Manager().Engine().DataBytes(), kCloneAreaSize);
+        ExpectKeptToTheProtocol(sim);
     }
     EXPECT_TRUE(prompter_.shown.empty());
 }
 
-TEST_F(CloneTransferTest, WriteAtBothSpeeds) {
+TEST_F(CloneTransferTest, WriteAtBothSpeedsThenReadItBack) {
     const EepromImage image = PatternImage();
+    EepromImage factory;
+    factory.Resize(kImageCapacity);
+    PrepareDefaultImage(factory, 3);
+    AddressBitMap sent;
+    sent.Reset(kCloneAreaSize);
+    sent.SetRanges(ExtendedWriteRanges());
+    auto wasSent = [&](std::int32_t address) {
+        AddressBitMap one;
+        one.Reset(kCloneAreaSize);
+        one.Set(address);
+        return !one.HasBitsOutside(sent);
+    };
     for (bool highSpeed : {false, true}) {
         SCOPED_TRACE(highSpeed);
         std::string stored = PathOf(highSpeed ? "fast.zcf" : "normal.zcf");
@@ -108,18 +127,17 @@ TEST_F(CloneTransferTest, WriteAtBothSpeeds) {
         auto session = Session(sim, highSpeed);
         ASSERT_EQ(session->RunInformation(CloneManager::InformationSpeed::Normal), 0);
         ASSERT_EQ(session->RunWrite(image, ExtendedWriteRanges()), 0);
+        // What the list sends arrives; what it leaves out keeps the radio's own bytes.
         EepromImage written = LoadFile(stored);
-        // What the list sends arrives; what it leaves out the radio never saw.
-        AddressBitMap sent;
-        sent.Reset(kCloneAreaSize);
-        sent.SetRanges(ExtendedWriteRanges());
         for (std::int32_t a = 0; a < kCloneAreaSize; ++a) {
-            AddressBitMap one;
-            one.Reset(kCloneAreaSize);
-            one.Set(a);
-            bool wasSent = !one.HasBitsOutside(sent);
-            ASSERT_EQ(written.GetByte(a), wasSent ? image.GetByte(a) : 0) << a;
+            ASSERT_EQ(written.GetByte(a), wasSent(a) ? image.GetByte(a) : factory.GetByte(a)) << a;
         }
+        // The radio keeps it: a read in the same run returns it.
+        ASSERT_EQ(session->RunRead(ReadRanges()), 0);
+        for (std::int32_t a = 0; a < kCloneAreaSize; ++a) {
+            ASSERT_EQ(session->ReadImage().GetByte(a), written.GetByte(a)) << a;
+        }
+        ExpectKeptToTheProtocol(sim);
     }
     EXPECT_TRUE(prompter_.shown.empty());
 }
@@ -149,6 +167,7 @@ TEST_F(CloneTransferTest, ReadFaultsEndWithTheirCodeAndAdoptNothing) {
             EXPECT_EQ(sim.WaitForExit(2000), 0);
             EXPECT_NE(sim.Errors().find("hung up"), std::string::npos);
         }
+        ExpectKeptToTheProtocol(sim);
     }
 }
 
@@ -179,6 +198,10 @@ TEST_F(CloneTransferTest, WriteFaultsEndWithTheirCodeAndStoreNothing) {
         if (c.options.front() == "--wrong-ack") {
             EXPECT_EQ(session->RunInformation(CloneManager::InformationSpeed::Normal), 0);
         }
+        if (c.options.front() == "--hang-up") {
+            EXPECT_EQ(sim.WaitForExit(3000), 0);
+        }
+        ExpectKeptToTheProtocol(sim);
     }
 }
 

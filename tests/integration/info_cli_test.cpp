@@ -21,6 +21,10 @@ const std::string kCheckLines =
     "Check the following:\n - The COM port settings.\n - Cloning cable connections.\n"
     " - transceiver power is ON.\n";
 
+// Stops the simulator, which checks every frame against its own reading of the
+// protocol: it exits with 0 only when the program broke no rule.
+void ExpectKeptToTheProtocol(SimulatorProcess& sim) { EXPECT_EQ(sim.Stop(), 0) << sim.Errors(); }
+
 class InfoCliTest : public ::testing::Test {
 protected:
     // The tool reads the stored port from the user's settings: give it a settings
@@ -53,6 +57,7 @@ TEST_F(InfoCliTest, PrintsTheIdentityAtBothSpeeds) {
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out, "Model: HT-Lk1\nComment: TOWER\nFirmware: 3.01\nVersion: 1.02\n");
         EXPECT_EQ(result.err, "");
+        ExpectKeptToTheProtocol(sim);
     }
 }
 
@@ -66,6 +71,7 @@ TEST_F(InfoCliTest, ModelNameFollowsTheRadiosFlags) {
         auto result = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out.substr(0, result.out.find('\n')), std::string("Model: ") + c.name);
+        ExpectKeptToTheProtocol(sim);
     }
 }
 
@@ -80,6 +86,7 @@ TEST_F(InfoCliTest, PortComesFromTheSettingsAndTheirPortsKey) {
         EXPECT_EQ(result.exitCode, 0) << arguments.back() << result.err;
         EXPECT_EQ(result.out.rfind("Model: HT-Lk1\n", 0), 0u);
     }
+    ExpectKeptToTheProtocol(sim);
 }
 
 TEST_F(InfoCliTest, FaultsEndWithTheMessageOfTheirCode) {
@@ -106,6 +113,7 @@ TEST_F(InfoCliTest, FaultsEndWithTheMessageOfTheirCode) {
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.err, c.message);
         EXPECT_EQ(result.out, "");
+        ExpectKeptToTheProtocol(sim);
     }
 }
 
@@ -126,6 +134,7 @@ TEST_F(InfoCliTest, PortThatCannotBeOpenedNamesTheDeviceAndTheReason) {
     holder.Close();
     auto free = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
     EXPECT_EQ(free.exitCode, 0) << free.err;
+    ExpectKeptToTheProtocol(sim);
 
     // A number without a device behind it.
     WriteSettings("[Ports]\nCOM200=/dev/orvane-no-such-port\n");
