@@ -15,6 +15,7 @@
 #include "image/default_images.h"
 #include "image/image_layout.h"
 #include "image/range_tables.h"
+#include "protocol_check.h"
 #include "simulator_process.h"
 #include "support/scripted_prompter.h"
 
@@ -72,11 +73,6 @@ protected:
         return image;
     }
 
-    // Stops the simulator: it exits with 0 only when the program broke no protocol rule.
-    static void ExpectKeptToTheProtocol(SimulatorProcess& sim) {
-        EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
-    }
-
     fs::path directory_;
     testing::ScriptedPrompter prompter_;
     std::unique_ptr<cli::GivenDeviceLocator> locator_;
@@ -94,6 +90,7 @@ TEST_F(CloneTransferTest, ReadAtBothSpeeds) {
     for (bool highSpeed : {false, true}) {
         SCOPED_TRACE(highSpeed);
         SimulatorProcess sim({"--read-file", PathOf("served.zcf")});
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, highSpeed);
         ASSERT_EQ(session->RunRead(ReadRanges()), 0);
         const EepromImage& read = session->ReadImage();
@@ -101,7 +98,6 @@ TEST_F(CloneTransferTest, ReadAtBothSpeeds) {
             ASSERT_EQ(read.GetByte(a), served.GetByte(a)) << a;
         }
         EXPECT_EQ(session->Manager().Engine().DataBytes(), kCloneAreaSize);
-        ExpectKeptToTheProtocol(sim);
     }
     EXPECT_TRUE(prompter_.shown.empty());
 }
@@ -124,6 +120,7 @@ TEST_F(CloneTransferTest, WriteAtBothSpeedsThenReadItBack) {
         SCOPED_TRACE(highSpeed);
         std::string stored = PathOf(highSpeed ? "fast.zcf" : "normal.zcf");
         SimulatorProcess sim({"--write-file", stored});
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, highSpeed);
         ASSERT_EQ(session->RunInformation(CloneManager::InformationSpeed::Normal), 0);
         ASSERT_EQ(session->RunWrite(image, ExtendedWriteRanges()), 0);
@@ -137,7 +134,6 @@ TEST_F(CloneTransferTest, WriteAtBothSpeedsThenReadItBack) {
         for (std::int32_t a = 0; a < kCloneAreaSize; ++a) {
             ASSERT_EQ(session->ReadImage().GetByte(a), written.GetByte(a)) << a;
         }
-        ExpectKeptToTheProtocol(sim);
     }
     EXPECT_TRUE(prompter_.shown.empty());
 }
@@ -158,6 +154,7 @@ TEST_F(CloneTransferTest, ReadFaultsEndWithTheirCodeAndAdoptNothing) {
         SCOPED_TRACE(c.options.front());
         prompter_.shown.clear();
         SimulatorProcess sim(c.options);
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, false);
         EXPECT_EQ(session->RunRead(ReadRanges()), c.code);
         EXPECT_EQ(session->ReadImage().Size(), 0);
@@ -167,7 +164,6 @@ TEST_F(CloneTransferTest, ReadFaultsEndWithTheirCodeAndAdoptNothing) {
             EXPECT_EQ(sim.WaitForExit(2000), 0);
             EXPECT_NE(sim.Errors().find("hung up"), std::string::npos);
         }
-        ExpectKeptToTheProtocol(sim);
     }
 }
 
@@ -190,6 +186,7 @@ TEST_F(CloneTransferTest, WriteFaultsEndWithTheirCodeAndStoreNothing) {
         std::vector<std::string> options = c.options;
         options.insert(options.end(), {"--write-file", stored});
         SimulatorProcess sim(options);
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, false);
         int code = session->RunWrite(image, WriteRanges());
         EXPECT_NE(std::find(c.codes.begin(), c.codes.end(), code), c.codes.end()) << code;
@@ -201,7 +198,6 @@ TEST_F(CloneTransferTest, WriteFaultsEndWithTheirCodeAndStoreNothing) {
         if (c.options.front() == "--hang-up") {
             EXPECT_EQ(sim.WaitForExit(3000), 0);
         }
-        ExpectKeptToTheProtocol(sim);
     }
 }
 

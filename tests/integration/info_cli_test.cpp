@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/posix_serial_device.h"
+#include "protocol_check.h"
 #include "simulator_process.h"
 #include "support/process_runner.h"
 
@@ -20,10 +21,6 @@ using testing::RunProcess;
 const std::string kCheckLines =
     "Check the following:\n - The COM port settings.\n - Cloning cable connections.\n"
     " - transceiver power is ON.\n";
-
-// Stops the simulator, which checks every frame against its own reading of the
-// protocol: it exits with 0 only when the program broke no rule.
-void ExpectKeptToTheProtocol(SimulatorProcess& sim) { EXPECT_EQ(sim.Stop(), 0) << sim.Errors(); }
 
 class InfoCliTest : public ::testing::Test {
 protected:
@@ -50,6 +47,7 @@ TEST_F(InfoCliTest, PrintsTheIdentityAtBothSpeeds) {
         SCOPED_TRACE(speed);
         SimulatorProcess sim(
             {"--pace", "--comment", "TOWER  ", "--firmware", "3.01", "--version", "1.02"});
+        testing::ProtocolCheck check(sim);
         ASSERT_FALSE(sim.DevicePath().empty());
         std::vector<std::string> arguments{"info", "--port", sim.DevicePath()};
         if (*speed) arguments.push_back(speed);
@@ -57,7 +55,6 @@ TEST_F(InfoCliTest, PrintsTheIdentityAtBothSpeeds) {
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out, "Model: HT-Lk1\nComment: TOWER\nFirmware: 3.01\nVersion: 1.02\n");
         EXPECT_EQ(result.err, "");
-        ExpectKeptToTheProtocol(sim);
     }
 }
 
@@ -68,15 +65,16 @@ TEST_F(InfoCliTest, ModelNameFollowsTheRadiosFlags) {
     };
     for (Case c : {Case{"0", "HT-Lk2"}, Case{"4", "HT-Lk1S/Lk2S"}}) {
         SimulatorProcess sim({"--model-type", c.type});
+        testing::ProtocolCheck check(sim);
         auto result = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out.substr(0, result.out.find('\n')), std::string("Model: ") + c.name);
-        ExpectKeptToTheProtocol(sim);
     }
 }
 
 TEST_F(InfoCliTest, PortComesFromTheSettingsAndTheirPortsKey) {
     SimulatorProcess sim({});
+    testing::ProtocolCheck check(sim);
     WriteSettings("[Global]\nComPort=5\n[Ports]\nCOM5=" + sim.DevicePath() + "\n");
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{"info"},
                                                       {"info", "--port", "COM5"},
@@ -86,7 +84,6 @@ TEST_F(InfoCliTest, PortComesFromTheSettingsAndTheirPortsKey) {
         EXPECT_EQ(result.exitCode, 0) << arguments.back() << result.err;
         EXPECT_EQ(result.out.rfind("Model: HT-Lk1\n", 0), 0u);
     }
-    ExpectKeptToTheProtocol(sim);
 }
 
 TEST_F(InfoCliTest, FaultsEndWithTheMessageOfTheirCode) {
@@ -109,11 +106,11 @@ TEST_F(InfoCliTest, FaultsEndWithTheMessageOfTheirCode) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.options.front());
         SimulatorProcess sim(c.options);
+        testing::ProtocolCheck check(sim);
         auto result = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.err, c.message);
         EXPECT_EQ(result.out, "");
-        ExpectKeptToTheProtocol(sim);
     }
 }
 
@@ -125,6 +122,7 @@ TEST_F(InfoCliTest, PortThatCannotBeOpenedNamesTheDeviceAndTheReason) {
 
     // A port held by another program is refused, and the holder keeps it.
     SimulatorProcess sim({});
+    testing::ProtocolCheck check(sim);
     PosixSerialDevice holder;
     ASSERT_TRUE(holder.Open(sim.DevicePath()));
     auto busy = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
@@ -134,7 +132,6 @@ TEST_F(InfoCliTest, PortThatCannotBeOpenedNamesTheDeviceAndTheReason) {
     holder.Close();
     auto free = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
     EXPECT_EQ(free.exitCode, 0) << free.err;
-    ExpectKeptToTheProtocol(sim);
 
     // A number without a device behind it.
     WriteSettings("[Ports]\nCOM200=/dev/orvane-no-such-port\n");

@@ -90,7 +90,8 @@ private:
     bool writing_ = false;
     bool writeFailed_ = false;
     bool hungUp_ = false;
-    Memory pending_;  // the memory as the write in progress leaves it
+    bool outsideReported_ = false;  // a data frame outside a write was reported
+    Memory pending_;                // the memory as the write in progress leaves it
     std::int64_t framesThisTransfer_ = 0;
     std::vector<std::string> violations_;
 };
