@@ -92,13 +92,14 @@ std::optional<DataBlock> ReadDataPayload(std::span<const std::uint8_t> payload,
                 continue;
             }
             const std::uint8_t c = payload[k];
-            fault =
-                c >= 'a' && c <= 'f'
-                    ? Format(
-                          "the lower-case hex digit '%c' at text position %zu (the radio "
-                          "reads 0-9 and A-F only)",
-                          c, k)
-                    : Format("%s at text position %zu, not a hex digit", Printable(c).c_str(), k);
+            if (c >= 'a' && c <= 'f') {
+                fault = Format(
+                    "the lower-case hex digit '%c' at text position %zu (the radio "
+                    "reads 0-9 and A-F only)",
+                    c, k);
+            } else {
+                fault = Format("%s at text position %zu, not a hex digit", Printable(c).c_str(), k);
+            }
             return std::nullopt;
         }
         bytes.push_back(
