@@ -193,7 +193,9 @@ TEST_F(SimulatedRadioTest, RequestsItFindsFaultWithGoUnanswered) {
          Join({Fe(26), Bytes({0xEF, 0xEE, 0xE0, 0x30, 0x74, 0x00, 0x00, 0xFD})}),
          "addressed EE from EF"},
         {"unknown command", Request(0xE1), "command E1 is not one the program sends"},
-        {"data outside a write", Data("0010021234A8"), "no write request came before it"},
+        // Reported once for a run of them: they follow from one refused request.
+        {"data outside a write", Join({Data("0010021234A8"), Data("0010021234A8")}),
+         "no write request came before it"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
