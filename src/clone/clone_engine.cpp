@@ -156,8 +156,13 @@ void CloneEngine::Step() {
         inactivity_.Arm(timeout);
     } else if (expired) {
         outcome.next = kDrain;
-        result_->error = config_.echoCheck && echo_.Length() > 0 ? clone_error::kPortAccess
-                                                                 : clone_error::kNoAnswer;
+        if (run == kReceiveAcknowledge) {
+            // The data went out: without its acknowledgement the write is in doubt.
+            result_->error = clone_error::kWriteRefused;
+        } else {
+            result_->error = config_.echoCheck && echo_.Length() > 0 ? clone_error::kPortAccess
+                                                                     : clone_error::kNoAnswer;
+        }
     }
 
     if (receive_.Length() > kCompactAbove) {

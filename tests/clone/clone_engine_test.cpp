@@ -18,6 +18,9 @@
 namespace orvane {
 namespace {
 
+using sim::DefaultFlagsA;
+using sim::RadioSetup;
+using sim::SimulatedRadio;
 using testing::Bytes;
 using testing::Join;
 using testing::SplitFrames;
@@ -36,10 +39,47 @@ std::vector<std::uint8_t> FromRadio(std::uint8_t command,
     return Join({Bytes({0xFE, 0xFE, 0xEF, 0xEE, command}), payload, Bytes({0xFD})});
 }
 
+// The test's own hexadecimal text, so that the program's codec is not checked against
+// itself.
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    for (std::uint8_t byte : bytes) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02X", static_cast<unsigned>(byte));
+        text += digits;
+    }
+    return text;
+}
+
 std::vector<std::uint8_t> DataFrame(std::uint16_t address, const std::vector<std::uint8_t>& data) {
-    cmcBuff frame;
-    AppendDataFrame(frame, FrameRoute::FromRadio, address, data, 0);
-    return std::vector<std::uint8_t>(frame.Data(), frame.Data() + frame.Length());
+    std::vector<std::uint8_t> block{static_cast<std::uint8_t>(address >> 8),
+                                    static_cast<std::uint8_t>(address),
+                                    static_cast<std::uint8_t>(data.size())};
+    block.insert(block.end(), data.begin(), data.end());
+    unsigned sum = 0;
+    for (std::uint8_t byte : block) {
+        sum += byte;
+    }
+    block.push_back(static_cast<std::uint8_t>((256 - sum % 256) % 256));
+    return FromRadio(0xE4, Text(Hex(block)));
+}
+
+// Upper-case hexadecimal text back to bytes; nothing for anything else.
+std::optional<std::vector<std::uint8_t>> Unhex(std::span<const std::uint8_t> text) {
+    static const std::string kDigits = "0123456789ABCDEF";
+    if (text.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        auto high = kDigits.find(static_cast<char>(text[i]));
+        auto low = kDigits.find(static_cast<char>(text[i + 1]));
+        if (high == std::string::npos || low == std::string::npos) {
+            return std::nullopt;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(high << 4 | low));
+    }
+    return bytes;
 }
 
 std::vector<std::uint8_t> EndFrame(const std::string& text) { return FromRadio(0xE5, Text(text)); }
@@ -51,6 +91,8 @@ protected:
         engine.Config().imageSize = kImageCapacity;
         engine.Config().echoCheck = true;
         engine.Config().dataSize = 32;
+        // The wake-up a radio needs at 9600 baud, as the manager sets it.
+        engine.Config().requestPreamble = 24;
     }
 
     CloneEngine::Completion Capture() {
@@ -132,8 +174,8 @@ TEST_F(CloneEngineTest, InformationReplyGivesCodeVersionAndIdentity) {
     EXPECT_EQ(finished->modelCode, 0x3074);
     EXPECT_EQ(finished->modelVersion, 4);
     EXPECT_EQ(finished->identity, radio.Identity());
-    // The request, its echo and the 37-byte reply.
-    EXPECT_EQ(engine.RawBytes(), 10 + 10 + 37);
+    // The request after its 24 FE, its echo and the 37-byte reply.
+    EXPECT_EQ(engine.RawBytes(), 34 + 34 + 37);
     ASSERT_EQ(device.lines.size(), 1u);
     EXPECT_EQ(device.lines[0].baud, 9600u);
     EXPECT_EQ(device.openedPaths, std::vector<std::string>{"/dev/fake0"});
@@ -146,6 +188,7 @@ TEST_F(CloneEngineTest, SpeedChangeScriptRunsAtNormalSpeedThenTheLinkOpensFast) 
     AttachRadio(RadioSetup{}, DefaultImage(3));
     engine.Config().script = SpeedChangeScript(0x3074);
     engine.Config().linkSettings = "38400,N,8,1";
+    engine.Config().requestPreamble = 96;
     engine.Config().scriptDelayMs = 200;
     ASSERT_TRUE(engine.StartInformation(Capture()));
     RunToEnd();
@@ -230,7 +273,7 @@ TEST_F(CloneEngineTest, WriteSendsAlignedDataFramesOverEveryWriteList) {
             const auto& body = frames[i].body;
             ASSERT_EQ(body[2], 0xE4);
             EXPECT_EQ(frames[i].preamble, c.dataPreamble);
-            auto decoded = DecodeHexText(std::span(body).subspan(3));
+            auto decoded = Unhex(std::span(body).subspan(3));
             ASSERT_TRUE(decoded.has_value());
             std::int32_t address = (*decoded)[0] << 8 | (*decoded)[1];
             std::int32_t count = (*decoded)[2];
@@ -297,7 +340,7 @@ TEST_F(CloneEngineTest, ReadStoresTheRadiosImage) {
 
 // Read replies and the code they end with.
 TEST_F(CloneEngineTest, ReadRepliesAndTheirCodes) {
-    auto twelveThirtyFour = DataFrame(0x0010, {0x12, 0x34});
+    auto twelveThirtyFour = FromRadio(0xE4, Text("0010021234A8"));
     std::vector<std::uint8_t> sixFrames;
     for (int i = 0; i < 6; ++i) {
         sixFrames = Join({sixFrames, DataFrame(static_cast<std::uint16_t>(i * 2), {1, 2})});
@@ -409,6 +452,83 @@ TEST_F(CloneEngineTest, AcknowledgementDecidesTheWrite) {
         RunToEnd();
         EXPECT_EQ(Error(), c.code);
     }
+}
+
+// A write whose acknowledgement never comes may or may not have reached the radio: it
+// ends with 10 once the final timeout has passed, not as if nothing had been sent.
+TEST_F(CloneEngineTest, WriteWithoutAcknowledgementIsInDoubt) {
+    const AddressRange one[] = {{0, 3}, kEndOfRanges};
+    engine.Config().finalTimeoutMs = 2000;
+    std::optional<std::uint32_t> endSentAt;
+    device.onWrite = [&](std::span<const std::uint8_t> bytes) {
+        if (std::find(bytes.begin(), bytes.end(), 0xE5) != bytes.end()) {
+            endSentAt = time.TickCount();
+        }
+    };
+    ASSERT_TRUE(engine.StartWrite(DefaultImage(0), one, Capture()));
+    RunToEnd();
+    EXPECT_EQ(Error(), 10);
+    ASSERT_TRUE(endSentAt.has_value());
+    EXPECT_GE(time.TickCount() - *endSentAt, 2000u);
+    EXPECT_LT(time.TickCount() - *endSentAt, 2100u);
+}
+
+// The frames of a write as they go on the wire, written out byte for byte rather than
+// read back through any decoder: the protocol's example data frame (12 34 at 0x0010,
+// checksum A8), and an end frame whose count differs in hex and in decimal.
+TEST_F(CloneEngineTest, WriteFramesOnTheWireAreLiteral) {
+    cmcBuff built;
+    const std::uint8_t twelveThirtyFour[] = {0x12, 0x34};
+    AppendDataFrame(built, FrameRoute::ToRadio, 0x0010, twelveThirtyFour, 0);
+    EXPECT_EQ(std::vector<std::uint8_t>(built.Data(), built.Data() + built.Length()),
+              Join({Bytes({0xFE, 0xFE, 0xEE, 0xEF, 0xE4}), Text("0010021234A8"), Bytes({0xFD})}));
+
+    EepromImage image = DefaultImage(3);
+    image.SetByte(0x10, 0x12);
+    image.SetByte(0x11, 0x34);
+    const AddressRange two[] = {{0x0010, 0x0011}, kEndOfRanges};
+    AnswerOnce(0xE5, FromRadio(0xE6, Bytes({0x00})));
+    ASSERT_TRUE(engine.StartWrite(image, two, Capture()));
+    RunToEnd();
+    EXPECT_EQ(Error(), 0);
+    EXPECT_EQ(device.written,
+              Join({std::vector<std::uint8_t>(26, 0xFE),
+                    Bytes({0xEE, 0xEF, 0xE3, 0x30, 0x74, 0x00, 0x00, 0xFD}),
+                    Bytes({0xFE, 0xFE, 0xEE, 0xEF, 0xE4}), Text("0010021234A8"), Bytes({0xFD}),
+                    Bytes({0xFE, 0xFE, 0xEE, 0xEF, 0xE5}), Text("Zelk Inc.01"), Bytes({0xFD})}));
+
+    // At high speed 48 FE go before each data frame, none before the end frame. Eleven
+    // frames count as 0B.
+    completions = 0;
+    device.written.clear();
+    engine.Config().requestPreamble = 96;
+    engine.Config().dataPreamble = 48;
+    for (std::int32_t a = 0; a < 0x160; ++a) {
+        image.SetByte(a, 0x5A);
+    }
+    const AddressRange eleven[] = {{0x000, 0x15F}, kEndOfRanges};
+    AnswerOnce(0xE5, FromRadio(0xE6, Bytes({0x00})));
+    ASSERT_TRUE(engine.StartWrite(image, eleven, Capture()));
+    RunToEnd();
+    EXPECT_EQ(Error(), 0);
+    const std::vector<std::uint8_t> request =
+        Join({std::vector<std::uint8_t>(98, 0xFE),
+              Bytes({0xEE, 0xEF, 0xE3, 0x30, 0x74, 0x00, 0x00, 0xFD})});
+    std::string allFiveA;
+    for (int i = 0; i < 32; ++i) {
+        allFiveA += "5A";
+    }
+    // 32 bytes of 5A from 0x0140: 01 + 40 + 20 + 32 x 5A = 0xBA1, checksum 5F.
+    const std::vector<std::uint8_t> eleventh =
+        Join({std::vector<std::uint8_t>(50, 0xFE), Bytes({0xEE, 0xEF, 0xE4}),
+              Text("014020" + allFiveA + "5F"), Bytes({0xFD})});
+    const std::vector<std::uint8_t> end =
+        Join({Bytes({0xFE, 0xFE, 0xEE, 0xEF, 0xE5}), Text("Zelk Inc.0B"), Bytes({0xFD})});
+    ASSERT_GT(device.written.size(), request.size() + eleventh.size() + end.size());
+    EXPECT_TRUE(std::equal(request.begin(), request.end(), device.written.begin()));
+    EXPECT_TRUE(std::equal(end.rbegin(), end.rend(), device.written.rbegin()));
+    EXPECT_TRUE(std::equal(eleventh.rbegin(), eleventh.rend(),
+                           device.written.rbegin() + static_cast<std::ptrdiff_t>(end.size())));
 }
 
 TEST_F(CloneEngineTest, PortFailuresAndEchoFaults) {

@@ -21,6 +21,8 @@
 namespace orvane {
 namespace {
 
+using sim::RadioSetup;
+
 class RecordingProgressView final : public CloneProgressView {
 public:
     void Open() override {

@@ -1,6 +1,7 @@
 // Reads and writes through the clone manager on a real pseudo-terminal, against
 // orvane-radio-sim as a separate process: both speeds, and each fault ending with its
-// code and leaving nothing half-done.
+// code and leaving nothing half-done. The simulator checks every frame against its own
+// reading of the protocol; each test ends by asking it whether the program kept to it.
 
 #include <QCoreApplication>
 
@@ -14,6 +15,7 @@
 #include "image/default_images.h"
 #include "image/image_layout.h"
 #include "image/range_tables.h"
+#include "protocol_check.h"
 #include "simulator_process.h"
 #include "support/scripted_prompter.h"
 
@@ -88,6 +90,7 @@ TEST_F(CloneTransferTest, ReadAtBothSpeeds) {
     for (bool highSpeed : {false, true}) {
         SCOPED_TRACE(highSpeed);
         SimulatorProcess sim({"--read-file", PathOf("served.zcf")});
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, highSpeed);
         ASSERT_EQ(session->RunRead(ReadRanges()), 0);
         const EepromImage& read = session->ReadImage();
@@ -99,26 +102,37 @@ TEST_F(CloneTransferTest, ReadAtBothSpeeds) {
     EXPECT_TRUE(prompter_.shown.empty());
 }
 
-TEST_F(CloneTransferTest, WriteAtBothSpeeds) {
+TEST_F(CloneTransferTest, WriteAtBothSpeedsThenReadItBack) {
     const EepromImage image = PatternImage();
+    EepromImage factory;
+    factory.Resize(kImageCapacity);
+    PrepareDefaultImage(factory, 3);
+    AddressBitMap sent;
+    sent.Reset(kCloneAreaSize);
+    sent.SetRanges(ExtendedWriteRanges());
+    auto wasSent = [&](std::int32_t address) {
+        AddressBitMap one;
+        one.Reset(kCloneAreaSize);
+        one.Set(address);
+        return !one.HasBitsOutside(sent);
+    };
     for (bool highSpeed : {false, true}) {
         SCOPED_TRACE(highSpeed);
         std::string stored = PathOf(highSpeed ? "fast.zcf" : "normal.zcf");
         SimulatorProcess sim({"--write-file", stored});
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, highSpeed);
         ASSERT_EQ(session->RunInformation(CloneManager::InformationSpeed::Normal), 0);
         ASSERT_EQ(session->RunWrite(image, ExtendedWriteRanges()), 0);
+        // What the list sends arrives; what it leaves out keeps the radio's own bytes.
         EepromImage written = LoadFile(stored);
-        // What the list sends arrives; what it leaves out the radio never saw.
-        AddressBitMap sent;
-        sent.Reset(kCloneAreaSize);
-        sent.SetRanges(ExtendedWriteRanges());
         for (std::int32_t a = 0; a < kCloneAreaSize; ++a) {
-            AddressBitMap one;
-            one.Reset(kCloneAreaSize);
-            one.Set(a);
-            bool wasSent = !one.HasBitsOutside(sent);
-            ASSERT_EQ(written.GetByte(a), wasSent ? image.GetByte(a) : 0) << a;
+            ASSERT_EQ(written.GetByte(a), wasSent(a) ? image.GetByte(a) : factory.GetByte(a)) << a;
+        }
+        // The radio keeps it: a read in the same run returns it.
+        ASSERT_EQ(session->RunRead(ReadRanges()), 0);
+        for (std::int32_t a = 0; a < kCloneAreaSize; ++a) {
+            ASSERT_EQ(session->ReadImage().GetByte(a), written.GetByte(a)) << a;
         }
     }
     EXPECT_TRUE(prompter_.shown.empty());
@@ -140,6 +154,7 @@ TEST_F(CloneTransferTest, ReadFaultsEndWithTheirCodeAndAdoptNothing) {
         SCOPED_TRACE(c.options.front());
         prompter_.shown.clear();
         SimulatorProcess sim(c.options);
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, false);
         EXPECT_EQ(session->RunRead(ReadRanges()), c.code);
         EXPECT_EQ(session->ReadImage().Size(), 0);
@@ -171,6 +186,7 @@ TEST_F(CloneTransferTest, WriteFaultsEndWithTheirCodeAndStoreNothing) {
         std::vector<std::string> options = c.options;
         options.insert(options.end(), {"--write-file", stored});
         SimulatorProcess sim(options);
+        testing::ProtocolCheck check(sim);
         auto session = Session(sim, false);
         int code = session->RunWrite(image, WriteRanges());
         EXPECT_NE(std::find(c.codes.begin(), c.codes.end(), code), c.codes.end()) << code;
@@ -178,6 +194,9 @@ TEST_F(CloneTransferTest, WriteFaultsEndWithTheirCodeAndStoreNothing) {
         // The port is free again at once.
         if (c.options.front() == "--wrong-ack") {
             EXPECT_EQ(session->RunInformation(CloneManager::InformationSpeed::Normal), 0);
+        }
+        if (c.options.front() == "--hang-up") {
+            EXPECT_EQ(sim.WaitForExit(3000), 0);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/posix_serial_device.h"
+#include "protocol_check.h"
 #include "simulator_process.h"
 #include "support/process_runner.h"
 
@@ -46,6 +47,7 @@ TEST_F(InfoCliTest, PrintsTheIdentityAtBothSpeeds) {
         SCOPED_TRACE(speed);
         SimulatorProcess sim(
             {"--pace", "--comment", "TOWER  ", "--firmware", "3.01", "--version", "1.02"});
+        testing::ProtocolCheck check(sim);
         ASSERT_FALSE(sim.DevicePath().empty());
         std::vector<std::string> arguments{"info", "--port", sim.DevicePath()};
         if (*speed) arguments.push_back(speed);
@@ -58,11 +60,16 @@ TEST_F(InfoCliTest, PrintsTheIdentityAtBothSpeeds) {
 
 TEST_F(InfoCliTest, ModelNameFollowsTheRadiosFlags) {
     struct Case {
-        const char* type;
+        std::vector<std::string> simulator;
         const char* name;
     };
-    for (Case c : {Case{"0", "HT-Lk2"}, Case{"4", "HT-Lk1S/Lk2S"}}) {
-        SimulatorProcess sim({"--model-type", c.type});
+    const Case cases[] = {{{"--model-type", "0"}, "HT-Lk2"},
+                          {{"--model-type", "4"}, "HT-Lk1S/Lk2S"},
+                          // WX without VOR: a model type no menu offers.
+                          {{"--flags-a", "8"}, "model type 2"}};
+    for (const Case& c : cases) {
+        SimulatorProcess sim(c.simulator);
+        testing::ProtocolCheck check(sim);
         auto result = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out.substr(0, result.out.find('\n')), std::string("Model: ") + c.name);
@@ -71,6 +78,7 @@ TEST_F(InfoCliTest, ModelNameFollowsTheRadiosFlags) {
 
 TEST_F(InfoCliTest, PortComesFromTheSettingsAndTheirPortsKey) {
     SimulatorProcess sim({});
+    testing::ProtocolCheck check(sim);
     WriteSettings("[Global]\nComPort=5\n[Ports]\nCOM5=" + sim.DevicePath() + "\n");
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{"info"},
                                                       {"info", "--port", "COM5"},
@@ -102,6 +110,7 @@ TEST_F(InfoCliTest, FaultsEndWithTheMessageOfTheirCode) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.options.front());
         SimulatorProcess sim(c.options);
+        testing::ProtocolCheck check(sim);
         auto result = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.err, c.message);
@@ -117,6 +126,7 @@ TEST_F(InfoCliTest, PortThatCannotBeOpenedNamesTheDeviceAndTheReason) {
 
     // A port held by another program is refused, and the holder keeps it.
     SimulatorProcess sim({});
+    testing::ProtocolCheck check(sim);
     PosixSerialDevice holder;
     ASSERT_TRUE(holder.Open(sim.DevicePath()));
     auto busy = RunProcess(ORVANE_CLI_PATH, {"info", "--port", sim.DevicePath()});

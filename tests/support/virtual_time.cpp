@@ -30,8 +30,18 @@ std::unique_ptr<Timer> VirtualTime::CreateTimer(std::function<void()> onTick) {
 }
 
 void VirtualTime::Advance(std::uint32_t ms) {
-    for (std::uint32_t step = 0; step < ms; ++step) {
-        ++now_;
+    for (std::uint32_t remaining = ms; remaining > 0;) {
+        // Straight on to the next millisecond at which a timer falls due, or to the end:
+        // nothing happens in between.
+        std::uint32_t step = remaining;
+        for (const auto& [id, entry] : timers_) {
+            const std::uint32_t until = entry.due - now_;
+            if (entry.active && until >= 1 && until < step) {
+                step = until;
+            }
+        }
+        now_ += step;
+        remaining -= step;
         std::vector<std::uint64_t> due;
         for (const auto& [id, entry] : timers_) {
             if (entry.active && entry.due == now_) {

@@ -13,18 +13,14 @@
 #include <thread>
 #include <vector>
 
-#include "base/fatal.h"
-#include "image/clone_file.h"
+#include "clone_data_file.h"
 #include "image/default_images.h"
-#include "image/image_layout.h"
-#include "platform/prompter.h"
 #include "pseudo_terminal.h"
 #include "radio_sim_options.h"
 #include "simulated_line.h"
 #include "simulated_radio.h"
-#include "text/text_store.h"
 
-namespace orvane {
+namespace orvane::sim {
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
@@ -35,85 +31,83 @@ void RequestStop(int) { stopRequested = 1; }
 constexpr auto kQuietReset = std::chrono::seconds(2);
 constexpr auto kHangUpLinger = std::chrono::seconds(1);
 
-// File messages go to stderr.
-class StderrPrompter final : public Prompter {
-public:
-    PromptAnswer Ask(const Prompt& prompt) override {
-        std::cerr << "orvane-radio-sim: " << prompt.text << "\n";
-        return PromptAnswer::Ok;
-    }
-};
-
-class SimFatalHandler final : public FatalHandler {
-public:
-    [[noreturn]] void Fail(const std::string& text) override {
-        std::cerr << "orvane-radio-sim: " << text << std::endl;
-        std::_Exit(kFatalExitCode);
-    }
-};
-
-std::string CommentOf(const EepromImage& image) {
-    std::string comment;
-    for (std::int32_t i = 0; i < kCommentLength; ++i) {
-        comment += static_cast<char>(image.GetByte(kCommentAddress + i));
-    }
-    return comment;
+// The radio's factory content: the default clone area of its model type.
+SimulatedRadio::Memory FactoryMemory(int modelType) {
+    auto area = DefaultCloneArea(modelType);
+    SimulatedRadio::Memory memory(area.begin(), area.end());
+    memory.resize(kMemorySize, 0x00);
+    return memory;
 }
 
 class RadioSim {
 public:
-    explicit RadioSim(const RadioSimOptions& options) : options_(options) {
-        texts_.SetSource(MainResource());
-    }
+    explicit RadioSim(const RadioSimOptions& options) : options_(options) {}
 
     int Run() {
-        EepromImage image;
-        image.Resize(kImageCapacity);
-        if (options_.readFile.empty()) {
-            PrepareDefaultImage(image, options_.radio.modelType);
-        } else if (CloneFile(image, texts_, prompter_).Load(options_.readFile) != FileError::None) {
-            std::cerr << "orvane-radio-sim: cannot serve " << options_.readFile << "\n";
-            return 1;
+        SimulatedRadio::Memory memory = FactoryMemory(options_.radio.modelType);
+        if (!options_.readFile.empty()) {
+            std::string failure = ReadCloneDataFile(options_.readFile, memory);
+            if (!failure.empty()) {
+                std::cerr << "orvane-radio-sim: cannot serve " << options_.readFile << ": "
+                          << failure << "\n";
+                return kStatusFailure;
+            }
         }
         PseudoTerminal terminal;
         if (!terminal.Open()) {
             std::cerr << "orvane-radio-sim: " << terminal.Failure() << "\n";
-            return 1;
+            return kStatusFailure;
         }
         if (!options_.linkPath.empty()) {
             unlink(options_.linkPath.c_str());
             if (symlink(terminal.DevicePath().c_str(), options_.linkPath.c_str()) != 0) {
                 std::cerr << "orvane-radio-sim: cannot link " << options_.linkPath << ": "
                           << std::strerror(errno) << "\n";
-                return 1;
+                return kStatusFailure;
             }
         }
         std::cout << terminal.DevicePath() << std::endl;
 
-        SimulatedRadio radio(options_.radio, std::move(image),
-                             [this](const EepromImage& written) { return Store(written); });
+        SimulatedRadio radio(
+            options_.radio, std::move(memory),
+            [this](const SimulatedRadio::Memory& written) { return Store(written); });
         SimulatedLine line(radio, options_.line, options_.paced);
-        int status = Serve(terminal, radio, line);
+        Serve(terminal, radio, line);
+        ReportViolations(radio);
         if (!options_.linkPath.empty()) {
             unlink(options_.linkPath.c_str());
         }
-        return status;
+        if (!radio.Violations().empty()) {
+            std::cerr << "orvane-radio-sim: " << radio.Violations().size()
+                      << " protocol violation(s) by the program\n";
+            return kStatusViolations;
+        }
+        return kStatusOk;
     }
 
 private:
-    bool Store(const EepromImage& written) {
+    bool Store(const SimulatedRadio::Memory& written) {
         if (options_.writeFile.empty()) {
             return true;
         }
-        EepromImage copy;
-        copy.Assign(written);
-        CloneFile file(copy, texts_, prompter_);
-        file.SetVersion(ModelVersion(options_.radio.modelType));
-        file.SetComment(CommentOf(written));
-        return file.Save(options_.writeFile) == FileError::None;
+        std::string failure = WriteCloneDataFile(options_.writeFile,
+                                                 ModelVersionOf(options_.radio.modelType), written);
+        if (!failure.empty()) {
+            std::cerr << "orvane-radio-sim: cannot store " << options_.writeFile << ": " << failure
+                      << "\n";
+        }
+        return failure.empty();
     }
 
-    int Serve(PseudoTerminal& terminal, SimulatedRadio& radio, SimulatedLine& line) {
+    // Each violation the radio noticed since the last call, one line each.
+    void ReportViolations(const SimulatedRadio& radio) {
+        const auto& violations = radio.Violations();
+        for (; reported_ < violations.size(); ++reported_) {
+            std::cerr << "orvane-radio-sim: violation: " << violations[reported_] << std::endl;
+        }
+    }
+
+    void Serve(PseudoTerminal& terminal, SimulatedRadio& radio, SimulatedLine& line) {
         using Clock = std::chrono::steady_clock;
         auto lastActivity = Clock::now();
         std::vector<std::uint8_t> toProgram;
@@ -139,6 +133,7 @@ private:
             }
             toProgram.clear();
             line.Run(now, terminal.LineBaud(), toProgram);
+            ReportViolations(radio);
             unsent.insert(unsent.end(), toProgram.begin(), toProgram.end());
             if (!unsent.empty()) {
                 ssize_t written = write(terminal.MasterFd(), unsent.data(), unsent.size());
@@ -153,40 +148,36 @@ private:
                 // closes.
                 std::this_thread::sleep_for(kHangUpLinger);
                 std::cerr << "orvane-radio-sim: hung up\n";
-                return 0;
+                return;
             }
             if (line.Idle() && now - lastActivity > kQuietReset) {
                 radio.Reset();
                 lastActivity = now;
             }
         }
-        return 0;
     }
 
     const RadioSimOptions& options_;
-    TextStore texts_;
-    StderrPrompter prompter_;
+    std::size_t reported_ = 0;
 };
 
 }  // namespace
-}  // namespace orvane
+}  // namespace orvane::sim
 
 int main(int argc, char* argv[]) {
-    orvane::SimFatalHandler fatalHandler;
-    orvane::ScopedFatalHandler installed(fatalHandler);
-    auto options =
-        orvane::ParseRadioSimOptions(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
+    using namespace orvane::sim;
+    auto options = ParseRadioSimOptions(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
     if (!options) {
-        return 2;
+        return kStatusUsage;
     }
     if (options->help) {
-        orvane::PrintRadioSimHelp(std::cout);
-        return 0;
+        PrintRadioSimHelp(std::cout);
+        return kStatusOk;
     }
     struct sigaction action {};
-    action.sa_handler = orvane::RequestStop;
+    action.sa_handler = RequestStop;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     signal(SIGPIPE, SIG_IGN);
-    return orvane::RadioSim(*options).Run();
+    return RadioSim(*options).Run();
 }

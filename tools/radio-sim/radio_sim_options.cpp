@@ -3,13 +3,21 @@
 #include <charconv>
 #include <ostream>
 
-namespace orvane {
+namespace orvane::sim {
 namespace {
 
 constexpr const char* kHelp = R"(Usage: orvane-radio-sim [OPTION]...
 A simulated airband handheld on a pseudo-terminal, for trying Orvane without a radio.
 It prints the device to open (give it to orvane-cli --port, or name it in the settings
 under [Ports]) and runs until interrupted or until it hangs up.
+
+The radio is strict: it checks every frame the program sends (addresses and command,
+the model fields and wake-up FE of requests, upper-case hex, checksums, data frames of
+at most 32 bytes that never cross a multiple of 32, the end frame's maker text and hex
+frame count) and reports each violation as a line on stderr. It answers no request it
+finds fault with and refuses (E6 01) a write that broke a rule. A write it accepts
+changes its memory, so a later read returns it; addresses a write does not send keep
+the radio's own bytes.
 
 Line:
   --link PATH           also make PATH a symbolic link to the device
@@ -26,9 +34,10 @@ Radio:
   --firmware TEXT       firmware field, 4 characters (default 3.01)
   --version TEXT        version text, 4 characters (default 0.99)
   --identity-length N   identity bytes sent (default 27; others are refused)
-  --read-file FILE      serve a read from this .zcf file (default: the model's
-                        default image)
-  --write-file FILE     store a received write in this .zcf file
+  --read-file FILE      start with the clone area of this .zcf file (default: the
+                        model's default image)
+  --write-file FILE     store the radio's clone area in this .zcf file after each
+                        write it accepts
 Faults:
   --no-answer           the radio hears and answers nothing (the cable still
                         echoes)
@@ -40,6 +49,9 @@ Faults:
   --hang-up N           stop after N data frames of a read or write, and close the
                         line a second later
   --help                show this help
+
+Exit status: 0 when the program kept to the protocol, 1 when the simulator could not
+start, 2 for an unusable command line, 4 when the program broke the protocol.
 )";
 
 bool ParseNumber(const std::string& text, long min, long max, int base, long& value) {
@@ -99,14 +111,14 @@ std::optional<RadioSimOptions> ParseRadioSimOptions(const std::vector<std::strin
         } else if (option == "--comment") {
             ok = value(options.radio.comment);
         } else if (option == "--flags-a") {
-            ok = number(0, kHighestFlag, 0, n);
+            ok = number(0, kHighestFlag, 10, n);
             options.radio.flagsA = static_cast<std::uint8_t>(n);
             flagsAGiven = true;
         } else if (option == "--flags-b") {
-            ok = number(0, kHighestFlag, 0, n);
+            ok = number(0, kHighestFlag, 10, n);
             options.radio.flagsB = static_cast<std::uint8_t>(n);
         } else if (option == "--flags-c") {
-            ok = number(0, kHighestFlag, 0, n);
+            ok = number(0, kHighestFlag, 10, n);
             options.radio.flagsC = static_cast<std::uint8_t>(n);
         } else if (option == "--firmware") {
             ok = value(options.radio.firmware);
@@ -159,4 +171,4 @@ std::optional<RadioSimOptions> ParseRadioSimOptions(const std::vector<std::strin
     return options;
 }
 
-}  // namespace orvane
+}  // namespace orvane::sim

@@ -9,7 +9,16 @@
 #include "simulated_line.h"
 #include "simulated_radio.h"
 
-namespace orvane {
+namespace orvane::sim {
+
+// Exit status: 0 when the program kept to the protocol, 1 when the simulator could not
+// start (no pseudo-terminal, a --read-file it cannot serve), 2 for a command line it
+// cannot use, 4 when it saw the program break the protocol (each violation is a line on
+// stderr).
+inline constexpr int kStatusOk = 0;
+inline constexpr int kStatusFailure = 1;
+inline constexpr int kStatusUsage = 2;
+inline constexpr int kStatusViolations = 4;
 
 struct RadioSimOptions {
     RadioSetup radio;
@@ -26,4 +35,4 @@ std::optional<RadioSimOptions> ParseRadioSimOptions(const std::vector<std::strin
                                                     std::ostream& err);
 void PrintRadioSimHelp(std::ostream& out);
 
-}  // namespace orvane
+}  // namespace orvane::sim

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace orvane {
+namespace orvane::sim {
 namespace {
 
 // Ten bit times per byte: start, eight data bits, stop.
@@ -70,4 +70,4 @@ std::optional<std::chrono::microseconds> SimulatedLine::NextDue(TimePoint now) c
     return std::chrono::duration_cast<std::chrono::microseconds>(nextFree_ - now);
 }
 
-}  // namespace orvane
+}  // namespace orvane::sim

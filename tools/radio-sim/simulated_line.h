@@ -11,7 +11,7 @@
 
 #include "simulated_radio.h"
 
-namespace orvane {
+namespace orvane::sim {
 
 struct LineFaults {
     bool noEcho = false;
@@ -52,4 +52,4 @@ private:
     std::vector<std::uint8_t> answer_;
 };
 
-}  // namespace orvane
+}  // namespace orvane::sim

@@ -1,17 +1,27 @@
 #include "simulated_radio.h"
 
 #include <algorithm>
+#include <array>
 
-#include "clone/clone_script.h"
-#include "image/model_version.h"
-#include "image/range_tables.h"
-
-namespace orvane {
+namespace orvane::sim {
 namespace {
 
-constexpr std::int32_t kLongestFrame = 600;
-constexpr std::uint8_t kSpeedChangeTail[] = {0x00, 0x00, 0x00, 0x00, 0x02, 0x01};
-constexpr std::size_t kAdjustPayloadLength = 2 + 2 + 1 + 2 + 14;
+// The speed change: model code, 0000, then 00 00 02 01.
+constexpr std::array<std::uint8_t, 4> kSpeedChangeTail = {0x00, 0x00, 0x02, 0x01};
+// The adjust-mode entry: model code, model version, 00, 00 00, the access text.
+constexpr std::size_t kAdjustEntryLength = 2 + 2 + 1 + 2 + 14;
+
+// The adjust-mode access text, kept reversed and masked so that it does not stand in the
+// simulator whole either.
+std::array<std::uint8_t, 14> AccessText() {
+    constexpr std::array<std::uint8_t, 14> kMasked = {0x6B, 0x6A, 0x6A, 0x77, 0x10, 0x1E, 0x1B,
+                                                      0x77, 0x1F, 0x14, 0x1B, 0x0C, 0x08, 0x15};
+    std::array<std::uint8_t, 14> text{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<std::uint8_t>(kMasked[text.size() - 1 - i] ^ 0x5A);
+    }
+    return text;
+}
 
 std::uint8_t Bcd(int value) {
     return static_cast<std::uint8_t>((value / 10 % 10) << 4 | value % 10);
@@ -23,8 +33,18 @@ void AppendFixedText(std::vector<std::uint8_t>& out, const std::string& text, st
     }
 }
 
-void Emit(const cmcBuff& frame, std::vector<std::uint8_t>& out) {
-    out.insert(out.end(), frame.Data(), frame.Data() + frame.Length());
+void Emit(const Bytes& frame, std::vector<std::uint8_t>& out) {
+    out.insert(out.end(), frame.begin(), frame.end());
+}
+
+// The start of a payload as text, to say which frame a violation is about.
+std::string Excerpt(const Bytes& payload) {
+    std::string text;
+    for (std::size_t i = 0; i < payload.size() && i < 12; ++i) {
+        const std::uint8_t c = payload[i];
+        text += c >= 0x20 && c <= 0x7E ? static_cast<char>(c) : '.';
+    }
+    return payload.size() > 12 ? text + "..." : text;
 }
 
 }  // namespace
@@ -37,36 +57,37 @@ std::uint8_t DefaultFlagsA(int modelType) {
     return static_cast<std::uint8_t>(export_ | 0x02 | vor << 2 | wx << 3 | 0x10 | 0x20 | 0x40);
 }
 
-SimulatedRadio::SimulatedRadio(RadioSetup setup, EepromImage readImage,
-                               std::function<bool(const EepromImage&)> storeWrite)
-    : setup_(std::move(setup)),
-      readImage_(std::move(readImage)),
-      storeWrite_(std::move(storeWrite)) {}
+SimulatedRadio::SimulatedRadio(RadioSetup setup, Memory memory, StoreWrite storeWrite)
+    : setup_(std::move(setup)), memory_(std::move(memory)), storeWrite_(std::move(storeWrite)) {
+    memory_.resize(kMemorySize, 0x00);
+}
 
 void SimulatedRadio::Reset() {
-    assembler_.Clear();
+    receiver_.Clear();
+    outsideReported_ = false;
     baud_ = kNormalBaud;
     writing_ = false;
 }
 
+void SimulatedRadio::Violation(std::string text) { violations_.push_back(std::move(text)); }
+
 std::vector<std::uint8_t> SimulatedRadio::Identity() const {
     std::vector<std::uint8_t> identity;
-    AppendFixedText(identity, setup_.comment, 16);
+    AppendFixedText(identity, setup_.comment, kIdentityFlags - kIdentityComment);
     identity.push_back(setup_.flagsA);
     identity.push_back(setup_.flagsB);
     identity.push_back(setup_.flagsC);
-    AppendFixedText(identity, setup_.firmware, 4);
-    AppendFixedText(identity, setup_.version, 4);
+    AppendFixedText(identity, setup_.firmware, kIdentityVersion - kIdentityFirmware);
+    AppendFixedText(identity, setup_.version, kIdentitySize - kIdentityVersion);
     identity.resize(static_cast<std::size_t>(std::max(setup_.identityLength, 0)), ' ');
     return identity;
 }
 
-std::uint16_t SimulatedRadio::ReportedVersion() const {
+int SimulatedRadio::ReportedVersion() const {
     if (adjustMode_) {
-        return setup_.modelType >= 4 ? 8 : 4;
+        return AdjustModeVersionOf(setup_.modelType);
     }
-    return static_cast<std::uint16_t>(setup_.versionCode >= 0 ? setup_.versionCode
-                                                              : ModelVersion(setup_.modelType));
+    return setup_.versionCode >= 0 ? setup_.versionCode : ModelVersionOf(setup_.modelType);
 }
 
 void SimulatedRadio::Receive(std::uint8_t byte, std::vector<std::uint8_t>& out) {
@@ -74,81 +95,143 @@ void SimulatedRadio::Receive(std::uint8_t byte, std::vector<std::uint8_t>& out) 
     if (hungUp_ || setup_.faults.noAnswer) {
         return;
     }
-    if (assembler_.Feed(byte) == FrameAssembler::Event::Complete) {
-        OnFrame(assembler_.Frame(), out);
-    } else if (assembler_.Frame().Length() > kLongestFrame) {
-        assembler_.Clear();
+    std::string fault;
+    std::optional<ReceivedFrame> frame = receiver_.Feed(byte, fault);
+    if (!fault.empty()) {
+        Violation("framing: " + fault);
+    }
+    if (frame) {
+        OnFrame(*frame, out);
     }
 }
 
-void SimulatedRadio::OnFrame(const cmcBuff& frame, std::vector<std::uint8_t>& out) {
-    const std::uint8_t* bytes = frame.Data();
-    if (frame.Length() < 4 || bytes[1] != kRadioAddress || bytes[2] != kProgramAddress) {
+void SimulatedRadio::OnFrame(const ReceivedFrame& frame, std::vector<std::uint8_t>& out) {
+    if (frame.command != kDataFrame) {
+        outsideReported_ = false;
+    }
+    if (frame.receiver != kRadioAddress || frame.sender != kProgramAddress) {
+        Violation(Format("frame %02X %02X %02X: a frame to the radio is addressed EE from EF",
+                         frame.receiver, frame.sender, frame.command));
         return;
     }
-    std::vector<std::uint8_t> payload(bytes + 4, bytes + frame.Length());
-    const bool ourCode = payload.size() >= 2 && (payload[0] << 8 | payload[1]) == setup_.modelCode;
-    switch (bytes[3]) {
+    switch (frame.command) {
         case kInformationRequest: {
-            cmcBuff reply;
-            AppendFrameHead(reply, FrameRoute::FromRadio, kInformationReply, 0);
+            if (!TakeRequest(frame, "information request E0")) {
+                return;
+            }
             const int version = ReportedVersion();
-            const std::uint8_t head[] = {static_cast<std::uint8_t>(setup_.modelCode >> 8),
-                                         static_cast<std::uint8_t>(setup_.modelCode),
-                                         Bcd(version / 100), Bcd(version)};
-            reply.Append(head, sizeof head);
-            std::vector<std::uint8_t> identity = Identity();
-            reply.Append(identity.data(), static_cast<std::int32_t>(identity.size()));
-            reply.AppendByte(kFrameEnd);
-            Emit(reply, out);
+            Bytes payload{static_cast<std::uint8_t>(setup_.modelCode >> 8),
+                          static_cast<std::uint8_t>(setup_.modelCode), Bcd(version / 100),
+                          Bcd(version)};
+            Bytes identity = Identity();
+            payload.insert(payload.end(), identity.begin(), identity.end());
+            Emit(RadioFrame(kInformationReply, payload), out);
             baud_ = kNormalBaud;
             return;
         }
         case kReadRequest:
-            if (ourCode) {
+            if (TakeRequest(frame, "read request E2")) {
                 ServeRead(out);
                 baud_ = kNormalBaud;
             }
             return;
         case kWriteRequest:
-            if (ourCode) {
+            if (TakeRequest(frame, "write request E3")) {
                 writing_ = true;
                 writeFailed_ = false;
                 framesThisTransfer_ = 0;
-                written_.Resize(readImage_.Size());
+                pending_ = memory_;
             }
             return;
         case kDataFrame:
-            if (writing_) {
-                TakeData(payload);
-            }
+            TakeData(frame);
             return;
         case kEndFrame:
-            if (writing_) {
-                FinishWrite(payload, out);
-            }
+            FinishWrite(frame, out);
             return;
-        case kSetupCommand:
-            if (ourCode) {
-                OnSetup(payload);
-            }
+        case kSetupFrame:
+            OnSetup(frame);
             return;
         default:
+            Violation(Format("command %02X is not one the program sends (E0, E2, E3, E4, E5, E8)",
+                             frame.command));
             return;
     }
 }
 
-void SimulatedRadio::OnSetup(const std::vector<std::uint8_t>& payload) {
-    if (payload.size() == 2 + sizeof kSpeedChangeTail &&
-        std::equal(std::begin(kSpeedChangeTail), std::end(kSpeedChangeTail), payload.begin() + 2)) {
+bool SimulatedRadio::TakeRequest(const ReceivedFrame& frame, const char* name) {
+    bool good = true;
+    const int wakeUp = baud_ == kHighBaud ? kRequestWakeUpHigh : kRequestWakeUpNormal;
+    if (frame.wakeUp < wakeUp) {
+        Violation(Format("%s: %d FE before its FE FE at %u baud; the radio wakes on %d", name,
+                         frame.wakeUp, baud_, wakeUp));
+        good = false;
+    }
+    if (frame.payload.size() != 4) {
+        Violation(Format("%s: a payload of %zu bytes; it is the model code and version, 4 bytes",
+                         name, frame.payload.size()));
+        return false;
+    }
+    const int code = frame.payload[0] << 8 | frame.payload[1];
+    const int version = frame.payload[2] << 8 | frame.payload[3];
+    if (code != kFamilyCode) {
+        Violation(Format("%s: model code %04X; the family code is %04X", name, code, kFamilyCode));
+        good = false;
+    }
+    if (version != 0) {
+        Violation(Format("%s: model version %04X; requests carry 0000", name, version));
+        good = false;
+    }
+    // A radio of another family ignores what is not meant for it; it still says who it is.
+    return good && (frame.command == kInformationRequest || code == setup_.modelCode);
+}
+
+void SimulatedRadio::OnSetup(const ReceivedFrame& frame) {
+    const Bytes& payload = frame.payload;
+    if (frame.wakeUp < kSetupWakeUp) {
+        Violation(Format("setup frame E8: %d FE before its FE FE; the scripts send 20 FE in all",
+                         frame.wakeUp));
+        return;
+    }
+    if (payload.size() < 4) {
+        Violation(Format("setup frame E8: a payload of %zu bytes", payload.size()));
+        return;
+    }
+    const int code = payload[0] << 8 | payload[1];
+    const int value = payload[2] << 8 | payload[3];
+    if (code != kFamilyCode) {
+        Violation(
+            Format("setup frame E8: model code %04X; the family code is %04X", code, kFamilyCode));
+        return;
+    }
+    if (code != setup_.modelCode) {
+        return;
+    }
+    if (payload.size() == 4 + kSpeedChangeTail.size() &&
+        std::equal(kSpeedChangeTail.begin(), kSpeedChangeTail.end(), payload.begin() + 4)) {
+        if (value != 0) {
+            Violation(Format("speed change E8: second field %04X; it is 0000", value));
+            return;
+        }
         baud_ = kHighBaud;
         return;
     }
-    const std::vector<std::uint8_t> accessText = AdjustModeAccessText();
-    if (payload.size() == kAdjustPayloadLength &&
-        std::equal(accessText.begin(), accessText.end(), payload.end() - 14)) {
-        adjustMode_ = true;
+    const auto access = AccessText();
+    if (payload.size() == kAdjustEntryLength && payload[4] == 0 && payload[5] == 0 &&
+        payload[6] == 0) {
+        if (!std::equal(access.begin(), access.end(), payload.end() - 14)) {
+            Violation("adjust-mode entry E8: the access text is not the radio's");
+        } else if (value != 1 && value != 4 && value != 5) {
+            Violation(Format("adjust-mode entry E8: model version %04X; it is 1, 4 or 5", value));
+        } else {
+            adjustMode_ = true;
+        }
+        return;
     }
+    Violation(
+        Format("setup frame E8: neither a speed change nor an adjust-mode entry (%zu "
+               "bytes)",
+               payload.size()));
 }
 
 bool SimulatedRadio::CountFrame() {
@@ -162,72 +245,109 @@ bool SimulatedRadio::CountFrame() {
 
 void SimulatedRadio::ServeRead(std::vector<std::uint8_t>& out) {
     framesThisTransfer_ = 0;
-    for (const AddressRange& range : ActiveRanges(ReadRanges())) {
-        for (std::int32_t address = range.start; address <= range.end;) {
-            const std::int32_t count =
-                std::min(kFrameData - address % kFrameData, range.end - address + 1);
-            std::vector<std::uint8_t> data(static_cast<std::size_t>(count));
-            readImage_.ReadBlock(address, data);
-            cmcBuff frame;
-            AppendDataFrame(frame, FrameRoute::FromRadio, static_cast<std::uint16_t>(address), data,
-                            0);
-            if (setup_.faults.badChecksum && framesThisTransfer_ == 2) {
-                // The checksum's low digit, just before FD, turned into another digit.
-                std::uint8_t& digit = frame.At(frame.Length() - 2);
-                digit = digit == '0' ? '1' : '0';
-            }
-            Emit(frame, out);
-            address += count;
-            if (!CountFrame()) {
-                return;
-            }
+    for (std::int32_t address = 0; address < kCloneAreaSize;) {
+        const std::int32_t count =
+            std::min(kDataFrameLimit - address % kDataFrameLimit, kCloneAreaSize - address);
+        Bytes frame =
+            RadioDataFrame(static_cast<std::uint16_t>(address),
+                           std::span<const std::uint8_t>(memory_.data() + address,
+                                                         static_cast<std::size_t>(count)));
+        if (setup_.faults.badChecksum && framesThisTransfer_ == 2) {
+            // The checksum's low digit, just before FD, turned into another digit.
+            std::uint8_t& digit = frame[frame.size() - 2];
+            digit = digit == '0' ? '1' : '0';
+        }
+        Emit(frame, out);
+        address += count;
+        if (!CountFrame()) {
+            return;
         }
     }
-    cmcBuff end;
-    AppendEndFrame(end, FrameRoute::FromRadio, true,
-                   framesThisTransfer_ + (setup_.faults.wrongCount ? 1 : 0));
-    Emit(end, out);
+    Emit(RadioEndFrame(framesThisTransfer_ + (setup_.faults.wrongCount ? 1 : 0)), out);
 }
 
-void SimulatedRadio::TakeData(const std::vector<std::uint8_t>& payload) {
-    auto decoded = DecodeHexText(payload);
-    unsigned sum = 0;
-    if (decoded) {
-        for (std::uint8_t byte : *decoded) {
-            sum += byte;
+void SimulatedRadio::TakeData(const ReceivedFrame& frame) {
+    if (!writing_) {
+        // Once for a run of them: they follow from the write request the radio did not take.
+        if (!outsideReported_) {
+            Violation(Format("data frame E4 %s: no write request came before it",
+                             Excerpt(frame.payload).c_str()));
+            outsideReported_ = true;
+        }
+        return;
+    }
+    const std::string name =
+        Format("data frame %lld of the write (E4 %s)",
+               static_cast<long long>(framesThisTransfer_ + 1), Excerpt(frame.payload).c_str());
+    const int wakeUp = baud_ == kHighBaud ? kDataWakeUpHigh : 0;
+    if (frame.wakeUp < wakeUp) {
+        Violation(Format("%s: %d FE before its FE FE at %u baud; the radio needs %d", name.c_str(),
+                         frame.wakeUp, baud_, wakeUp));
+        writeFailed_ = true;
+    }
+    std::string fault;
+    std::optional<DataBlock> block = ReadDataPayload(frame.payload, fault);
+    if (block) {
+        const int address = block->address;
+        const int count = static_cast<int>(block->data.size());
+        if (count == 0) {
+            fault = "no data bytes";
+        } else if (count > kDataFrameLimit) {
+            fault = Format("%d data bytes; at most %d", count, kDataFrameLimit);
+        } else if (address % kDataFrameLimit + count > kDataFrameLimit) {
+            fault = Format("%d bytes from %04X cross a multiple of %d", count, address,
+                           kDataFrameLimit);
+        } else if (address + count > kMemorySize) {
+            fault = Format("%d bytes from %04X run past the radio's memory (%04X bytes)", count,
+                           address, kMemorySize);
+        } else {
+            std::copy(block->data.begin(), block->data.end(), pending_.begin() + address);
         }
     }
-    if (!decoded || decoded->size() < 4 || decoded->size() != (*decoded)[2] + 4u ||
-        sum % 256 != 0) {
+    if (!fault.empty()) {
+        Violation(name + ": " + fault);
         writeFailed_ = true;
-    } else {
-        const std::int32_t address = (*decoded)[0] << 8 | (*decoded)[1];
-        std::span<const std::uint8_t> data(decoded->data() + 3, (*decoded)[2]);
-        if (!data.empty() &&
-            !written_.InRange(address + static_cast<std::int32_t>(data.size()) - 1)) {
-            writeFailed_ = true;
-        } else if (!data.empty()) {
-            written_.WriteBlock(address, data);
-        }
     }
     CountFrame();
 }
 
-void SimulatedRadio::FinishWrite(const std::vector<std::uint8_t>& payload,
-                                 std::vector<std::uint8_t>& out) {
+void SimulatedRadio::FinishWrite(const ReceivedFrame& frame, std::vector<std::uint8_t>& out) {
+    const std::string text(frame.payload.begin(), frame.payload.end());
+    if (!writing_) {
+        Violation(Format("end frame E5 '%s': no write request came before it",
+                         Excerpt(frame.payload).c_str()));
+        return;
+    }
     writing_ = false;
-    const std::string expected = EndFrameText(true, framesThisTransfer_);
-    const bool complete = !writeFailed_ && payload.size() == expected.size() &&
-                          std::equal(expected.begin(), expected.end(), payload.begin());
+    const std::string expected = EndFrameText(framesThisTransfer_);
+    if (text.compare(0, kMakerText.size(), kMakerText) != 0) {
+        Violation(Format("end frame E5 '%s': it begins with the maker text '%s'",
+                         Excerpt(frame.payload).c_str(), std::string(kMakerText).c_str()));
+        writeFailed_ = true;
+    } else if (text != expected) {
+        const std::string count = text.substr(kMakerText.size());
+        const bool decimal = count == std::to_string(framesThisTransfer_ % 256) ||
+                             count == std::to_string(framesThisTransfer_);
+        Violation(
+            Format("end frame E5 counts '%s' after %lld data frames; the count is '%s', "
+                   "two upper-case hex digits of the count modulo 256%s",
+                   count.c_str(), static_cast<long long>(framesThisTransfer_),
+                   expected.substr(kMakerText.size()).c_str(),
+                   decimal ? " (this is the count in decimal)" : ""));
+        writeFailed_ = true;
+    }
     // A radio that refuses the data does not keep it.
-    const bool kept = complete && !setup_.faults.wrongAck && storeWrite_(written_);
+    bool kept = !writeFailed_ && !setup_.faults.wrongAck;
+    if (kept && storeWrite_) {
+        kept = storeWrite_(pending_);
+    }
+    if (kept) {
+        memory_ = pending_;
+    }
     adjustMode_ = false;
     baud_ = kNormalBaud;
-    cmcBuff reply;
-    AppendFrameHead(reply, FrameRoute::FromRadio, kWriteAcknowledge, 0);
-    reply.AppendByte(kept ? 0x00 : 0x01);
-    reply.AppendByte(kFrameEnd);
-    Emit(reply, out);
+    const std::uint8_t status = kept ? 0x00 : 0x01;
+    Emit(RadioFrame(kWriteAcknowledge, std::span<const std::uint8_t>(&status, 1)), out);
 }
 
-}  // namespace orvane
+}  // namespace orvane::sim

@@ -1,6 +1,7 @@
 #pragma once
 // orvane-radio-sim as a child process, for tests and benchmarks: started with the given
 // options, it reports the pseudo-terminal to open, and is stopped when the object goes.
+// Its stderr is kept in a file, so that however much it reports it never blocks.
 
 #include <sys/types.h>
 
@@ -20,12 +21,17 @@ public:
     const std::string& DevicePath() const { return devicePath_; }
     // Waits up to `timeoutMs` for the simulator to end by itself; its exit status, or -1.
     int WaitForExit(int timeoutMs);
-    // Whatever it wrote on stderr so far (read when it has ended).
-    const std::string& Errors() const { return errors_; }
+    // Asks the simulator to end (SIGTERM) and gives its exit status: 0 when the program
+    // kept to the protocol, 4 when it broke it; -1 when it did not end in time or was
+    // killed. A simulator that has already ended gives the status it ended with.
+    int Stop(int timeoutMs = 5000);
+    // What it wrote on stderr (complete once it has ended).
+    const std::string& Errors();
 
 private:
     pid_t pid_ = -1;
-    int errFd_ = -1;
+    int status_ = -1;
+    std::string errorPath_;
     std::string devicePath_;
     std::string errors_;
 };
