@@ -31,6 +31,7 @@
 #include "clone/busy_waiter.h"
 #include "clone/clone_engine.h"
 #include "clone/clone_manager.h"
+#include "clone/clone_messages.h"
 #include "fake_serial_device.h"
 #include "image/address_range.h"
 #include "image/image_layout.h"
@@ -63,7 +64,7 @@ public:
 class FinishedRecorder final : public BusSubscriber {
 public:
     void OnBusMessage(const BusMessage& message) override {
-        if (message.kind == CloneManager::kOperationFinished) {
+        if (message.kind == message::kCloneOperationFinished) {
             finished.push_back(static_cast<int>(message.int1));
         }
     }
