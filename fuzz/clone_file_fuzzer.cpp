@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "base/fatal.h"
+#include "fuzz_support.h"
 #include "image/clone_file.h"
 #include "image/eeprom_image.h"
 #include "image/image_layout.h"
@@ -21,23 +21,8 @@
 namespace orvane {
 namespace {
 
-// A fatal error is a bug here: no input may reach one.
-class AbortingFatalHandler final : public FatalHandler {
-public:
-    [[noreturn]] void Fail(const std::string& text) override {
-        std::fprintf(stderr, "fatal: %s\n", text.c_str());
-        std::abort();
-    }
-};
-
-class CountingPrompter final : public Prompter {
-public:
-    PromptAnswer Ask(const Prompt&) override {
-        ++shown;
-        return PromptAnswer::Ok;
-    }
-    int shown = 0;
-};
+using fuzz::AbortingFatalHandler;
+using fuzz::CountingPrompter;
 
 struct Harness {
     Harness() {

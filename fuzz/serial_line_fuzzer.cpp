@@ -26,13 +26,13 @@
 #include <string>
 #include <vector>
 
-#include "base/fatal.h"
 #include "base/message_bus.h"
 #include "clone/busy_waiter.h"
 #include "clone/clone_engine.h"
 #include "clone/clone_manager.h"
 #include "clone/clone_messages.h"
 #include "fake_serial_device.h"
+#include "fuzz_support.h"
 #include "image/address_range.h"
 #include "image/image_layout.h"
 #include "image/range_tables.h"
@@ -43,23 +43,8 @@
 namespace orvane {
 namespace {
 
-// A fatal error is a bug here: no input may reach one.
-class AbortingFatalHandler final : public FatalHandler {
-public:
-    [[noreturn]] void Fail(const std::string& text) override {
-        std::fprintf(stderr, "fatal: %s\n", text.c_str());
-        std::abort();
-    }
-};
-
-class CountingPrompter final : public Prompter {
-public:
-    PromptAnswer Ask(const Prompt&) override {
-        ++shown;
-        return PromptAnswer::Ok;
-    }
-    int shown = 0;
-};
+using fuzz::AbortingFatalHandler;
+using fuzz::CountingPrompter;
 
 class FinishedRecorder final : public BusSubscriber {
 public:
