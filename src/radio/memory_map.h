@@ -27,6 +27,12 @@ inline constexpr std::int32_t kHomeTot = 0xD6A;
 inline constexpr std::int32_t kBankNames = 0xE00;
 inline constexpr std::int32_t kBankNameDots = 0xE50;
 inline constexpr std::int32_t kBankCapacities = 0xE60;
+// The home settings block; the radio keeps four copies of it and of the home VFO
+// record, each 64 bytes after the one before.
+inline constexpr std::int32_t kHomeBlock = 0xE80;
+inline constexpr std::int32_t kHomeBlockSize = 32;
+inline constexpr std::int32_t kHomeCopyCount = 4;
+inline constexpr std::int32_t kHomeCopyStride = 64;
 inline constexpr std::int32_t kHomeMode = 0xE90;  // 0 VFO, 1 memory channel
 inline constexpr std::int32_t kHomeBank = 0xE91;
 // Bank mode: the home channel inside each bank, one byte per bank; export mode: the
