@@ -40,6 +40,9 @@ constexpr std::uint8_t kHomeModeMemory = 1;
 // A radio transmits only in the airband; files keep anything a record can hold.
 constexpr FrequencyBand kRadioTransmitBand = kComBand;
 constexpr FrequencyBand kFileBand{2'560, kHighestFrequency};
+// Half the widest raster step: rounding a frequency this far below a band's top stays
+// inside the band.
+constexpr Hertz kHalfRasterStep = 12'500;
 
 class Fitter {
 public:
@@ -129,18 +132,24 @@ private:
         return RoundFrequency(hertz, radio_.channelSpacing, radio_.spacing833Allowed);
     }
 
-    // Frequencies into what the side can hold, then onto the raster. A read channel
-    // transmits apart from its receive frequency only when it receives in the
-    // navigation band; anything else the radio handed over is simplex.
+    // Rounding may carry a clamped frequency past the top of its band (136.990 MHz is
+    // not on the 25 kHz raster); it then takes the highest raster frequency inside.
+    Hertz RoundWithin(Hertz hertz, const FrequencyBand& band) const {
+        const Hertz rounded = Round(std::clamp(hertz, band.from, band.to));
+        return rounded <= band.to ? rounded : Round(band.to - kHalfRasterStep);
+    }
+
+    // Frequencies into what the side can hold, on the raster. A read channel transmits
+    // apart from its receive frequency only when it receives in the navigation band;
+    // anything else the radio handed over is simplex.
     void FitFrequencies(MemoryChannel& channel) const {
         if (radioSide_) {
-            channel.txHz = std::clamp(channel.txHz, kRadioTransmitBand.from, kRadioTransmitBand.to);
+            channel.rxHz = Round(channel.rxHz);
+            channel.txHz = RoundWithin(channel.txHz, kRadioTransmitBand);
         } else {
-            channel.rxHz = std::clamp(channel.rxHz, kFileBand.from, kFileBand.to);
-            channel.txHz = std::clamp(channel.txHz, kFileBand.from, kFileBand.to);
+            channel.rxHz = RoundWithin(channel.rxHz, kFileBand);
+            channel.txHz = RoundWithin(channel.txHz, kFileBand);
         }
-        channel.rxHz = Round(channel.rxHz);
-        channel.txHz = Round(channel.txHz);
         if (kind_ == FitKind::kCloneRead && !kNavBand.Contains(channel.rxHz) &&
             channel.rxHz != channel.txHz) {
             channel.txHz = channel.rxHz;

@@ -124,8 +124,9 @@ TEST(ImageFittingTest, FrequenciesAreClampedPerSideAndReadChannelsOutsideNavAreS
         FitKind kind;
         Hertz rx, tx, expectedRx, expectedTx;
     };
-    const std::array<Case, 5> cases{{
+    const std::array<Case, 6> cases{{
         {FitKind::kCloneWrite, 120'000'000, 100'000'000, 120'000'000, 118'000'000},
+        {FitKind::kCloneWrite, 120'000'000, 140'000'000, 120'000'000, 136'975'000},
         {FitKind::kCloneRead, 120'010'000, 130'000'000, 120'000'000, 120'000'000},
         {FitKind::kCloneRead, 112'000'000, 125'000'000, 112'000'000, 125'000'000},
         {FitKind::kFileSave, 120'000'000, 130'000'000, 120'000'000, 130'000'000},
