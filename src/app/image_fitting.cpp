@@ -107,11 +107,7 @@ private:
         const bool toSettings = kind_ == FitKind::kCloneRead || kind_ == FitKind::kFileLoad;
         const bool toImage = kind_ == FitKind::kCloneWrite || kind_ == FitKind::kFileSave;
         if (toSettings) {
-            radio_.duplexEnabled = image_.GetByte(address::kDuplex) != 0;
-            radio_.nameDisplay = image_.GetByte(address::kIndicationMode) != 0;
-            radio_.vfoEnabled = image_.GetByte(address::kVfoDisabled) == 0;
-            radio_.channelSpacing = image_.GetByte(address::kChannelSpacing);
-            radio_.lightKey = image_.GetByte(address::kLightKey);
+            SettingsFollowImage(image_, radio_);
         } else if (toImage) {
             PutFlag(address::kDuplex, radio_.duplexEnabled);
             PutFlag(address::kIndicationMode, radio_.nameDisplay);
@@ -273,6 +269,15 @@ private:
 };
 
 }  // namespace
+
+void SettingsFollowImage(const EepromImage& image, RadioConfiguration& radio) {
+    namespace address = setting_address;
+    radio.duplexEnabled = image.GetByte(address::kDuplex) != 0;
+    radio.nameDisplay = image.GetByte(address::kIndicationMode) != 0;
+    radio.vfoEnabled = image.GetByte(address::kVfoDisabled) == 0;
+    radio.channelSpacing = image.GetByte(address::kChannelSpacing);
+    radio.lightKey = image.GetByte(address::kLightKey);
+}
 
 void FitImageToModel(EepromImage& image, FitKind kind, const FittingContext& context) {
     Fitter(image, kind, context).Run();

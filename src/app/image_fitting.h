@@ -33,4 +33,8 @@ struct FittingContext {
 
 void FitImageToModel(EepromImage& image, FitKind kind, const FittingContext& context);
 
+// The options the image itself records (duplex, name display, VFO, tuning step, the
+// [LIGHT] key) become the radio options.
+void SettingsFollowImage(const EepromImage& image, RadioConfiguration& radio);
+
 }  // namespace orvane

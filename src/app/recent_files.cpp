@@ -6,13 +6,6 @@
 namespace orvane {
 namespace {
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 std::string_view WithoutTrailingSeparator(std::string_view path) {
     if (!path.empty() && (path.back() == '/' || path.back() == '\\')) {
         path.remove_suffix(1);
@@ -22,8 +15,15 @@ std::string_view WithoutTrailingSeparator(std::string_view path) {
 
 }  // namespace
 
+bool SamePath(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
 void RecentFiles::RemoveEqual(const std::string& path) {
-    std::erase_if(paths_, [&](const std::string& entry) { return EqualNoCase(entry, path); });
+    std::erase_if(paths_, [&](const std::string& entry) { return SamePath(entry, path); });
 }
 
 void RecentFiles::AddRecent(const std::string& path) {
@@ -53,7 +53,7 @@ std::string RecentFiles::RecentEntry(std::size_t i, std::string_view directory) 
         return path;
     }
     std::string_view entryDirectory(path.data(), separator);
-    if (EqualNoCase(entryDirectory, WithoutTrailingSeparator(directory))) {
+    if (SamePath(entryDirectory, WithoutTrailingSeparator(directory))) {
         return path.substr(separator + 1);
     }
     return path;

@@ -8,6 +8,9 @@
 
 namespace orvane {
 
+// Paths name the same file when they differ at most in letter case.
+bool SamePath(std::string_view a, std::string_view b);
+
 class RecentFiles {
 public:
     static constexpr std::size_t kCapacity = 10;

@@ -1,0 +1,52 @@
+#pragma once
+// The open document: the image being edited, the image as last saved or loaded, the
+// selected model's template, the file it belongs to and whether it has unsaved changes.
+
+#include <string>
+#include <string_view>
+
+#include "image/eeprom_image.h"
+
+namespace orvane {
+
+class Document {
+public:
+    // Untitled, with every image at the program's capacity and filled with 0.
+    explicit Document(std::string directory);
+
+    EepromImage& Current() { return current_; }
+    const EepromImage& Current() const { return current_; }
+    const EepromImage& Saved() const { return saved_; }
+    EepromImage& Template() { return template_; }
+    const EepromImage& Template() const { return template_; }
+
+    // The full path; empty while untitled.
+    const std::string& FileName() const { return fileName_; }
+    bool IsUntitled() const { return fileName_.empty(); }
+    // Where the file dialogs start.
+    const std::string& Directory() const { return directory_; }
+    bool Modified() const { return modified_; }
+
+    // The document now is the file at `path` (empty: untitled); the directory follows a
+    // named file.
+    void SetFileName(const std::string& path);
+    // The current image is what the file holds: saved := current, no changes.
+    void MarkSaved();
+    // A clone read replaces the data without a file to compare against.
+    void MarkModified() { modified_ = true; }
+    // Sets the flag at the first difference from the saved image; true when it was set
+    // by this call.
+    bool NoteChanges();
+
+    std::string Title(std::string_view appTitle) const;
+
+private:
+    EepromImage current_;
+    EepromImage saved_;
+    EepromImage template_;
+    std::string fileName_;
+    std::string directory_;
+    bool modified_ = false;
+};
+
+}  // namespace orvane

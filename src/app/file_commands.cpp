@@ -1,0 +1,246 @@
+#include "app/file_commands.h"
+
+#include <array>
+#include <filesystem>
+
+#include "app/app_settings.h"
+#include "app/document.h"
+#include "app/image_fitting.h"
+#include "app/main_view.h"
+#include "app/model_handling.h"
+#include "app/model_host.h"
+#include "app/sheet_printer.h"
+#include "app/window_title.h"
+#include "image/clone_file.h"
+#include "image/file_error.h"
+#include "image/image_layout.h"
+#include "image/model_version.h"
+#include "image/radio_identity.h"
+#include "platform/prompter.h"
+#include "radio/memory_map.h"
+#include "radio/setting_addresses.h"
+#include "text/text_store.h"
+
+namespace orvane {
+namespace {
+
+constexpr const char* kAppTitleKey = "GI_Sys_AppTitle";
+constexpr const char* kDialogKey = "GI_Sys_Dialog_FOpen";
+
+// The home-setting block repeats the home settings, the home record and the first
+// current settings; a saved file carries it matching them.
+struct BlockCopy {
+    std::int32_t from;
+    std::int32_t to;
+    std::int32_t length;
+};
+constexpr std::array<BlockCopy, 3> kHomeSettingCopies{{
+    {memory_map::kHomeBlock, 0xDA0, memory_map::kHomeBlockSize},
+    {memory_map::kHomeVfoRecord, 0xDC0, 16},
+    {setting_address::kSqlLevel, 0xDD0, 12},
+}};
+
+void CopyWithin(EepromImage& image, const BlockCopy& copy) {
+    for (std::int32_t i = 0; i < copy.length; ++i) {
+        image.SetByte(copy.to + i, image.GetByte(copy.from + i));
+    }
+}
+
+// The comment field as it stands; the writer blanks what a comment line cannot hold and
+// drops trailing blanks.
+std::string CommentField(const EepromImage& image) {
+    std::string comment;
+    for (std::int32_t i = 0; i < kCommentLength; ++i) {
+        comment.push_back(static_cast<char>(image.GetByte(kCommentAddress + i)));
+    }
+    return comment;
+}
+
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+FileCommands::FileCommands(const FileCommandsContext& context)
+    : document_(context.document),
+      settings_(context.settings),
+      texts_(context.texts),
+      prompter_(context.prompter),
+      view_(context.view),
+      host_(context.host),
+      expertMode_(context.expertMode) {}
+
+std::string FileCommands::Text(const char* key, int line) { return texts_.GetText(key, line); }
+
+std::string FileCommands::DialogFileName() const {
+    return document_.IsUntitled() ? std::string(kUntitledName) : FileNameOf(document_.FileName());
+}
+
+void FileCommands::UpdateTitle() { view_.SetTitle(document_.Title(Text(kAppTitleKey))); }
+
+void FileCommands::Remember(const std::string& path) {
+    document_.SetFileName(path);
+    settings_.CurrentDirectory = document_.Directory();
+    settings_.Recent.AddRecent(path);
+    UpdateTitle();
+}
+
+bool FileCommands::ConfirmSave(bool another) {
+    host_.FinishCellEdit();
+    if (!document_.Modified()) {
+        return true;
+    }
+    Prompt prompt;
+    prompt.caption = Text(kAppTitleKey);
+    if (another) {
+        prompt.text = Text("GI_Mess_Confirm_WriteAnother");
+    } else {
+        prompt.text = Text("GI_Mess_Confirm_WriteFile");
+        if (const std::size_t at = prompt.text.find("%s"); at != std::string::npos) {
+            prompt.text.replace(at, 2, DialogFileName());
+        }
+    }
+    prompt.icon = PromptIcon::Warning;
+    prompt.buttons = PromptButtons::YesNoCancel;
+    switch (prompter_.Ask(prompt)) {
+        case PromptAnswer::No:
+            return true;
+        case PromptAnswer::Yes:
+        case PromptAnswer::Ok:
+            return document_.IsUntitled() || another ? SaveAsWithDialog()
+                                                     : SaveFile(document_.FileName());
+        case PromptAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void FileCommands::NewData() {
+    if (!ConfirmSave(false)) {
+        return;
+    }
+    document_.Current().Assign(document_.Template());
+    document_.MarkSaved();
+    document_.SetFileName({});
+    UpdateTitle();
+    if (expertMode_) {
+        SettingsFollowImage(document_.Current(), settings_.Radio);
+    }
+    host_.ImageReplaced();
+}
+
+bool FileCommands::OpenWithDialog() {
+    host_.FinishCellEdit();
+    FileChooserRequest request;
+    request.purpose = FileChooserRequest::Purpose::kOpen;
+    request.defaultExtension = Text(kDialogKey, 0);
+    request.filter = Text(kDialogKey, 1);
+    request.initialDirectory = document_.Directory();
+    const std::optional<std::string> path = view_.ChooseFile(request);
+    return path && OpenFile(*path);
+}
+
+// Reads the file into `scratch` and checks that it is one of this program's clone
+// areas, complete; every refusal is shown once.
+bool FileCommands::LoadChecked(const std::string& path, EepromImage& scratch) {
+    CloneFile file(scratch, texts_, prompter_);
+    file.SetCode(kModelCode);
+    file.SetVersion(ModelVersion(settings_.Radio.modelType));
+    if (file.Load(path) != FileError::None) {
+        return false;
+    }
+    if (!HasModelDigits(scratch)) {
+        ShowFileError(FileError::Data, texts_, prompter_);
+        return false;
+    }
+    const FileError coverage = file.CheckCoverage(FileRanges());
+    ShowFileError(coverage, texts_, prompter_);
+    return coverage == FileError::None;
+}
+
+bool FileCommands::OpenFile(const std::string& path) {
+    if (!ConfirmSave(SamePath(path, document_.FileName()))) {
+        return false;
+    }
+    EepromImage scratch;
+    scratch.Resize(document_.Current().Size());
+    {
+        BusyCursor busy(view_);
+        if (!LoadChecked(path, scratch)) {
+            return false;
+        }
+    }
+    Remember(path);
+    EepromImage& current = document_.Current();
+    current.Assign(scratch);
+    host_.ChangeModel(AdoptedModelType(current, FitKind::kFileLoad, RadioIdentity()));
+    FitImageToModel(current, FitKind::kFileLoad,
+                    {settings_.Radio, document_.Template(), expertMode_, settings_.ExtraChannels});
+    MirrorHomeBlocks(current);
+    document_.MarkSaved();
+    host_.ImageReplaced();
+    return true;
+}
+
+bool FileCommands::Save() {
+    return document_.IsUntitled() ? SaveAsWithDialog() : SaveFile(document_.FileName());
+}
+
+bool FileCommands::SaveAsWithDialog() {
+    FileChooserRequest request;
+    request.purpose = FileChooserRequest::Purpose::kSave;
+    request.defaultExtension = Text(kDialogKey, 0);
+    request.filter = Text(kDialogKey, 1);
+    request.fileName = DialogFileName();
+    request.initialDirectory = document_.Directory();
+    const std::optional<std::string> path = view_.ChooseFile(request);
+    return path && SaveFile(*path);
+}
+
+bool FileCommands::SaveFile(const std::string& path) {
+    host_.FinishCellEdit();
+    // The fitting works on a copy: a write that fails must leave the image being edited
+    // exactly as the user left it.
+    EepromImage prepared;
+    prepared.Assign(document_.Current());
+    FitImageToModel(prepared, FitKind::kFileSave,
+                    {settings_.Radio, document_.Template(), expertMode_, settings_.ExtraChannels});
+    MirrorHomeBlocks(prepared);
+    for (const BlockCopy& copy : kHomeSettingCopies) {
+        CopyWithin(prepared, copy);
+    }
+    {
+        BusyCursor busy(view_);
+        CloneFile file(prepared, texts_, prompter_);
+        file.SetCode(kModelCode);
+        file.SetVersion(ModelVersion(settings_.Radio.modelType));
+        file.SetComment(CommentField(prepared));
+        if (file.Save(path) != FileError::None) {
+            return false;
+        }
+    }
+    document_.Current().Assign(prepared);
+    Remember(path);
+    document_.MarkSaved();
+    return true;
+}
+
+bool FileCommands::OpenRecent(std::size_t index) {
+    const std::string path = settings_.Recent.FullPath(index);
+    return !path.empty() && OpenFile(path);
+}
+
+bool FileCommands::QueryClose() { return ConfirmSave(false); }
+
+void FileCommands::PrintCurrent(SheetPrinter& printer, const SheetCatalog& catalog) {
+    host_.FinishCellEdit();
+    printer.PrintSheet(catalog.OpenSheetCall());
+}
+
+void FileCommands::PrintAll(SheetPrinter& printer, const SheetCatalog& catalog) {
+    host_.FinishCellEdit();
+    printer.PrintSheets(catalog.TreeSheetCalls(), catalog.OpenSheetCall());
+}
+
+}  // namespace orvane
