@@ -16,4 +16,16 @@ std::string DocumentsDirectory() {
     return std::filesystem::is_directory(documents, error) ? documents.string() : std::string(home);
 }
 
+std::string StartDirectory(const std::string& stored) {
+    if (!stored.empty()) {
+        return stored;
+    }
+    std::string documents = DocumentsDirectory();
+    if (!documents.empty()) {
+        return documents;
+    }
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
 }  // namespace orvane

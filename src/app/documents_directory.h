@@ -1,6 +1,6 @@
 #pragma once
-// Where a user keeps documents: the starting directory of the file dialogs before any
-// file was opened or saved.
+// Where the file dialogs start: the directory the user last used, else the place where
+// the user keeps documents.
 
 #include <string>
 
@@ -8,5 +8,9 @@ namespace orvane {
 
 // `$HOME/Documents` when it exists, else `$HOME`; empty without a home directory.
 std::string DocumentsDirectory();
+
+// `stored` (the remembered directory) when set, else the documents directory, else the
+// process's working directory.
+std::string StartDirectory(const std::string& stored);
 
 }  // namespace orvane

@@ -22,6 +22,7 @@
 #include "image/default_images.h"
 #include "image/image_layout.h"
 #include "image/scratch_directory.h"
+#include "radio/setting_addresses.h"
 #include "support/fake_instance_lock.h"
 #include "support/memory_settings_store.h"
 #include "support/scripted_prompter.h"
@@ -472,6 +473,18 @@ TEST_F(FileCommandsTest, OpeningAFileSelectsItsModel) {
     view_.choices = {std::nullopt};
     EXPECT_FALSE(commands_.OpenWithDialog());
     EXPECT_EQ(document_.FileName(), path);
+}
+
+TEST_F(FileCommandsTest, InExpertModeTheOptionsFollowANewDocument) {
+    const bool templateShowsNames =
+        document_.Template().GetByte(setting_address::kIndicationMode) != 0;
+    for (const bool expert : {false, true}) {
+        SCOPED_TRACE(expert ? "expert" : "normal");
+        FileCommands commands({document_, settings_, texts_, prompter_, view_, host_, expert});
+        settings_.Radio.nameDisplay = !templateShowsNames;
+        commands.NewData();
+        EXPECT_EQ(settings_.Radio.nameDisplay, expert ? templateShowsNames : !templateShowsNames);
+    }
 }
 
 TEST_F(FileCommandsTest, PrintingHandsThePrinterTheTreesSheets) {
