@@ -1,6 +1,7 @@
 #include "app/document.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "app/window_title.h"
 #include "image/image_layout.h"
