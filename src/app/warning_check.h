@@ -34,8 +34,4 @@ private:
     CellEvaluator& evaluator_;
 };
 
-// Clears every mark of `tree`, then marks the nodes of the warning sheets and over them
-// the nodes of the error sheets, so that an error shows where both apply.
-void MarkTree(SheetTree& tree, const WarningFindings& findings);
-
 }  // namespace orvane

@@ -61,21 +61,6 @@ TEST_F(TreeFilterTest, EachModelAndModeShowsItsOwnBranches) {
     }
 }
 
-TEST_F(TreeFilterTest, TheMemoryNodeOpensTheSheetOfItsModel) {
-    ShowModel(kExportModel);
-    EXPECT_EQ(tree.FindNodeByLinkText("GI_Sheet_TreeTop"), nullptr);
-    EXPECT_NE(tree.FindNodeByLinkText("[St_S_ColCut]GI_Sheet_MemoryCH_S,0"), nullptr);
-    ShowModel(kLk1);
-    EXPECT_EQ(tree.FindNodeByLinkText("[St_S_ColCut]GI_Sheet_MemoryCH_S,0"), nullptr);
-    const TreeNode& branch = Node("GI_Sheet_TreeTop");
-    ASSERT_EQ(branch.children.size(), 11u);
-    EXPECT_EQ(branch.children[0]->cell.LinkText(), "GI_Sheet_BankOp");
-    for (int bank = 0; bank < 10; ++bank) {
-        EXPECT_EQ(branch.children[static_cast<std::size_t>(bank) + 1]->cell.LinkText(),
-                  BankCall(bank));
-    }
-}
-
 TEST_F(TreeFilterTest, BankMessagesAreQueuedInOrderWithTheBankNames) {
     for (std::int32_t model : {kLk1, kExportModel}) {
         UseModel(model, true);
