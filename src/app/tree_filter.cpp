@@ -65,11 +65,12 @@ void TreeFilter::RebuildBankBranch(SheetTree& tree) {
         bus_.PostText(message::kBankNodeCaptionUpdate, 0, bank, banks_.BankDisplayName(bank, false),
                       false);
     }
-    // A selection inside the branch went with its node: the user stays on the same sheet
-    // in the new branch, or on the branch itself when that sheet is no longer there.
+    // A selection inside the branch went with its node; the sheet it opened is in the new
+    // branch too, and stays the selected one.
     if (selectedCall && tree.SelectedNode() == nullptr) {
-        TreeNode* same = tree.FindNodeByLinkText(*selectedCall);
-        tree.Select(same != nullptr ? same : branch);
+        if (TreeNode* same = tree.FindNodeByLinkText(*selectedCall)) {
+            tree.Select(same);
+        }
     }
 }
 
