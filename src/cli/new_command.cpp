@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <iostream>
+#include <ostream>
 #include <optional>
 #include <string>
 
