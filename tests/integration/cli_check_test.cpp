@@ -42,16 +42,18 @@ protected:
 
     std::string GoodText() { return ReadWholeFile(WriteModelFile("good.zcf", 3, 3)); }
 
+    // Checks with no stored settings, whatever the user running the tests has stored.
+    ProcessResult Check(const std::vector<std::string>& files) const {
+        std::vector<std::string> arguments{"check"};
+        arguments.insert(arguments.end(), files.begin(), files.end());
+        return RunProcess(ORVANE_CLI_PATH, arguments,
+                          {"XDG_CONFIG_HOME=" + directory_.File("config")});
+    }
+
     TextStore texts_;
     ScriptedPrompter prompter_;
     ScratchDirectory directory_;
 };
-
-ProcessResult Check(const std::vector<std::string>& files) {
-    std::vector<std::string> arguments{"check"};
-    arguments.insert(arguments.end(), files.begin(), files.end());
-    return RunProcess(ORVANE_CLI_PATH, arguments);
-}
 
 TEST_F(CliCheckTest, GoodFilesNameTheirModel) {
     struct Case {
