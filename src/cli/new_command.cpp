@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "app/file_commands.h"
