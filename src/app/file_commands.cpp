@@ -147,16 +147,13 @@ bool FileCommands::LoadChecked(const std::string& path, EepromImage& scratch) {
     CloneFile file(scratch, texts_, prompter_);
     file.SetCode(kModelCode);
     file.SetVersion(ModelVersion(settings_.Radio.modelType));
-    if (file.Load(path) != FileError::None) {
+    lastFileError_ = file.Load(path);
+    if (lastFileError_ != FileError::None) {
         return false;
     }
-    if (!HasModelDigits(scratch)) {
-        ShowFileError(FileError::Data, texts_, prompter_);
-        return false;
-    }
-    const FileError coverage = file.CheckCoverage(FileRanges());
-    ShowFileError(coverage, texts_, prompter_);
-    return coverage == FileError::None;
+    lastFileError_ = HasModelDigits(scratch) ? file.CheckCoverage(FileRanges()) : FileError::Data;
+    ShowFileError(lastFileError_, texts_, prompter_);
+    return lastFileError_ == FileError::None;
 }
 
 bool FileCommands::OpenFile(const std::string& path) {
@@ -216,7 +213,8 @@ bool FileCommands::SaveFile(const std::string& path) {
         file.SetCode(kModelCode);
         file.SetVersion(ModelVersion(settings_.Radio.modelType));
         file.SetComment(CommentField(prepared));
-        if (file.Save(path) != FileError::None) {
+        lastFileError_ = file.Save(path);
+        if (lastFileError_ != FileError::None) {
             return false;
         }
     }

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 
+#include "image/file_error.h"
+
 namespace orvane {
 
 class AppSettings;
@@ -44,6 +46,9 @@ public:
     bool Save();
     bool SaveAsWithDialog();
     bool SaveFile(const std::string& path);
+    // Why the last open or save was refused (None after one that succeeded); the message
+    // box has already said it, this is for callers that report it their own way.
+    FileError LastFileError() const { return lastFileError_; }
     // Entry `index` of the recent list; false past its end.
     bool OpenRecent(std::size_t index);
     // Whether the main window may close.
@@ -67,6 +72,7 @@ private:
     MainView& view_;
     ModelHost& host_;
     bool expertMode_;
+    FileError lastFileError_ = FileError::None;
 };
 
 }  // namespace orvane

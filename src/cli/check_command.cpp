@@ -4,24 +4,24 @@
 #include <string>
 #include <vector>
 
+#include "app/file_commands.h"
+#include "cli/document_session.h"
 #include "cli/model_name.h"
-#include "image/clone_file.h"
-#include "image/eeprom_image.h"
-#include "image/image_layout.h"
+#include "image/file_error.h"
 #include "platform/prompter.h"
-#include "text/text_store.h"
 
 namespace orvane::cli {
 namespace {
 
 constexpr std::string_view kDetails =
-    "Each FILE is read as the Open command reads it: into an empty image, then its model\n"
-    "identity must read \"30740001\" and it must cover exactly the clone area\n"
-    "(addresses 0x000-0xF9F).\n"
+    "Each FILE is opened as the Open command opens it: its model identity must read\n"
+    "\"30740001\" and it must cover exactly the clone area (addresses 0x000-0xF9F).\n"
     "\n"
     "A file that passes is reported on standard output as \"FILE: OK (MODEL)\", MODEL\n"
-    "being the model the file was saved for. A file that fails is reported on standard\n"
-    "error as \"FILE: file error N: TEXT\", with the file error code N:\n"
+    "being the model Orvane selects for it: the one the file was saved for, the\n"
+    "HT-Lk1S/Lk2S for any export variant, the HT-Lk1 for a type no menu offers.\n"
+    "A file that fails is reported on standard error as \"FILE: file error N: TEXT\",\n"
+    "with the file error code N:\n"
     "  1  the file cannot be opened          2  the file cannot be read\n"
     "  3  not a file of this radio family    4  unknown data version\n"
     "  6  a malformed line                   7  not enough data\n"
@@ -33,24 +33,11 @@ constexpr std::string_view kUsage =
     "Usage: orvane-cli check FILE...\n"
     "Run 'orvane-cli help check' for details.\n";
 
-// The reader's message boxes are not printed: each file's result is its own line.
+// The open command's message boxes are not printed: each file's result is its own line.
 class QuietPrompter final : public Prompter {
 public:
     PromptAnswer Ask(const Prompt&) override { return PromptAnswer::Ok; }
 };
-
-FileError ReadAsOpenDoes(const std::string& path, EepromImage& image, TextStore& texts) {
-    QuietPrompter prompter;
-    image.Resize(kImageCapacity);
-    CloneFile file(image, texts, prompter);
-    if (const FileError result = file.Load(path); result != FileError::None) {
-        return result;
-    }
-    if (!HasModelDigits(image)) {
-        return FileError::Data;
-    }
-    return file.CheckCoverage(FileRanges());
-}
 
 // The file names, or nothing after printing the usage for a misused option.
 bool CollectFiles(const CliInvocation& invocation, std::vector<std::string>& files) {
@@ -78,19 +65,19 @@ int RunCheck(const CliInvocation& invocation) {
     if (!CollectFiles(invocation, files)) {
         return kExitUsage;
     }
-    TextStore texts;
-    texts.SetSource(MainResource());
+    QuietPrompter prompter;
+    DocumentSession session(prompter);
+    FileCommands& commands = session.Commands();
     bool allPassed = true;
     for (const std::string& path : files) {
-        EepromImage image;
-        const FileError result = ReadAsOpenDoes(path, image, texts);
-        if (result == FileError::None) {
-            invocation.out << path << ": OK (" << ModelName(image.GetByte(kModelTypeAddress), texts)
+        if (commands.OpenFile(path)) {
+            invocation.out << path << ": OK (" << ModelName(session.ModelType(), session.Texts())
                            << ")\n";
         } else {
             allPassed = false;
+            const FileError result = commands.LastFileError();
             invocation.err << path << ": file error " << static_cast<int>(result) << ": "
-                           << FileErrorText(result, texts) << '\n';
+                           << FileErrorText(result, session.Texts()) << '\n';
         }
     }
     return allPassed ? kExitOk : kExitFailed;

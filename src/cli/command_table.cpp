@@ -5,6 +5,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_help.h"
 #include "cli/info_command.h"
+#include "cli/new_command.h"
 
 namespace orvane::cli {
 namespace {
@@ -14,6 +15,7 @@ const std::array kCommands = {
     CliCommand{"help", "[COMMAND]", "show the help of orvane-cli or of one command", "", RunHelp},
     CliCommand{"info", kInfoSynopsis, kInfoSummary, kInfoDetails, RunInfo},
     CheckCommand(),
+    NewCommand(),
 };
 
 }  // namespace

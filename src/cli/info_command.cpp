@@ -12,6 +12,7 @@
 #include "cli/clone_session.h"
 #include "cli/given_device_locator.h"
 #include "cli/model_name.h"
+#include "cli/stream_prompter.h"
 #include "clone/clone_result_checks.h"
 #include "platform/com_port_resolver.h"
 #include "qt/qt_settings_store.h"
@@ -49,19 +50,6 @@ std::optional<PortChoice> ParsePort(const std::string& text) {
     }
     return PortChoice{number, {}};
 }
-
-// Messages the GUI would show in a box go to stderr as they are.
-class StreamPrompter final : public Prompter {
-public:
-    explicit StreamPrompter(std::ostream& out) : out_(out) {}
-    PromptAnswer Ask(const Prompt& prompt) override {
-        out_ << prompt.text << '\n';
-        return PromptAnswer::Ok;
-    }
-
-private:
-    std::ostream& out_;
-};
 
 std::string Key(const char* name) { return std::string(AppSettings::kRegistryPath) + "\\" + name; }
 

@@ -393,6 +393,7 @@ TEST_F(FileCommandsTest, EveryFailedOpenLeavesTheDocumentAsItWas) {
         ExpectUnchanged(before);
         ASSERT_EQ(prompter_.shown.size(), 2u);
         EXPECT_EQ(prompter_.shown[1].text, c.message);
+        EXPECT_EQ("File error.\n\n" + FileErrorText(commands_.LastFileError(), texts_), c.message);
         EXPECT_EQ(view_.busyDepth, 0);
     }
     EXPECT_EQ(document_.FileName(), open);
@@ -407,6 +408,7 @@ TEST_F(FileCommandsTest, AFailedSaveLeavesTheDocumentAndTheOldFileAsTheyWere) {
 
     EXPECT_FALSE(commands_.SaveFile(directory_.File("missing/dir/x.zcf")));
     ExpectUnchanged(state);
+    EXPECT_EQ(commands_.LastFileError(), FileError::FileOpen);
 
     view_.choices = {directory_.File("missing/dir/y.zcf")};
     EXPECT_FALSE(commands_.SaveAsWithDialog());

@@ -42,16 +42,18 @@ protected:
 
     std::string GoodText() { return ReadWholeFile(WriteModelFile("good.zcf", 3, 3)); }
 
+    // Checks with no stored settings, whatever the user running the tests has stored.
+    ProcessResult Check(const std::vector<std::string>& files) const {
+        std::vector<std::string> arguments{"check"};
+        arguments.insert(arguments.end(), files.begin(), files.end());
+        return RunProcess(ORVANE_CLI_PATH, arguments,
+                          {"XDG_CONFIG_HOME=" + directory_.File("config")});
+    }
+
     TextStore texts_;
     ScriptedPrompter prompter_;
     ScratchDirectory directory_;
 };
-
-ProcessResult Check(const std::vector<std::string>& files) {
-    std::vector<std::string> arguments{"check"};
-    arguments.insert(arguments.end(), files.begin(), files.end());
-    return RunProcess(ORVANE_CLI_PATH, arguments);
-}
 
 TEST_F(CliCheckTest, GoodFilesNameTheirModel) {
     struct Case {
@@ -60,10 +62,13 @@ TEST_F(CliCheckTest, GoodFilesNameTheirModel) {
         std::string model;
     };
     const Case cases[] = {
-        {0, 0, "HT-Lk2"},           {3, 3, "HT-Lk1"}, {4, 4, "HT-Lk1S/Lk2S"},
-        {0, 1, "model type 1"},  // the name block has a blank line there
-        {3, 5, "model type 5"},  // past the name block
-        {4, 255, "model type 255"},
+        {0, 0, "HT-Lk2"},
+        {3, 3, "HT-Lk1"},
+        {4, 4, "HT-Lk1S/Lk2S"},
+        // The model the open command selects, not the type byte as it stands.
+        {0, 1, "HT-Lk1"},        // a type no menu offers
+        {3, 5, "HT-Lk1S/Lk2S"},  // an export variant
+        {4, 255, "HT-Lk1"},      // no type at all
     };
     for (const Case& c : cases) {
         const std::string path = WriteModelFile("model" + std::to_string(c.modelByte) + ".zcf",
