@@ -9,10 +9,6 @@
 namespace orvane {
 namespace {
 
-constexpr std::int32_t kHighestModelType = 7;
-constexpr std::int32_t kLk2 = 0;
-constexpr std::int32_t kLk1S = model_type::kExport;
-
 void CopyBlock(EepromImage& image, std::int32_t from, std::int32_t to, std::int32_t length) {
     for (std::int32_t i = 0; i < length; ++i) {
         image.SetByte(to + i, image.GetByte(from + i));
@@ -42,13 +38,13 @@ void MirrorHomeBlocks(EepromImage& image) {
 }
 
 std::int32_t SelectableModelType(std::int32_t modelType) {
-    if (modelType < 0 || modelType > kHighestModelType) {
+    if (modelType < 0 || modelType > model_type::kHighest) {
         return model_type::kLk1;
     }
     if ((modelType & model_type::kExport) != 0) {
-        return kLk1S;
+        return model_type::kLk1S;
     }
-    return modelType == kLk2 ? kLk2 : model_type::kLk1;
+    return modelType == model_type::kLk2 ? model_type::kLk2 : model_type::kLk1;
 }
 
 std::int32_t AdoptedModelType(const EepromImage& image, FitKind kind,

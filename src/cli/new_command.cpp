@@ -8,10 +8,10 @@
 #include <string>
 
 #include "app/file_commands.h"
-#include "app/model_handling.h"
 #include "cli/document_session.h"
 #include "cli/model_name.h"
 #include "cli/stream_prompter.h"
+#include "image/model_type.h"
 
 namespace orvane::cli {
 namespace {
@@ -33,8 +33,6 @@ constexpr std::string_view kUsage =
     "Usage: orvane-cli new [--model MODEL] -o FILE\n"
     "Run 'orvane-cli help new' for details.\n";
 
-constexpr std::int32_t kHighestModelType = 7;
-
 bool SameName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
@@ -44,8 +42,8 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // The selectable model called `name` by the model name block.
 std::optional<std::int32_t> ModelNamed(const std::string& name, TextStore& texts) {
-    for (std::int32_t type = 0; type <= kHighestModelType; ++type) {
-        if (SelectableModelType(type) == type && SameName(ModelName(type, texts), name)) {
+    for (const std::int32_t type : model_type::kSelectable) {
+        if (SameName(ModelName(type, texts), name)) {
             return type;
         }
     }
