@@ -23,6 +23,7 @@ namespace {
 
 using fuzz::AbortingFatalHandler;
 using fuzz::CountingPrompter;
+using fuzz::Require;
 
 struct Harness {
     Harness() {
@@ -48,13 +49,6 @@ struct Harness {
 Harness& TheHarness() {
     static Harness harness;
     return harness;
-}
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        __builtin_trap();
-    }
 }
 
 void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size) {

@@ -1,6 +1,6 @@
 #pragma once
-// What every fuzz target needs from the host: a fatal handler that stops the run, since
-// no input may reach a fatal path, and a prompter that counts the messages shown.
+// What every fuzz target needs: a fatal handler that stops the run, since no input may
+// reach a fatal path, a prompter that counts the messages shown, and a check of promises.
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,5 +27,13 @@ public:
     }
     int shown = 0;
 };
+
+// Stops the run where the code under test broke one of its promises.
+inline void Require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "broken promise: %s\n", what);
+        __builtin_trap();
+    }
+}
 
 }  // namespace orvane::fuzz

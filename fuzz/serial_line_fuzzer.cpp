@@ -45,6 +45,7 @@ namespace {
 
 using fuzz::AbortingFatalHandler;
 using fuzz::CountingPrompter;
+using fuzz::Require;
 
 class FinishedRecorder final : public BusSubscriber {
 public:
@@ -80,13 +81,6 @@ struct Harness {
 Harness& TheHarness() {
     static Harness harness;
     return harness;
-}
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        __builtin_trap();
-    }
 }
 
 struct Chunk {
