@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/com_port_entry.h"
+
 namespace orvane {
 namespace {
 
@@ -95,7 +97,7 @@ bool AppSettings::Load(const std::vector<std::string>& arguments) {
     if (!complete) {
         return false;
     }
-    ComPort = std::clamp(ComPort, 1, 256);
+    ComPort = std::clamp(ComPort, kFirstComPort, kLastComPort);
     ComSpeedHigh = std::clamp(ComSpeedHigh, 0, 1);
     FontSizePercentage = std::clamp(FontSizePercentage, 25, 1000);
     ToolbarVisible = ToolbarVisible != 0 ? 1 : 0;
