@@ -5,6 +5,7 @@
 
 #include "app/app_settings.h"
 #include "app/document.h"
+#include "app/image_adoption.h"
 #include "app/image_fitting.h"
 #include "app/main_view.h"
 #include "app/model_handling.h"
@@ -171,10 +172,7 @@ bool FileCommands::OpenFile(const std::string& path) {
     Remember(path);
     EepromImage& current = document_.Current();
     current.Assign(scratch);
-    host_.ChangeModel(AdoptedModelType(current, FitKind::kFileLoad, RadioIdentity()));
-    FitImageToModel(current, FitKind::kFileLoad,
-                    {settings_.Radio, document_.Template(), expertMode_, settings_.ExtraChannels});
-    MirrorHomeBlocks(current);
+    AdoptImage({document_, settings_, host_, expertMode_}, FitKind::kFileLoad, RadioIdentity());
     document_.MarkSaved();
     host_.ImageReplaced();
     return true;

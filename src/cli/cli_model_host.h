@@ -20,7 +20,9 @@ public:
     // to close.
     void FinishCellEdit() override {}
     void ChangeModel(std::int32_t modelType) override;
+    void CloseSheet() override {}
     void ImageReplaced() override {}
+    WarningFindings RunWarningCheck(int*, int*) override { return {}; }
 
 private:
     Document& document_;

@@ -83,7 +83,9 @@ public:
         document_.Template() = BuildTemplateImage(settings_.Radio, false, settings_.ExtraChannels);
         models.push_back(modelType);
     }
+    void CloseSheet() override {}
     void ImageReplaced() override { ++replaced; }
+    WarningFindings RunWarningCheck(int*, int*) override { return {}; }
 
     int editsFinished = 0;
     int replaced = 0;
