@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "app/app_messages.h"
 #include "clone/clone_messages.h"
 #include "radio/radio_messages.h"
 #include "sheet/sheet_messages.h"
@@ -24,6 +25,7 @@ TEST(MessageKindsTest, NoTwoKindsShareANumber) {
         {"sheet", message::kSheetKinds},
         {"clone", message::kCloneKinds},
         {"radio", message::kRadioKinds},
+        {"app", message::kAppKinds},
     };
     std::map<std::int32_t, std::string> owners;
     for (const Layer& layer : layers) {
