@@ -8,6 +8,7 @@
 namespace orvane {
 
 class Sheet;
+class SheetTree;
 
 // A file dialog's defaults: the chooser shows them and hands back the chosen path.
 struct FileChooserRequest {
@@ -29,14 +30,33 @@ public:
 
     virtual void SetTitle(const std::string& title) = 0;
     virtual void SetEnabled(bool enabled) = 0;
+    virtual bool IsEnabled() const = 0;
     virtual void SetBusyCursor(bool busy) = 0;
     virtual void SetFocus(ViewFocus focus) = 0;
+    // Where the keyboard focus is: the tree, or anywhere else (the sheet's grid).
+    virtual ViewFocus Focus() const = 0;
     virtual bool IsVisible() const = 0;
+    // The tree panel shows `tree`; null empties it. The tree is rebuilt whenever the
+    // model changes, so the pointer is only good until the next call.
+    virtual void ShowTree(SheetTree* tree) = 0;
     // The sheet panel shows `sheet`; null empties it.
     virtual void ShowSheet(Sheet* sheet) = 0;
+    // The message panel or the mode panel of the status bar changed.
+    virtual void RefreshStatusBar() = 0;
+    // The toolbar's visibility setting changed.
+    virtual void RefreshToolbar() = 0;
+    // The clone information window, over the main window and modal to it.
     virtual void ShowCloneInformation() = 0;
     // Empty when the user cancelled.
     virtual std::optional<std::string> ChooseFile(const FileChooserRequest& request) = 0;
+    // The COM port dialog, holding `current`; the port the user entered (already within
+    // the offered range), empty when cancelled.
+    virtual std::optional<int> ChooseComPort(int current) = 0;
+    virtual void ShowAbout() = 0;
+    // Help topic `context`; 0 opens the contents.
+    virtual void ShowHelp(int context) = 0;
+    // Asks the window to close; it runs the close query first.
+    virtual void Close() = 0;
 };
 
 // Keeps the busy cursor up for one scope, whichever way the scope is left.

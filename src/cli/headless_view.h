@@ -10,15 +10,25 @@ class HeadlessView final : public MainView {
 public:
     void SetTitle(const std::string&) override {}
     void SetEnabled(bool) override {}
+    bool IsEnabled() const override { return true; }
     void SetBusyCursor(bool) override {}
     void SetFocus(ViewFocus) override {}
+    ViewFocus Focus() const override { return ViewFocus::kGrid; }
     bool IsVisible() const override { return false; }
+    void ShowTree(SheetTree*) override {}
     void ShowSheet(Sheet*) override {}
+    void RefreshStatusBar() override {}
+    void RefreshToolbar() override {}
     void ShowCloneInformation() override {}
     // As if cancelled: a verb that needs a path has it from its arguments.
     std::optional<std::string> ChooseFile(const FileChooserRequest&) override {
         return std::nullopt;
     }
+    std::optional<int> ChooseComPort(int) override { return std::nullopt; }
+    // There is no window: nothing to show, and closing is the verb's own end.
+    void ShowAbout() override {}
+    void ShowHelp(int) override {}
+    void Close() override {}
 };
 
 }  // namespace orvane::cli

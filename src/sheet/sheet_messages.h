@@ -12,6 +12,7 @@ inline constexpr std::int32_t kRefreshMenuStates = 11;  // menus ask for their i
 inline constexpr std::int32_t kClearMenuItems = 12;     // int2: cellId of the item
 inline constexpr std::int32_t kRebuildMenuItems = 13;   // int1 menu, int2 cellId, payload name
 inline constexpr std::int32_t kOwnerCellQuery = 14;     // int1: root item of a popup menu
+inline constexpr std::int32_t kRefreshFromIndex = 20;  // queued; int2: cells with an index >= it
 inline constexpr std::int32_t kTreeSelectedText = 27;   // query: the selected node's text
 inline constexpr std::int32_t kTreeSelect = 28;         // payload: call text of the node
 inline constexpr std::int32_t kBankSheetTitle = 41;
@@ -26,7 +27,8 @@ inline constexpr std::int32_t kBankNodeImages = 50;
 inline constexpr std::array kSheetKinds = {kSheetDestroyed,     kStatusText,
                                            kRefreshMenuStates,  kClearMenuItems,
                                            kRebuildMenuItems,   kOwnerCellQuery,
-                                           kTreeSelectedText,   kTreeSelect,
+                                           kRefreshFromIndex,   kTreeSelectedText,
+                                           kTreeSelect,
                                            kBankSheetTitle,     kCurrentBankQuery,
                                            kBankSheetAppendRow, kBankSheetRemoveRow,
                                            kBankNodeCaption,    kBankNodeCaptionUpdate,

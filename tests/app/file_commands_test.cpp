@@ -18,6 +18,7 @@
 #include "app/model_handling.h"
 #include "app/model_host.h"
 #include "app/sheet_printer.h"
+#include "fake_main_view.h"
 #include "image/clone_file.h"
 #include "image/default_images.h"
 #include "image/image_layout.h"
@@ -32,6 +33,7 @@ namespace orvane {
 namespace {
 
 using testing::FakeInstanceLock;
+using testing::FakeMainView;
 using testing::MemorySettingsStore;
 using testing::ReadWholeFile;
 using testing::ScratchDirectory;
@@ -44,33 +46,6 @@ constexpr const char* kIllegalData = "File error.\n\nIllegal data.";
 constexpr std::int32_t kEditedAddress = kCommentAddress;
 // The model without VOR and WX.
 constexpr std::int32_t kLk2 = 0;
-
-class FakeView final : public MainView {
-public:
-    void SetTitle(const std::string& title) override { titles.push_back(title); }
-    void SetEnabled(bool) override {}
-    void SetBusyCursor(bool busy) override { busyDepth += busy ? 1 : -1; }
-    void SetFocus(ViewFocus) override {}
-    bool IsVisible() const override { return true; }
-    void ShowSheet(Sheet*) override {}
-    void ShowCloneInformation() override {}
-    std::optional<std::string> ChooseFile(const FileChooserRequest& request) override {
-        EXPECT_EQ(busyDepth, 0) << "no busy cursor over a dialog";
-        requests.push_back(request);
-        if (choices.empty()) {
-            ADD_FAILURE() << "unexpected file dialog";
-            return std::nullopt;
-        }
-        std::optional<std::string> choice = choices.front();
-        choices.pop_front();
-        return choice;
-    }
-
-    std::vector<std::string> titles;
-    int busyDepth = 0;
-    std::deque<std::optional<std::string>> choices;
-    std::vector<FileChooserRequest> requests;
-};
 
 class FakeHost final : public ModelHost {
 public:
@@ -193,7 +168,7 @@ protected:
     ScriptedPrompter prompter_;
     ScratchDirectory directory_;
     Document document_;
-    FakeView view_;
+    FakeMainView view_;
     FakeHost host_;
     FileCommands commands_;
 };

@@ -1,0 +1,192 @@
+#pragma once
+// The one application-wide object that ties the program together: the document and its
+// model, the tree of sheets and the one open sheet, the warning check that marks the
+// tree, the status bar's state, the periodic tick, and the file and clone commands. The
+// menus, the toolbar and the tree reach it through the data model's command cells; the
+// rest of the program reaches it through the message bus. What it needs from a window
+// goes through MainView, so the desktop program and the command-line tool share it.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/clone_commands.h"
+#include "app/document.h"
+#include "app/file_commands.h"
+#include "app/model_host.h"
+#include "app/settings_radio_options.h"
+#include "app/sheet_position_memory.h"
+#include "app/sheet_printer.h"
+#include "app/tree_filter.h"
+#include "base/cmc_task.h"
+#include "base/deadline.h"
+#include "clone/clone_environment.h"
+#include "clone/clone_manager.h"
+#include "radio/bank_table.h"
+#include "radio/controller_port.h"
+#include "radio/radio_cell_evaluator.h"
+#include "sheet/choice_index.h"
+#include "sheet/colour_table.h"
+#include "sheet/sheet.h"
+#include "sheet/sheet_tree.h"
+
+namespace orvane {
+
+class FontMetrics;
+class MainView;
+
+// What the program around the controller provides besides the application objects.
+struct ControllerServices {
+    AppContext& app;
+    MainView& view;
+    const FontMetrics& fontMetrics;
+    CloneEnvironment clone;       // the serial device and how port numbers map to devices
+    CloneProgressView* progress;  // may be null: transfers then show no progress
+    SheetPrinter& printer;
+};
+
+// The status bar's message panel.
+struct StatusMessage {
+    Colour textColour = colour::kWindowText;
+    Colour background = colour::kBtnFace;
+    std::string text;
+};
+
+class MainController final : public ControllerPort, public ModelHost, public SheetCatalog,
+                             public BusSubscriber {
+public:
+    static constexpr int kTickMs = 50;
+    static constexpr std::uint32_t kRecheckDelayMs = 250;
+    // Identifies the tree's panel in the sheet messages.
+    static constexpr std::intptr_t kTreePanel = 1;
+
+    // `arguments` is the whole command line, the program name included: "/prolix" in
+    // any case turns on expert mode.
+    MainController(const ControllerServices& services, const std::vector<std::string>& arguments);
+    ~MainController() override;
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
+
+    // The window exists: the model is validated, a new document of it is set up, the
+    // tree is built and the tick starts.
+    void Start();
+    // The window closes: the tick stops and the sheet and tree go.
+    void Stop();
+
+    // What the window shows.
+    bool ExpertMode() const { return expertMode_; }
+    const std::string& ModePanelText() const { return modePanelText_; }
+    const StatusMessage& Status() const { return status_; }
+    std::string Title();
+    SheetTree* Tree() { return tree_.get(); }
+    Sheet* OpenedSheet() { return sheet_.get(); }
+    Document& CurrentDocument() { return document_; }
+    FileCommands& Files() { return files_; }
+    CloneCommands& Clone() { return clone_; }
+    CellEvaluator& Evaluator() { return evaluator_; }
+    SheetEnvironment SheetContext();
+    int ModelType() const { return app_.settings.Radio.modelType; }
+
+    // The window's events.
+    // The tree's selection settled: the selected node's sheet opens.
+    void TreeSelectionChanged();
+    // A node was expanded or collapsed: the marks of collapsed branches follow.
+    void TreeExpansionChanged();
+    // The close query: false while the window is disabled or the user cancelled.
+    bool QueryClose();
+    // The periodic tick; the task calls it every 50 ms.
+    void Tick();
+
+    // Rebuilds the tree for the selected model.
+    void BuildTree();
+    void CloseSheet() override;
+    // The help topic of a cell, 0 when none.
+    int HelpContextOf(const SheetCell& cell);
+
+    // ControllerPort.
+    void ArmWarningRecheck() override;
+    bool CheckModified() override;
+    void ShowCellHelp(const SheetCell& cell) override;
+    void NewData() override;
+    void OpenWithDialog() override;
+    void OpenFile(const std::string& path) override;
+    bool IsUntitled() const override { return document_.IsUntitled(); }
+    void SaveFile(const std::string& path) override;
+    void SaveAsWithDialog() override;
+    std::string CurrentFilePath() const override;
+    void PrintCurrent() override;
+    void PrintAll() override;
+    bool CanPrintCurrent() const override;
+    void CloseMainWindow() override;
+    void ComPortDialog() override;
+    void CloneRead() override;
+    void CloneWrite() override;
+    void GoAdjustMode() override;
+    void ChangeModel(int modelType, bool ask) override;
+    void ShowAbout() override;
+    void ShowHelpContents() override;
+    void OpenSheet(const std::string& callText) override;
+    void ReapplyModelRules() override;
+    RadioIdentity LastRadioIdentity() const override { return clone_.Identity(); }
+    std::string RecentFile(int slot) const override;
+    int FontSizePercentage() const override { return app_.settings.FontSizePercentage; }
+    void ChangeFontSize(int percentage) override;
+    bool ToolbarVisible() const override { return app_.settings.ToolbarVisible != 0; }
+    void ToggleToolbar() override;
+    int ComPort() const override { return app_.settings.ComPort; }
+    void SetComPort(int port) override;
+    bool ComSpeedHigh() const override { return app_.settings.ComSpeedHigh != 0; }
+    void SetComSpeedHigh(bool high) override;
+    bool AdjustmentStart() const override { return app_.settings.AdjustmentStart; }
+
+    // ModelHost.
+    void FinishCellEdit() override;
+    void ChangeModel(std::int32_t modelType) override { ChangeModel(modelType, false); }
+    void ImageReplaced() override;
+    WarningFindings RunWarningCheck(int* errors, int* warnings) override;
+
+    // SheetCatalog.
+    std::vector<std::string> TreeSheetCalls() const override;
+    std::string OpenSheetCall() const override;
+
+    void OnBusMessage(const BusMessage& message) override;
+
+private:
+    std::string Text(const char* key, int line = 0);
+    void UpdateTitle();
+    // Executes a tree node's cell as a click would: its sheet opens.
+    void ExecuteNode(TreeNode& node);
+    void FilterTree();
+    void InsertChannel(int bank, int position);
+    void DeleteChannel(int bank, int position);
+
+    AppContext& app_;
+    MainView& view_;
+    const FontMetrics& fontMetrics_;
+    SheetPrinter& printer_;
+    bool expertMode_ = false;
+    std::string modePanelText_;
+    StatusMessage status_;
+
+    SettingsRadioOptions radioOptions_;
+    Document document_;
+    ChoiceIndex choices_;
+    RadioCellEvaluator evaluator_;
+    BankTable banks_;
+    TreeFilter treeFilter_;
+    FileCommands files_;
+    CloneManager cloneManager_;
+    CloneCommands clone_;
+
+    std::unique_ptr<SheetTree> tree_;
+    std::unique_ptr<Sheet> sheet_;
+    SheetPositionMemory positions_;
+    bool gridHadFocus_ = true;
+    std::optional<Deadline> recheck_;
+    cmcTaskPtr tick_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,296 @@
+// The main controller on the real texts and data model: start-up, the model change, the
+// tree per model and mode, the sheets it opens and remembers, the status bar, the tick
+// and the warning re-check, help contexts and the window's enabling during transfers.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "app/app_messages.h"
+#include "app/radio_capabilities.h"
+#include "clone/clone_messages.h"
+#include "controller_fixture.h"
+#include "image/model_type.h"
+#include "radio/bank_table.h"
+#include "radio/cell_ids.h"
+#include "radio/radio_messages.h"
+#include "sheet/sheet_messages.h"
+
+namespace orvane {
+namespace {
+
+using testing::ControllerFixture;
+
+constexpr const char* kBankOperation = "GI_Sheet_BankOp";
+constexpr const char* kSingleList = "[St_S_ColCut]GI_Sheet_MemoryCH_S,0";
+constexpr const char* kWxSheet = "GI_Sheet_WxCH";
+constexpr const char* kExpertSheet = "[St_Common]GI_Sheet_Expert,2";
+constexpr const char* kHomeSheet = "[St_Common]GI_Sheet_Home,1";
+
+std::string BankCall(int bank) {
+    return "[St_ColCut]GI_Sheet_MemoryCH,Bank " + std::to_string(bank);
+}
+
+class MainControllerTest : public ControllerFixture {
+protected:
+    bool HasNode(const std::string& call) {
+        return controller->Tree()->FindNodeByLinkText(call) != nullptr;
+    }
+    std::string TopCaption() { return controller->Tree()->TopNodes().front()->text; }
+};
+
+class ExpertControllerTest : public ControllerFixture {
+protected:
+    ExpertControllerTest() : ControllerFixture({"orvane", "/PROLIX"}) {}
+};
+
+TEST_F(MainControllerTest, AStoredModelTheMenusDoNotOfferStartsAsTheHtLk1) {
+    settings.Radio.modelType = 7;
+    Start();
+    EXPECT_EQ(controller->ModelType(), model_type::kLk1);
+    EXPECT_EQ(TopCaption(), "HT-Lk1");
+    EXPECT_FALSE(controller->CurrentDocument().Modified());
+    EXPECT_EQ(view.titles.back(), "Untitled - Orvane");
+    EXPECT_EQ(view.shownTree, controller->Tree());
+    EXPECT_TRUE(controller->ModePanelText().empty());
+}
+
+TEST_F(MainControllerTest, TheTreeFollowsTheModel) {
+    struct Case {
+        int model;
+        const char* caption;
+        bool banks, singleList, wx;
+    };
+    const Case cases[] = {
+        {model_type::kLk1, "HT-Lk1", true, false, true},
+        {model_type::kLk2, "HT-Lk2", true, false, false},
+        {model_type::kLk1S, "HT-Lk1S/Lk2S", false, true, false},
+    };
+    Start();
+    for (const Case& c : cases) {
+        controller->ChangeModel(c.model, false);
+        bus.Pump();
+        SCOPED_TRACE(c.caption);
+        EXPECT_EQ(TopCaption(), c.caption);
+        EXPECT_EQ(HasNode(kBankOperation), c.banks);
+        EXPECT_EQ(HasNode(BankCall(9)), c.banks);
+        EXPECT_EQ(HasNode(kSingleList), c.singleList);
+        EXPECT_EQ(HasNode(kWxSheet), c.wx);
+        EXPECT_TRUE(HasNode(kHomeSheet));
+        EXPECT_FALSE(HasNode(kExpertSheet));
+    }
+}
+
+TEST_F(ExpertControllerTest, ExpertModeKeepsTheExpertSheetAndShowsItsPanel) {
+    Start();
+    EXPECT_TRUE(controller->ExpertMode());
+    EXPECT_EQ(controller->ModePanelText(), "[ EXPERT ]");
+    EXPECT_NE(controller->Tree()->FindNodeByLinkText(kExpertSheet), nullptr);
+}
+
+TEST_F(MainControllerTest, TheModelChangeAsksAndKeepsTheData) {
+    Start();
+    EepromImage& image = controller->CurrentDocument().Current();
+    image.SetByte(0x0100, 0x5A);
+
+    controller->ChangeModel(model_type::kLk1, true);  // the selected one: nothing to ask
+    EXPECT_TRUE(prompter.shown.empty());
+
+    prompter.answers = {PromptAnswer::Cancel};
+    controller->ChangeModel(model_type::kLk2, true);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Change model.");
+    EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Warning);
+    EXPECT_EQ(controller->ModelType(), model_type::kLk1);
+
+    controller->ChangeModel(model_type::kLk2, true);
+    EXPECT_EQ(controller->ModelType(), model_type::kLk2);
+    EXPECT_EQ(TopCaption(), "HT-Lk2");
+    EXPECT_EQ(image.GetByte(0x0100), 0x5A);
+    // The template follows the model: its type byte names it.
+    EXPECT_EQ(controller->CurrentDocument().Template().GetByte(kModelTypeAddress),
+              model_type::kLk2);
+}
+
+TEST_F(MainControllerTest, TheTickOpensTheSelectedSheetOnlyInAVisibleWindow) {
+    view.visible = false;
+    Start();
+    Run(100);
+    EXPECT_EQ(controller->OpenedSheet(), nullptr);
+
+    view.visible = true;
+    Run(60);
+    ASSERT_NE(controller->OpenedSheet(), nullptr);
+    EXPECT_EQ(view.shownSheet, controller->OpenedSheet());
+    EXPECT_EQ(controller->OpenSheetCall(),
+              controller->Tree()->SelectedNode()->cell.LinkText());
+
+    // Selecting another node opens its sheet at once.
+    controller->Tree()->Select(controller->Tree()->FindNodeByLinkText(kHomeSheet));
+    controller->TreeSelectionChanged();
+    EXPECT_EQ(controller->OpenSheetCall(), kHomeSheet);
+}
+
+TEST_F(MainControllerTest, ASheetOpensAgainWhereItWasLeftAndFocusReturnsWhereItWas) {
+    Start();
+    controller->OpenSheet(BankCall(0));
+    controller->OpenedSheet()->RememberedPosition() = {3, 7, 1, 5};
+    view.focus = ViewFocus::kGrid;
+    controller->OpenSheet(kHomeSheet);
+    EXPECT_EQ(view.focus, ViewFocus::kGrid);
+
+    controller->OpenSheet(BankCall(0));
+    const SheetPosition& restored = controller->OpenedSheet()->RememberedPosition();
+    EXPECT_EQ(restored.column, 3);
+    EXPECT_EQ(restored.row, 7);
+    EXPECT_EQ(restored.leftColumn, 1);
+    EXPECT_EQ(restored.topRow, 5);
+
+    // A font change closes the sheet; the tick reopens the tree's sheet at the new size.
+    controller->Tree()->Select(controller->Tree()->FindNodeByLinkText(BankCall(0)));
+    controller->ChangeFontSize(150);
+    EXPECT_EQ(controller->OpenedSheet(), nullptr);
+    Run(50);
+    ASSERT_NE(controller->OpenedSheet(), nullptr);
+    EXPECT_EQ(controller->OpenedSheet()->Options().fontPercent, 150);
+    EXPECT_EQ(controller->OpenedSheet()->RememberedPosition().row, 7);
+}
+
+TEST_F(MainControllerTest, TwoQuickEditsCauseOneRecheckAfterTheSecond) {
+    Start();
+    TreeNode* bankOperation = controller->Tree()->FindNodeByLinkText(kBankOperation);
+    ASSERT_NE(bankOperation, nullptr);
+    ASSERT_EQ(bankOperation->overlay, TreeNode::kNoOverlay);
+
+    controller->ArmWarningRecheck();
+    Run(100);
+    // A bank with channels after an empty one is an error the next check marks.
+    BankTable banks(controller->CurrentDocument().Current());
+    banks.SetBankCapacity(0, 0);
+    banks.SetBankCapacity(1, 5);
+    controller->ArmWarningRecheck();
+    Run(200);
+    EXPECT_EQ(bankOperation->overlay, TreeNode::kNoOverlay);
+    Run(60);
+    EXPECT_EQ(bankOperation->overlay, SheetTree::kErrorOverlay);
+}
+
+TEST_F(MainControllerTest, TheStatusMessageAndTheWindowStateFollowTheBus) {
+    Start();
+    bus.PostText(message::kStatusText, 0x0000FF, 0x00FFFF, "Out of range", true);
+    EXPECT_EQ(controller->Status().text, "Out of range");
+    EXPECT_EQ(controller->Status().textColour, 0x0000FFu);
+    EXPECT_EQ(controller->Status().background, 0x00FFFFu);
+    EXPECT_EQ(view.statusRefreshes, 1);
+
+    bus.Post(message::kCloneInformationStarting, 0, 0, true);
+    EXPECT_FALSE(view.enabled);
+    EXPECT_FALSE(controller->QueryClose()) << "no closing while a transfer runs";
+    bus.Post(message::kCloneOperationFinished, 1, 0, true);
+    EXPECT_TRUE(view.enabled);
+    EXPECT_TRUE(controller->QueryClose());
+
+    view.visible = false;
+    bus.Post(message::kCloneInformationStarting, 0, 0, true);
+    EXPECT_TRUE(view.enabled) << "a hidden window is left alone";
+}
+
+TEST_F(MainControllerTest, BankRequestsChangeTheBankAndTellTheBankSheet) {
+    Start();
+    BankTable banks(controller->CurrentDocument().Current());
+    const int before = banks.BankCapacity(0);
+    bus.Post(message::kChannelInsertedInBank, 0, 0, true);
+    EXPECT_EQ(banks.BankCapacity(0), before + 1);
+    bus.Post(message::kChannelDeletedInBank, 0, 0, true);
+    EXPECT_EQ(banks.BankCapacity(0), before);
+}
+
+TEST_F(MainControllerTest, HelpFindsTheCellsTopic) {
+    Start();
+    SheetCell bankName;
+    bankName.link.cellId = cell::kBankName;
+    SheetCell noTopic;
+    noTopic.link.cellId = cell::kMenuFileNew;
+    EXPECT_EQ(controller->HelpContextOf(bankName), 1);
+    EXPECT_EQ(controller->HelpContextOf(noTopic), 0);
+    controller->ShowCellHelp(bankName);
+    controller->ShowHelpContents();
+    EXPECT_EQ(view.helpShown, (std::vector<int>{1, 0}));
+}
+
+TEST_F(MainControllerTest, MenuSettingsAndTheComPortDialog) {
+    Start();
+    controller->SetComPort(3);
+    EXPECT_EQ(controller->ComPort(), 3);
+    view.comPortChoices = {std::nullopt, 12};
+    controller->ComPortDialog();
+    EXPECT_EQ(controller->ComPort(), 3);
+    controller->ComPortDialog();
+    EXPECT_EQ(controller->ComPort(), 12);
+    EXPECT_EQ(view.comPortShown, (std::vector<int>{3, 3}));
+
+    const bool toolbar = controller->ToolbarVisible();
+    controller->ToggleToolbar();
+    EXPECT_NE(controller->ToolbarVisible(), toolbar);
+    EXPECT_EQ(view.toolbarRefreshes, 1);
+
+    EXPECT_TRUE(controller->IsUntitled());
+    EXPECT_TRUE(controller->CurrentFilePath().ends_with("/Untitled"));
+}
+
+TEST_F(MainControllerTest, PrintAllHandsOverEverySheetOfTheTree) {
+    Start();
+    controller->OpenSheet(kHomeSheet);
+    ASSERT_TRUE(controller->CanPrintCurrent());
+    controller->PrintAll();
+    EXPECT_NE(std::find(printer.printed.begin(), printer.printed.end(), BankCall(9)),
+              printer.printed.end());
+    EXPECT_NE(std::find(printer.printed.begin(), printer.printed.end(), kHomeSheet),
+              printer.printed.end());
+}
+
+// Capability bits as the radio reports them and the options they set, with and without
+// expert mode (which keeps the options the image carries).
+TEST(RadioCapabilitiesTest, TheRadioFlagsSetTheOptions) {
+    struct Case {
+        std::uint8_t flagsA, flagsB, byteC;
+        bool expert;
+        bool duplex, names, vfo, a1, totOff, stepChoice;
+        int step;
+    };
+    const Case cases[] = {
+        {0x14, 0x00, 0, false, true, false, false, false, false, false, 0},
+        {0x15, 0x00, 0, false, false, false, false, false, false, false, 0},  // export: no duplex
+        {0x10, 0x00, 0, false, false, false, false, false, false, false, 0},  // no VOR: no duplex
+        {0x62, 0x0B, 7, false, false, true, true, true, true, true, 2},
+        {0x62, 0x0B, 7, true, true, true, true, true, true, true, 0},  // expert keeps the four
+    };
+    testing::MemorySettingsStore store;
+    testing::FakeInstanceLock lock;
+    for (const Case& c : cases) {
+        AppSettings settings(store, lock, ScreenSize{1024, 768}, {"orvane"});
+        settings.Radio.duplexEnabled = true;
+        settings.Radio.nameDisplay = true;
+        settings.Radio.vfoEnabled = true;
+        settings.Radio.channelSpacing = 0;
+        std::array<std::uint8_t, RadioIdentity::kSize> bytes{};
+        bytes[16] = c.flagsA;
+        bytes[17] = c.flagsB;
+        bytes[18] = c.byteC;
+        ApplyRadioCapabilities(RadioIdentity(bytes), settings, c.expert);
+        SCOPED_TRACE(testing::Message() << "flags " << int{c.flagsA} << "/" << int{c.flagsB}
+                                        << (c.expert ? " expert" : ""));
+        EXPECT_EQ(settings.Radio.duplexEnabled, c.duplex);
+        EXPECT_EQ(settings.Radio.nameDisplay, c.names);
+        EXPECT_EQ(settings.Radio.vfoEnabled, c.vfo);
+        EXPECT_EQ(settings.Radio.channelSpacing, c.step);
+        EXPECT_EQ(settings.Radio.rx137Allowed, c.a1);
+        EXPECT_EQ(settings.Radio.totOffAllowed, c.totOff);
+        EXPECT_EQ(settings.Radio.spacing833Allowed, c.stepChoice);
+        EXPECT_EQ(settings.CapabilityC, c.byteC);
+    }
+}
+
+}  // namespace
+}  // namespace orvane
