@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/app_messages.h"
+#include "app/documents_directory.h"
 #include "app/help_context.h"
 #include "app/main_view.h"
 #include "app/model_handling.h"
@@ -64,7 +65,7 @@ MainController::MainController(const ControllerServices& services,
       printer_(services.printer),
       expertMode_(HasExpertArgument(arguments)),
       radioOptions_(app_.settings),
-      document_(app_.settings.CurrentDirectory),
+      document_(StartDirectory(app_.settings.CurrentDirectory)),
       choices_(app_.texts, app_.cellNames),
       evaluator_(RadioEnvironment{document_.Current(), radioOptions_, app_.texts, app_.cellNames,
                                   choices_, app_.bus, app_.prompter, *this}),
@@ -293,8 +294,17 @@ void MainController::OpenWithDialog() { files_.OpenWithDialog(); }
 void MainController::OpenFile(const std::string& path) { files_.OpenFile(path); }
 void MainController::SaveFile(const std::string& path) { files_.SaveFile(path); }
 void MainController::SaveAsWithDialog() { files_.SaveAsWithDialog(); }
-void MainController::PrintCurrent() { files_.PrintCurrent(printer_, *this); }
-void MainController::PrintAll() { files_.PrintAll(printer_, *this); }
+void MainController::PrintCurrent() {
+    if (printer_ != nullptr) {
+        files_.PrintCurrent(*printer_, *this);
+    }
+}
+
+void MainController::PrintAll() {
+    if (printer_ != nullptr) {
+        files_.PrintAll(*printer_, *this);
+    }
+}
 void MainController::CloneRead() { clone_.CloneRead(); }
 void MainController::CloneWrite() { clone_.CloneWrite(); }
 void MainController::GoAdjustMode() { clone_.GoAdjustMode(); }

@@ -45,7 +45,7 @@ struct ControllerServices {
     const FontMetrics& fontMetrics;
     CloneEnvironment clone;       // the serial device and how port numbers map to devices
     CloneProgressView* progress;  // may be null: transfers then show no progress
-    SheetPrinter& printer;
+    SheetPrinter* printer;        // null where nothing is printed (the command-line tool)
 };
 
 // The status bar's message panel.
@@ -166,7 +166,7 @@ private:
     AppContext& app_;
     MainView& view_;
     const FontMetrics& fontMetrics_;
-    SheetPrinter& printer_;
+    SheetPrinter* printer_;
     bool expertMode_ = false;
     std::string modePanelText_;
     StatusMessage status_;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/file_commands.h"
-#include "cli/document_session.h"
+#include "cli/controller_session.h"
 #include "cli/model_name.h"
 #include "image/file_error.h"
 #include "platform/prompter.h"
@@ -66,12 +66,12 @@ int RunCheck(const CliInvocation& invocation) {
         return kExitUsage;
     }
     QuietPrompter prompter;
-    DocumentSession session(prompter);
-    FileCommands& commands = session.Commands();
+    ControllerSession session{SessionOptions(prompter)};
+    FileCommands& commands = session.Controller().Files();
     bool allPassed = true;
     for (const std::string& path : files) {
         if (commands.OpenFile(path)) {
-            invocation.out << path << ": OK (" << ModelName(session.ModelType(), session.Texts())
+            invocation.out << path << ": OK (" << ModelName(session.Controller().ModelType(), session.Texts())
                            << ")\n";
         } else {
             allPassed = false;

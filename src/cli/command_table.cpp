@@ -6,6 +6,8 @@
 #include "cli/cli_help.h"
 #include "cli/info_command.h"
 #include "cli/new_command.h"
+#include "cli/read_command.h"
+#include "cli/write_command.h"
 
 namespace orvane::cli {
 namespace {
@@ -16,6 +18,8 @@ const std::array kCommands = {
     CliCommand{"info", kInfoSynopsis, kInfoSummary, kInfoDetails, RunInfo},
     CheckCommand(),
     NewCommand(),
+    ReadCommand(),
+    WriteCommand(),
 };
 
 }  // namespace

@@ -10,48 +10,15 @@
 
 #include "app/app_settings.h"
 #include "cli/clone_session.h"
-#include "cli/given_device_locator.h"
 #include "cli/model_name.h"
-#include "cli/stream_prompter.h"
+#include "cli/console_prompter.h"
+#include "cli/port_option.h"
 #include "clone/clone_result_checks.h"
-#include "platform/com_port_resolver.h"
 #include "qt/qt_settings_store.h"
 #include "text/text_store.h"
 
 namespace orvane::cli {
 namespace {
-
-constexpr int kHighestPort = 256;
-
-struct PortChoice {
-    int number = 1;
-    std::string devicePath;  // given outright; then the number only labels messages
-};
-
-// "COM<n>" (any case), a bare number, or a device path.
-std::optional<PortChoice> ParsePort(const std::string& text) {
-    if (!text.empty() && text.front() == '/') {
-        return PortChoice{1, text};
-    }
-    std::string digits = text;
-    if (digits.size() > 3 && std::toupper(static_cast<unsigned char>(digits[0])) == 'C' &&
-        std::toupper(static_cast<unsigned char>(digits[1])) == 'O' &&
-        std::toupper(static_cast<unsigned char>(digits[2])) == 'M') {
-        digits.erase(0, 3);
-    }
-    if (digits.empty() || digits.size() > 3 ||
-        !std::all_of(digits.begin(), digits.end(),
-                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
-        return std::nullopt;
-    }
-    int number = std::stoi(digits);
-    if (number < 1 || number > kHighestPort) {
-        return std::nullopt;
-    }
-    return PortChoice{number, {}};
-}
-
-std::string Key(const char* name) { return std::string(AppSettings::kRegistryPath) + "\\" + name; }
 
 // An identity field as text; anything unprintable shows as '.'.
 std::string FieldText(std::span<const std::uint8_t> field) {
@@ -99,17 +66,10 @@ int RunInfo(const CliInvocation& invocation) {
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
     QtSettingsStore store(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath);
-    if (!port) {
-        int stored = store.ReadInt(Key("Global"), "ComPort").value_or(1);
-        port = PortChoice{std::clamp(stored, 1, kHighestPort), {}};
-    }
-    ComPortResolver resolver(&store, Key("Ports"));
-    GivenDeviceLocator given(port->devicePath);
-    const PortLocator& locator =
-        port->devicePath.empty() ? static_cast<const PortLocator&>(resolver) : given;
+    const PortTarget target(store, port);
 
-    StreamPrompter prompter(invocation.err);
-    CloneSession session(locator, port->number, highSpeed, prompter);
+    ConsolePrompter prompter(invocation.err);
+    CloneSession session(target.Locator(), target.Number(), highSpeed, prompter);
     if (session.RunInformation(CloneManager::InformationSpeed::Chosen) != clone_error::kOk) {
         return kExitFailed;
     }

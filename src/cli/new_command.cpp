@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/file_commands.h"
-#include "cli/document_session.h"
+#include "cli/console_prompter.h"
+#include "cli/controller_session.h"
 #include "cli/model_name.h"
-#include "cli/stream_prompter.h"
 #include "image/model_type.h"
 
 namespace orvane::cli {
@@ -83,8 +83,8 @@ int RunNew(const CliInvocation& invocation) {
     if (!options) {
         return kExitUsage;
     }
-    StreamPrompter prompter(invocation.err);
-    DocumentSession session(prompter);
+    ConsolePrompter prompter(invocation.err);
+    ControllerSession session{SessionOptions(prompter)};
     if (options->model) {
         const std::optional<std::int32_t> type = ModelNamed(*options->model, session.Texts());
         if (!type) {
@@ -93,9 +93,9 @@ int RunNew(const CliInvocation& invocation) {
                            << kUsage;
             return kExitUsage;
         }
-        session.SelectModel(*type);
+        session.Controller().ChangeModel(*type, false);
     }
-    FileCommands& commands = session.Commands();
+    FileCommands& commands = session.Controller().Files();
     commands.NewData();
     return commands.SaveFile(options->output) ? kExitOk : kExitFailed;
 }

@@ -45,7 +45,7 @@ protected:
     // Creates and starts the controller, as the program does once the window exists.
     MainController& Start() {
         controller = std::make_unique<MainController>(
-            ControllerServices{context, view, metrics, Environment(), nullptr, printer},
+            ControllerServices{context, view, metrics, Environment(), nullptr, &printer},
             arguments_);
         controller->Start();
         bus.Pump();

@@ -1,0 +1,58 @@
+#include "cli/controller_session.h"
+
+#include <QEventLoop>
+
+#include "text/text_resource.h"
+
+namespace orvane::cli {
+namespace {
+
+constexpr int kBusPumpMs = 10;
+
+std::unique_ptr<QCoreApplication> ApplicationIfNone() {
+    if (QCoreApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    static int argc = 1;
+    static char name[] = "orvane-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+}  // namespace
+
+ControllerSession::ControllerSession(const SessionOptions& options)
+    : application_(ApplicationIfNone()),
+      store_(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath),
+      readOnlyStore_(store_),
+      settings_(readOnlyStore_, lock_, ScreenSize{}, {"orvane-cli"}),
+      textsLoaded_(texts_.SetSource(MainResource()) &&
+                   helpTexts_.SetSource(HelpTopicResource())),
+      port_(store_, options.port),
+      context_{settings_, texts_, helpTexts_, bus_, cellNames_, timers_, clock_, options.prompter},
+      controller_(ControllerServices{context_, view_, metrics_,
+                                     CloneEnvironment{timers_, clock_, waiter_, device_,
+                                                      port_.Locator()},
+                                     options.progress, nullptr},
+                  {"orvane-cli"}),
+      busPump_(MakeTask(timers_)) {
+    settings_.ComPort = port_.Number();
+    settings_.ComSpeedHigh = options.highSpeed ? 1 : 0;
+    busPump_->SetCallback([this](cmcTask&) { bus_.Pump(); });
+    busPump_->Start(kBusPumpMs);
+    controller_.Start();
+}
+
+CloneOutcome ControllerSession::RunClone(const std::function<void(MainController&)>& command) {
+    std::optional<CloneOutcome> outcome;
+    controller_.Clone().SetOutcomeListener([&outcome](CloneOutcome ended) { outcome = ended; });
+    command(controller_);
+    QEventLoop loop;
+    while (!outcome) {
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    controller_.Clone().SetOutcomeListener(nullptr);
+    return *outcome;
+}
+
+}  // namespace orvane::cli
