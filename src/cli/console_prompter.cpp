@@ -7,13 +7,14 @@
 
 namespace orvane::cli {
 
+// A box that only reports is printed; a question the options have answered is not.
 PromptAnswer ConsolePrompter::Ask(const Prompt& prompt) {
-    err_ << prompt.text << '\n';
     switch (prompt.buttons) {
         case PromptButtons::Ok:
+            err_ << prompt.text << '\n';
             return PromptAnswer::Ok;
         case PromptButtons::OkCancel:
-            return Confirm();
+            return confirmation_ == Confirmation::kAssumeYes ? PromptAnswer::Ok : Confirm(prompt);
         case PromptButtons::YesNo:
         case PromptButtons::YesNoCancel:
             return questionAnswer_;
@@ -21,10 +22,8 @@ PromptAnswer ConsolePrompter::Ask(const Prompt& prompt) {
     return PromptAnswer::Cancel;
 }
 
-PromptAnswer ConsolePrompter::Confirm() {
-    if (confirmation_ == Confirmation::kAssumeYes) {
-        return PromptAnswer::Ok;
-    }
+PromptAnswer ConsolePrompter::Confirm(const Prompt& prompt) {
+    err_ << prompt.text << '\n';
     if (isatty(STDIN_FILENO) == 0) {
         refusedWithoutTerminal_ = true;
         return PromptAnswer::Cancel;

@@ -1,6 +1,7 @@
 #pragma once
-// The command-line tool's message boxes: the text a box would show goes to stderr, and
-// the answer comes from the verb's options or, for a confirmation, from the terminal.
+// The command-line tool's message boxes: a box that reports goes to stderr, and the
+// answer to a question comes from the verb's options or, for a confirmation, from the
+// terminal.
 
 #include <istream>
 #include <ostream>
@@ -28,7 +29,7 @@ public:
     bool RefusedWithoutTerminal() const { return refusedWithoutTerminal_; }
 
 private:
-    PromptAnswer Confirm();
+    PromptAnswer Confirm(const Prompt& prompt);
 
     std::ostream& err_;
     Confirmation confirmation_;
