@@ -14,10 +14,9 @@
 
 #include "app/app_settings.h"
 #include "app/document.h"
-#include "app/main_view.h"
 #include "app/model_handling.h"
-#include "app/model_host.h"
 #include "app/sheet_printer.h"
+#include "app_fakes.h"
 #include "image/clone_file.h"
 #include "image/default_images.h"
 #include "image/image_layout.h"
@@ -31,7 +30,9 @@
 namespace orvane {
 namespace {
 
+using testing::FakeHost;
 using testing::FakeInstanceLock;
+using testing::FakeView;
 using testing::MemorySettingsStore;
 using testing::ReadWholeFile;
 using testing::ScratchDirectory;
@@ -44,57 +45,6 @@ constexpr const char* kIllegalData = "File error.\n\nIllegal data.";
 constexpr std::int32_t kEditedAddress = kCommentAddress;
 // The model without VOR and WX.
 constexpr std::int32_t kLk2 = 0;
-
-class FakeView final : public MainView {
-public:
-    void SetTitle(const std::string& title) override { titles.push_back(title); }
-    void SetEnabled(bool) override {}
-    void SetBusyCursor(bool busy) override { busyDepth += busy ? 1 : -1; }
-    void SetFocus(ViewFocus) override {}
-    bool IsVisible() const override { return true; }
-    void ShowSheet(Sheet*) override {}
-    void ShowCloneInformation() override {}
-    std::optional<std::string> ChooseFile(const FileChooserRequest& request) override {
-        EXPECT_EQ(busyDepth, 0) << "no busy cursor over a dialog";
-        requests.push_back(request);
-        if (choices.empty()) {
-            ADD_FAILURE() << "unexpected file dialog";
-            return std::nullopt;
-        }
-        std::optional<std::string> choice = choices.front();
-        choices.pop_front();
-        return choice;
-    }
-
-    std::vector<std::string> titles;
-    int busyDepth = 0;
-    std::deque<std::optional<std::string>> choices;
-    std::vector<FileChooserRequest> requests;
-};
-
-class FakeHost final : public ModelHost {
-public:
-    FakeHost(Document& document, AppSettings& settings)
-        : document_(document), settings_(settings) {}
-
-    void FinishCellEdit() override { ++editsFinished; }
-    void ChangeModel(std::int32_t modelType) override {
-        settings_.Radio.modelType = modelType;
-        document_.Template() = BuildTemplateImage(settings_.Radio, false, settings_.ExtraChannels);
-        models.push_back(modelType);
-    }
-    void CloseSheet() override {}
-    void ImageReplaced() override { ++replaced; }
-    WarningFindings RunWarningCheck(int*, int*) override { return {}; }
-
-    int editsFinished = 0;
-    int replaced = 0;
-    std::vector<std::int32_t> models;
-
-private:
-    Document& document_;
-    AppSettings& settings_;
-};
 
 class RecordingPrinter final : public SheetPrinter {
 public:
