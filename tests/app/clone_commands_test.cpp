@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +38,7 @@ using testing::FakeHost;
 using testing::FakeView;
 using Command = void (CloneCommands::*)();
 using Requests = std::vector<std::uint8_t>;
+using Outcome = CloneOutcome;
 
 constexpr std::uint8_t kInfo = sim::kInformationRequest;
 constexpr std::uint8_t kRead = sim::kReadRequest;
@@ -134,6 +134,18 @@ protected:
         bus_.Pump();
     }
 
+    // Forgets what earlier cases sent, showed and ended with; no radio is connected.
+    void NewCase() {
+        radio.reset();
+        device.onWrite = nullptr;
+        device.written.clear();
+        storeCount = 0;
+        prompter_.shown.clear();
+        prompter_.answers.clear();
+        outcomes_.clear();
+        kinds_.clear();
+    }
+
     // The commands of the frames sent, data frames left out.
     Requests RequestsSent() const {
         Requests commands;
@@ -177,18 +189,18 @@ protected:
 TEST_F(CloneCommandsTest, ReadAnswersChooseTheBlockThatBecomesTheSettingsInUse) {
     struct Case {
         PromptAnswer answer;
-        CloneOutcome outcome;
+        Outcome outcome;
         std::uint8_t sql;  // the document's squelch level afterwards
     };
-    const Case cases[] = {{PromptAnswer::Yes, CloneOutcome::kRead, 3},
-                          {PromptAnswer::No, CloneOutcome::kRead, 7},
-                          {PromptAnswer::Cancel, CloneOutcome::kCancelled, 0xEE}};
+    const Case cases[] = {{PromptAnswer::Yes, Outcome::kRead, 3},
+                          {PromptAnswer::No, Outcome::kRead, 7},
+                          {PromptAnswer::Cancel, Outcome::kCancelled, 0xEE}};
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.answer));
+        NewCase();
         UseModel(model_type::kLk1);
         document_.Current().SetByte(kCurrentSql, 0xEE);
         document_.SetFileName("/data/club.zcf");
-        outcomes_.clear();
         EepromImage image = RadioImage(model_type::kLk2);
         image.SetByte(kCurrentSql, 3);
         image.SetByte(kHomeSql, 7);
@@ -202,12 +214,14 @@ TEST_F(CloneCommandsTest, ReadAnswersChooseTheBlockThatBecomesTheSettingsInUse) 
 
         Run(&CloneCommands::CloneRead);
 
-        EXPECT_EQ(outcomes_, std::vector<CloneOutcome>{c.outcome});
+        EXPECT_EQ(outcomes_, std::vector<Outcome>{c.outcome});
+        EXPECT_EQ(RequestsSent(),
+                  (c.outcome == Outcome::kRead ? Requests{kInfo, kRead} : Requests{}));
         EXPECT_EQ(prompter_.shown.back().icon, PromptIcon::Question);
         EXPECT_EQ(prompter_.shown.back().buttons, PromptButtons::YesNoCancel);
         EXPECT_EQ(Shown().back().rfind("Reads the transceiver's current setting data", 0), 0u);
         EXPECT_EQ(document_.Current().GetByte(kCurrentSql), c.sql);
-        if (c.outcome != CloneOutcome::kRead) {
+        if (c.outcome != Outcome::kRead) {
             EXPECT_EQ(document_.FileName(), "/data/club.zcf");
             EXPECT_FALSE(document_.Modified());
             continue;
@@ -221,7 +235,6 @@ TEST_F(CloneCommandsTest, ReadAnswersChooseTheBlockThatBecomesTheSettingsInUse) 
         EXPECT_EQ(settings_.Radio.channelSpacing, 1);
         EXPECT_EQ(settings_.CapabilityC, 0x5A);
     }
-    EXPECT_EQ(RequestsSent(), (Requests{kInfo, kRead, kInfo, kRead}));
 }
 
 TEST_F(CloneCommandsTest, AFailedReadLeavesTheDocumentAsItWas) {
@@ -234,8 +247,7 @@ TEST_F(CloneCommandsTest, AFailedReadLeavesTheDocumentAsItWas) {
                           {"foreign data", true, "Illegal data."}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        radio.reset();
-        device.onWrite = nullptr;
+        NewCase();
         if (c.radio) {
             EepromImage image = RadioImage(model_type::kLk1);
             image.SetByte(kModelDigitsAddress, '9');
@@ -245,7 +257,6 @@ TEST_F(CloneCommandsTest, AFailedReadLeavesTheDocumentAsItWas) {
         document_.Current().SetByte(kCommentAddress, 'X');
         document_.NoteChanges();
         const EepromImage before = document_.Current();
-        prompter_.shown.clear();
         prompter_.answers = {PromptAnswer::No, PromptAnswer::Yes};  // not saved; read
 
         Run(&CloneCommands::CloneRead);
@@ -253,7 +264,7 @@ TEST_F(CloneCommandsTest, AFailedReadLeavesTheDocumentAsItWas) {
         EXPECT_TRUE(document_.Current().Equals(before));
         EXPECT_EQ(document_.FileName(), "/data/club.zcf");
         EXPECT_TRUE(document_.Modified());
-        EXPECT_EQ(outcomes_.back(), CloneOutcome::kFailed);
+        EXPECT_EQ(outcomes_, std::vector<Outcome>{Outcome::kFailed});
         EXPECT_EQ(Shown().back().rfind(c.message, 0), 0u);
         EXPECT_EQ(host_.replaced, 0);
     }
@@ -265,65 +276,37 @@ TEST_F(CloneCommandsTest, WriteChecksAndQuestionsDecideWhatReachesTheRadio) {
         int radioModel;
         int errors;
         int warnings;
-        std::deque<PromptAnswer> answers;
+        PromptAnswer answer;
         std::vector<std::string> shown;
-        Requests requests;
-        CloneOutcome outcome;
+        Outcome outcome;
     };
-    const Requests written{kInfo, kInfo, kWrite, kEnd};
+    constexpr PromptAnswer kOk = PromptAnswer::Ok;
+    constexpr PromptAnswer kCancel = PromptAnswer::Cancel;
     const Case cases[] = {
-        {"errors", model_type::kLk1, 1, 1, {}, {kDataError}, {kInfo}, CloneOutcome::kRefused},
-        {"other model", model_type::kLk2, 0, 1, {}, {kModelError}, {kInfo}, CloneOutcome::kRefused},
-        {"warnings",
-         model_type::kLk1,
-         0,
-         1,
-         {},
-         {kDataWarning, kSucceeded},
-         written,
-         CloneOutcome::kWritten},
-        {"clean",
-         model_type::kLk1,
-         0,
-         0,
-         {},
-         {kConfirmWrite, kSucceeded},
-         written,
-         CloneOutcome::kWritten},
-        {"warnings, cancel",
-         model_type::kLk1,
-         0,
-         1,
-         {PromptAnswer::Cancel},
-         {kDataWarning},
-         {kInfo},
-         CloneOutcome::kCancelled},
-        {"clean, cancel",
-         model_type::kLk1,
-         0,
-         0,
-         {PromptAnswer::Cancel},
-         {kConfirmWrite},
-         {kInfo},
-         CloneOutcome::kCancelled},
+        {"errors", model_type::kLk1, 1, 1, kOk, {kDataError}, Outcome::kRefused},
+        {"other model", model_type::kLk2, 0, 1, kOk, {kModelError}, Outcome::kRefused},
+        {"warnings", model_type::kLk1, 0, 1, kOk, {kDataWarning, kSucceeded}, Outcome::kWritten},
+        {"clean", model_type::kLk1, 0, 0, kOk, {kConfirmWrite, kSucceeded}, Outcome::kWritten},
+        {"warnings, cancel", model_type::kLk1, 0, 1, kCancel, {kDataWarning}, Outcome::kCancelled},
+        {"clean, cancel", model_type::kLk1, 0, 0, kCancel, {kConfirmWrite}, Outcome::kCancelled},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        device.written.clear();
-        storeCount = 0;
-        prompter_.shown.clear();
-        prompter_.answers = c.answers;
-        outcomes_.clear();
+        NewCase();
+        prompter_.answers = {c.answer};
         host_.errorsFound = c.errors;
         host_.warningsFound = c.warnings;
         AttachRadio(Radio(c.radioModel), RadioImage(c.radioModel));
 
         Run(&CloneCommands::CloneWrite);
 
+        const bool written = c.outcome == Outcome::kWritten;
         EXPECT_EQ(Shown(), c.shown);
-        EXPECT_EQ(RequestsSent(), c.requests);
-        EXPECT_EQ(storeCount, c.outcome == CloneOutcome::kWritten ? 1 : 0);
-        EXPECT_EQ(outcomes_, std::vector<CloneOutcome>{c.outcome});
+        // A confirmation asks the radio again before the write.
+        EXPECT_EQ(RequestsSent(),
+                  (written ? Requests{kInfo, kInfo, kWrite, kEnd} : Requests{kInfo}));
+        EXPECT_EQ(storeCount, written ? 1 : 0);
+        EXPECT_EQ(outcomes_, std::vector<Outcome>{c.outcome});
         EXPECT_FALSE(document_.Modified()) << "a write leaves the modified flag";
     }
     EXPECT_EQ(prompter_.shown.front().icon, PromptIcon::Warning);
@@ -343,6 +326,7 @@ TEST_F(CloneCommandsTest, TheRadioVersionAndModeChooseTheWriteList) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.version) + " " + c.firmware + (c.expert ? " expert" : ""));
+        NewCase();
         MakeCommands(c.expert);
         UseModel(model_type::kLk1);
         document_.Current().SetByte(kExpertSetting, 0x33);
@@ -358,7 +342,6 @@ TEST_F(CloneCommandsTest, TheRadioVersionAndModeChooseTheWriteList) {
         Run(&CloneCommands::CloneWrite);
 
         ASSERT_EQ(storeCount, 1);
-        storeCount = 0;
         std::span<const AddressRange> list = c.expert ? ExpertWriteRanges() : WriteRanges();
         if (c.extended) {
             list = c.expert ? ExtendedExpertWriteRanges() : ExtendedWriteRanges();
@@ -392,13 +375,19 @@ TEST_F(CloneCommandsTest, TheRadioGetsARepairedCopyAndTheDocumentStaysAsItWas) {
     channels.Store(home);
     current.SetByte(kCurrentSql, 6);
     current.SetByte(kHomeBlockFreeByte, 0x5B);
-    const EepromImage before = current;
-    AttachRadio(Radio(model_type::kLk1), RadioImage(model_type::kLk1));
+    current.SetByte(memory_map::kHomeTot, 0);
+    // Only a time-out timer the radio does not allow changes in the document.
+    EepromImage expected = current;
+    expected.SetByte(memory_map::kHomeTot, 18);
+    sim::RadioSetup setup = Radio(model_type::kLk1);
+    setup.flagsA &= ~0x40;  // no TOT-off
+    AttachRadio(setup, RadioImage(model_type::kLk1));
 
     Run(&CloneCommands::CloneWrite);
 
     ASSERT_EQ(storeCount, 1);
-    EXPECT_TRUE(document_.Current().Equals(before));
+    EXPECT_TRUE(document_.Current().Equals(expected));
+    EXPECT_EQ(stored.GetByte(memory_map::kHomeTot), 18);
     ChannelStore sent(stored, model_type::kLk1);
     MemoryChannel reference =
         ChannelStore(document_.Template(), model_type::kLk1)
@@ -426,10 +415,8 @@ TEST_F(CloneCommandsTest, AdjustModeWritesUnaskedToTheFamilyModel) {
                           {model_type::kLk2, model_type::kLk2, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.selected) + " <- " + std::to_string(c.radio));
+        NewCase();
         UseModel(c.selected);
-        device.written.clear();
-        storeCount = 0;
-        prompter_.shown.clear();
         AttachRadio(Radio(c.radio), RadioImage(c.radio));
 
         Run(&CloneCommands::GoAdjustMode);
@@ -439,11 +426,12 @@ TEST_F(CloneCommandsTest, AdjustModeWritesUnaskedToTheFamilyModel) {
                   c.written ? std::vector<std::string>{} : std::vector<std::string>{kModelError});
         EXPECT_EQ(RequestsSent().front(), kSetup) << "the adjust-mode entry goes first";
         EXPECT_FALSE(manager_.AdjustMode());
-        EXPECT_EQ(outcomes_.back(), c.written ? CloneOutcome::kWritten : CloneOutcome::kRefused);
+        EXPECT_EQ(outcomes_,
+                  std::vector<Outcome>{c.written ? Outcome::kWritten : Outcome::kRefused});
     }
     // Adjust mode is over: an ordinary write asks again.
+    NewCase();
     UseModel(model_type::kLk1);
-    prompter_.shown.clear();
     prompter_.answers = {PromptAnswer::Cancel};
     AttachRadio(Radio(model_type::kLk1), RadioImage(model_type::kLk1));
     Run(&CloneCommands::CloneWrite);
@@ -456,19 +444,17 @@ TEST_F(CloneCommandsTest, InformationGoesToTheWindowOrToTheHiddenProgram) {
         bool radio;
         int shown;
         int hiddenMessages;
-        CloneOutcome outcome;
+        Outcome outcome;
     };
-    const Case cases[] = {{true, true, 1, 0, CloneOutcome::kInformation},
-                          {false, true, 0, 1, CloneOutcome::kInformation},
-                          {true, false, 0, 0, CloneOutcome::kFailed},
-                          {false, false, 0, 0, CloneOutcome::kFailed}};
+    const Case cases[] = {{true, true, 1, 0, Outcome::kInformation},
+                          {false, true, 0, 1, Outcome::kInformation},
+                          {true, false, 0, 0, Outcome::kFailed},
+                          {false, false, 0, 0, Outcome::kFailed}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.visible) + std::to_string(c.radio));
         view_.visible = c.visible;
         view_.cloneInformationShown = 0;
-        kinds_.clear();
-        radio.reset();
-        device.onWrite = nullptr;
+        NewCase();
         if (c.radio) {
             sim::RadioSetup setup = Radio(model_type::kLk1);
             setup.flagsC = 0x21;
@@ -481,7 +467,7 @@ TEST_F(CloneCommandsTest, InformationGoesToTheWindowOrToTheHiddenProgram) {
         EXPECT_EQ(view_.cloneInformationShown, c.shown);
         EXPECT_EQ(Count(message::kCloneInformationHidden), c.hiddenMessages);
         EXPECT_EQ(settings_.CapabilityC, c.radio ? 0x21 : 0);
-        EXPECT_EQ(outcomes_.back(), c.outcome);
+        EXPECT_EQ(outcomes_, std::vector<Outcome>{c.outcome});
     }
     EXPECT_EQ(host_.replaced, 1) << "only the window that opened closes the sheet";
 }
@@ -496,7 +482,7 @@ TEST_F(CloneCommandsTest, ACommandDuringATransferDoesNothing) {
     }
     EXPECT_FALSE(manager_.AdjustMode());
     Run(&CloneCommands::CloneInformation);
-    EXPECT_EQ(outcomes_, std::vector<CloneOutcome>{CloneOutcome::kInformation});
+    EXPECT_EQ(outcomes_, std::vector<Outcome>{Outcome::kInformation});
     EXPECT_EQ(RequestsSent(), Requests{kInfo});
 }
 
