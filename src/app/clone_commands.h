@@ -15,6 +15,7 @@ namespace orvane {
 
 class AppSettings;
 class CloneManager;
+struct CloneResult;
 class Document;
 class FileCommands;
 class MainView;
@@ -50,6 +51,9 @@ class CloneCommands {
 public:
     // Installs the information and read handlers on the clone manager.
     explicit CloneCommands(const CloneCommandsContext& context);
+    // The manager's handlers and completions point here.
+    CloneCommands(const CloneCommands&) = delete;
+    CloneCommands& operator=(const CloneCommands&) = delete;
 
     void CloneRead();
     void CloneWrite();
@@ -68,10 +72,36 @@ public:
     }
 
 private:
-    // ... (the flows' steps)
+    using Step = std::function<void(CloneResult&)>;
 
+    // Asks the radio who it is; `next` runs with the answer. False when a transfer runs.
+    bool RequestInformation(Step next);
+
+    void StartRead(CloneResult& information);
+    void TakeReadImage(CloneResult& read);
+
+    // Runs after every information answer of a write, the one after a confirmation too.
+    void JudgeWrite(CloneResult& information);
+    bool RadioModelMatches() const;
+    bool Confirmed(const char* key);
+    void StartWrite();
+    void WriteEnded(CloneResult& write);
+    // A write command ends: adjust mode ends with it, whether or not anything was sent.
+    void EndWrite(CloneOutcome outcome);
+
+    void InformationEnded(CloneResult& information);
+
+    void UpdateTitle();
+    void PostCapabilities();
+    void End(CloneOutcome outcome);
+
+    CloneCommandsContext context_;
     RadioIdentity identity_;
     std::function<void(CloneOutcome)> listener_;
+    // The user has agreed to the write; the next information answer leads to it.
+    bool writeConfirmed_ = false;
+    // The read takes the radio's home-setting block as the settings in use.
+    bool readHomeSettings_ = false;
 };
 
 }  // namespace orvane

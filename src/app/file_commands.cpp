@@ -1,10 +1,10 @@
 #include "app/file_commands.h"
 
-#include <array>
 #include <filesystem>
 
 #include "app/app_settings.h"
 #include "app/document.h"
+#include "app/home_setting_block.h"
 #include "app/image_adoption.h"
 #include "app/image_fitting.h"
 #include "app/main_view.h"
@@ -18,8 +18,6 @@
 #include "image/model_version.h"
 #include "image/radio_identity.h"
 #include "platform/prompter.h"
-#include "radio/memory_map.h"
-#include "radio/setting_addresses.h"
 #include "text/text_store.h"
 
 namespace orvane {
@@ -27,25 +25,6 @@ namespace {
 
 constexpr const char* kAppTitleKey = "GI_Sys_AppTitle";
 constexpr const char* kDialogKey = "GI_Sys_Dialog_FOpen";
-
-// The home-setting block repeats the home settings, the home record and the first
-// current settings; a saved file carries it matching them.
-struct BlockCopy {
-    std::int32_t from;
-    std::int32_t to;
-    std::int32_t length;
-};
-constexpr std::array<BlockCopy, 3> kHomeSettingCopies{{
-    {memory_map::kHomeBlock, 0xDA0, memory_map::kHomeBlockSize},
-    {memory_map::kHomeVfoRecord, 0xDC0, 16},
-    {setting_address::kSqlLevel, 0xDD0, 12},
-}};
-
-void CopyWithin(EepromImage& image, const BlockCopy& copy) {
-    for (std::int32_t i = 0; i < copy.length; ++i) {
-        image.SetByte(copy.to + i, image.GetByte(copy.from + i));
-    }
-}
 
 // The comment field as it stands; the writer blanks what a comment line cannot hold and
 // drops trailing blanks.
@@ -202,9 +181,7 @@ bool FileCommands::SaveFile(const std::string& path) {
     FitImageToModel(prepared, FitKind::kFileSave,
                     {settings_.Radio, document_.Template(), expertMode_, settings_.ExtraChannels});
     MirrorHomeBlocks(prepared);
-    for (const BlockCopy& copy : kHomeSettingCopies) {
-        CopyWithin(prepared, copy);
-    }
+    CopyCurrentSettingsToHomeBlock(prepared);
     {
         BusyCursor busy(view_);
         CloneFile file(prepared, texts_, prompter_);

@@ -57,9 +57,8 @@ public:
     void Run() {
         CopyFromTemplate(kHomeFixedA, 1);
         CopyFromTemplate(kHomeFixedB, 1);
-        if (kind_ == FitKind::kFileLoad && !radio_.totOffAllowed &&
-            image_.GetByte(map::kHomeTot) < kLowestTimer) {
-            image_.SetByte(map::kHomeTot, kDefaultTimer);
+        if (kind_ == FitKind::kFileLoad) {
+            KeepTimeOutTimerAllowed(image_, radio_);
         }
         if (!radio_.spacing833Allowed) {
             image_.SetByte(address::kChannelSpacing, 0);
@@ -185,7 +184,8 @@ private:
             CopyFromTemplate(map::kHomeBank, 1 + map::kBankCount);
             banks.ClampBankCursor();
         } else if (radioSide_ && mode == kHomeModeMemory) {
-            const MemoryChannel reference = TemplateReferenceChannel();
+            const MemoryChannel reference =
+                TemplateReferenceChannel(context_.templateImage, radio_.modelType);
             home.rxHz = reference.rxHz;
             home.txHz = reference.txHz;
             home.duplex = reference.duplex;
@@ -193,14 +193,6 @@ private:
         home.rxHz = Round(home.rxHz);
         home.txHz = Round(home.txHz);
         store_.Store(home);
-    }
-
-    // The template's channel 1, which a write also falls back on.
-    MemoryChannel TemplateReferenceChannel() const {
-        EepromImage templateCopy;
-        templateCopy.Assign(context_.templateImage);
-        return ChannelStore(templateCopy, radio_.modelType)
-            .Load(MemoryChannel::kMemory, map::kDefaultChannelPosition);
     }
 
     void FitBankNames() {
@@ -269,6 +261,20 @@ private:
 };
 
 }  // namespace
+
+void KeepTimeOutTimerAllowed(EepromImage& image, const RadioConfiguration& radio) {
+    if (!radio.totOffAllowed && image.GetByte(map::kHomeTot) < kLowestTimer) {
+        image.SetByte(map::kHomeTot, kDefaultTimer);
+    }
+}
+
+MemoryChannel TemplateReferenceChannel(const EepromImage& templateImage, std::int32_t modelType) {
+    // The store reads through a writable image; the template stays untouched.
+    EepromImage templateCopy;
+    templateCopy.Assign(templateImage);
+    return ChannelStore(templateCopy, modelType)
+        .Load(MemoryChannel::kMemory, map::kDefaultChannelPosition);
+}
 
 void SettingsFollowImage(const EepromImage& image, RadioConfiguration& radio) {
     namespace address = setting_address;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "radio/memory_channel.h"
 #include "sheet/radio_configuration.h"
 
 namespace orvane {
@@ -32,6 +33,13 @@ struct FittingContext {
 };
 
 void FitImageToModel(EepromImage& image, FitKind kind, const FittingContext& context);
+
+// A radio that does not allow the time-out timer off gets the default timer instead.
+void KeepTimeOutTimerAllowed(EepromImage& image, const RadioConfiguration& radio);
+
+// The template's channel 1: what the home record falls back on when it is a memory
+// channel, and what a write sends in place of a channel the radio would refuse.
+MemoryChannel TemplateReferenceChannel(const EepromImage& templateImage, std::int32_t modelType);
 
 // The options the image itself records (duplex, name display, VFO, tuning step, the
 // [LIGHT] key) become the radio options.

@@ -5,8 +5,13 @@
 
 namespace orvane {
 
-void ApplyRadioCapabilities(const RadioIdentity& identity, AppSettings& settings,
-                            bool expertMode) {
+void ApplyRadioLimits(const RadioIdentity& identity, RadioConfiguration& radio) {
+    radio.rx137Allowed = identity.OptionA1();
+    radio.totOffAllowed = identity.TotOffAllowed();
+    radio.spacing833Allowed = identity.TuningStepChoice();
+}
+
+void ApplyRadioCapabilities(const RadioIdentity& identity, AppSettings& settings, bool expertMode) {
     RadioConfiguration& radio = settings.Radio;
     if (!expertMode) {
         radio.duplexEnabled = identity.DuplexCapable();
@@ -14,9 +19,7 @@ void ApplyRadioCapabilities(const RadioIdentity& identity, AppSettings& settings
         radio.vfoEnabled = identity.VfoEnabled();
         radio.channelSpacing = identity.TuningStep();
     }
-    radio.rx137Allowed = identity.OptionA1();
-    radio.totOffAllowed = identity.TotOffAllowed();
-    radio.spacing833Allowed = identity.TuningStepChoice();
+    ApplyRadioLimits(identity, radio);
     settings.CapabilityC = identity.CapabilityC();
 }
 

@@ -7,6 +7,7 @@
 #include "cli/info_command.h"
 #include "cli/new_command.h"
 #include "cli/read_command.h"
+#include "cli/show_command.h"
 #include "cli/write_command.h"
 
 namespace orvane::cli {
@@ -20,6 +21,7 @@ const std::array kCommands = {
     NewCommand(),
     ReadCommand(),
     WriteCommand(),
+    ShowCommand(),
 };
 
 }  // namespace

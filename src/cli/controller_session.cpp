@@ -43,6 +43,13 @@ ControllerSession::ControllerSession(const SessionOptions& options)
     controller_.Start();
 }
 
+void ControllerSession::Settle() {
+    // A message may post another; each pump delivers what was queued before it began.
+    while (bus_.QueuedCount() > 0) {
+        bus_.Pump();
+    }
+}
+
 CloneOutcome ControllerSession::RunClone(const std::function<void(MainController&)>& command) {
     std::optional<CloneOutcome> outcome;
     controller_.Clone().SetOutcomeListener([&outcome](CloneOutcome ended) { outcome = ended; });

@@ -47,6 +47,9 @@ public:
     MainController& Controller() { return controller_; }
     TextStore& Texts() { return texts_; }
 
+    // Delivers the queued messages (the tree's bank captions among them).
+    void Settle();
+
     // Runs `command` (a clone command of the controller) and the event loop until that
     // command has ended.
     CloneOutcome RunClone(const std::function<void(MainController&)>& command);

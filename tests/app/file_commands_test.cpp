@@ -14,11 +14,9 @@
 
 #include "app/app_settings.h"
 #include "app/document.h"
-#include "app/main_view.h"
 #include "app/model_handling.h"
-#include "app/model_host.h"
 #include "app/sheet_printer.h"
-#include "fake_main_view.h"
+#include "app_fakes.h"
 #include "image/clone_file.h"
 #include "image/default_images.h"
 #include "image/image_layout.h"
@@ -32,6 +30,7 @@
 namespace orvane {
 namespace {
 
+using testing::FakeHost;
 using testing::FakeInstanceLock;
 using testing::FakeMainView;
 using testing::MemorySettingsStore;
@@ -46,30 +45,6 @@ constexpr const char* kIllegalData = "File error.\n\nIllegal data.";
 constexpr std::int32_t kEditedAddress = kCommentAddress;
 // The model without VOR and WX.
 constexpr std::int32_t kLk2 = 0;
-
-class FakeHost final : public ModelHost {
-public:
-    FakeHost(Document& document, AppSettings& settings)
-        : document_(document), settings_(settings) {}
-
-    void FinishCellEdit() override { ++editsFinished; }
-    void ChangeModel(std::int32_t modelType) override {
-        settings_.Radio.modelType = modelType;
-        document_.Template() = BuildTemplateImage(settings_.Radio, false, settings_.ExtraChannels);
-        models.push_back(modelType);
-    }
-    void CloseSheet() override {}
-    void ImageReplaced() override { ++replaced; }
-    WarningFindings RunWarningCheck(int*, int*) override { return {}; }
-
-    int editsFinished = 0;
-    int replaced = 0;
-    std::vector<std::int32_t> models;
-
-private:
-    Document& document_;
-    AppSettings& settings_;
-};
 
 class RecordingPrinter final : public SheetPrinter {
 public:

@@ -76,6 +76,7 @@ const Lines kMessageKeys = {
     "GI_Mess_DataError",
     "GI_Mess_DataWarn",
     "GI_Mess_Confirm_CloneWrite",
+    "GI_Mess_Confirm_CloneRead",
     "GI_Mess_CloneWrite_Succeeded",
     "GI_Mess_CloneErr_Head",
     "GI_Mess_CloneErr_Check",
@@ -333,7 +334,7 @@ protected:
 TEST(MainResourceKeyTable, GroupSizes) {
     EXPECT_EQ(kSystemKeys.size(), 14u);
     EXPECT_EQ(kAppKeys.size(), 4u);
-    EXPECT_EQ(kMessageKeys.size(), 21u);
+    EXPECT_EQ(kMessageKeys.size(), 22u);
     EXPECT_EQ(kStatusPanelKeys.size(), 2u);
     EXPECT_EQ(kEditMessageKeys.size(), 17u);
     EXPECT_EQ(kIndicationKeys.size(), 13u);
