@@ -1,7 +1,6 @@
 #include "app/recent_files.h"
 
-#include <algorithm>
-#include <cctype>
+#include "base/ascii_case.h"
 
 namespace orvane {
 namespace {
@@ -15,12 +14,7 @@ std::string_view WithoutTrailingSeparator(std::string_view path) {
 
 }  // namespace
 
-bool SamePath(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
+bool SamePath(std::string_view a, std::string_view b) { return EqualIgnoringAsciiCase(a, b); }
 
 void RecentFiles::RemoveEqual(const std::string& path) {
     std::erase_if(paths_, [&](const std::string& entry) { return SamePath(entry, path); });

@@ -1,13 +1,12 @@
 #include "cli/new_command.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "app/file_commands.h"
+#include "base/ascii_case.h"
 #include "cli/console_prompter.h"
 #include "cli/controller_session.h"
 #include "cli/model_name.h"
@@ -33,17 +32,10 @@ constexpr std::string_view kUsage =
     "Usage: orvane-cli new [--model MODEL] -o FILE\n"
     "Run 'orvane-cli help new' for details.\n";
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 // The selectable model called `name` by the model name block.
 std::optional<std::int32_t> ModelNamed(const std::string& name, TextStore& texts) {
     for (const std::int32_t type : model_type::kSelectable) {
-        if (SameName(ModelName(type, texts), name)) {
+        if (EqualIgnoringAsciiCase(ModelName(type, texts), name)) {
             return type;
         }
     }

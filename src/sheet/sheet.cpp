@@ -76,7 +76,10 @@ void Sheet::ApplyStyleOption(std::string_view option) {
         style_.fixedColumns = LeadingNumber(value);
     } else if (option.starts_with("S_FixedCols")) {
         style_.fixedColumns = FixedColumnsForModel(LeadingNumber(value));
-        rememberedPosition_.leftColumn = style_.fixedColumns;
+        // A remembered scroll position stays; the scrolling part starts after the fixed
+        // columns at the earliest.
+        rememberedPosition_.leftColumn =
+            std::max(rememberedPosition_.leftColumn, style_.fixedColumns);
     } else if (option.starts_with("FixedRows")) {
         style_.fixedRows = LeadingNumber(value);
     } else if (option == "NoPrint") {

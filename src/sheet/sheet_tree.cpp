@@ -183,6 +183,16 @@ void SheetTree::ForEachBankNode(TreeNode& node, const Apply& apply) {
     }
 }
 
+TreeNode* SheetTree::FindBankNode(int bank) {
+    TreeNode* found = nullptr;
+    ForEachBankNode(root_, [&](TreeNode& node, int nodeBank) {
+        if (nodeBank == bank && found == nullptr) {
+            found = &node;
+        }
+    });
+    return found;
+}
+
 void SheetTree::Close() {
     environment_.bus.Unsubscribe(this);
     selected_ = nullptr;

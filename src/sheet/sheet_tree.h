@@ -54,6 +54,9 @@ public:
     int DeleteNodesWithFlag(int flag);
     // The first node in tree order whose link text is exactly `text`.
     TreeNode* FindNodeByLinkText(std::string_view text);
+    // The first node in tree order that opens the bank sheet of `bank`, whatever its
+    // caption.
+    TreeNode* FindBankNode(int bank);
 
     const std::vector<std::unique_ptr<TreeNode>>& TopNodes() const { return root_.children; }
     TreeNode* SelectedNode() const { return selected_; }

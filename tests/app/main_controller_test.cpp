@@ -135,16 +135,16 @@ TEST_F(MainControllerTest, TheTickOpensTheSelectedSheetOnlyInAVisibleWindow) {
 TEST_F(MainControllerTest, ASheetOpensAgainWhereItWasLeftAndFocusReturnsWhereItWas) {
     Start();
     controller->OpenSheet(BankCall(0));
-    controller->OpenedSheet()->RememberedPosition() = {3, 7, 1, 5};
+    controller->OpenedSheet()->RememberedPosition() = {4, 7, 5, 5};
     view.focus = ViewFocus::kGrid;
     controller->OpenSheet(kHomeSheet);
     EXPECT_EQ(view.focus, ViewFocus::kGrid);
 
     controller->OpenSheet(BankCall(0));
     const SheetPosition& restored = controller->OpenedSheet()->RememberedPosition();
-    EXPECT_EQ(restored.column, 3);
+    EXPECT_EQ(restored.column, 4);
     EXPECT_EQ(restored.row, 7);
-    EXPECT_EQ(restored.leftColumn, 1);
+    EXPECT_EQ(restored.leftColumn, 5);
     EXPECT_EQ(restored.topRow, 5);
 
     // A font change closes the sheet; the tick reopens the tree's sheet at the new size.
@@ -167,8 +167,7 @@ TEST_F(MainControllerTest, TwoQuickEditsCauseOneRecheckAfterTheSecond) {
     Run(100);
     // A bank with channels after an empty one is an error the next check marks.
     BankTable banks(controller->CurrentDocument().Current());
-    banks.SetBankCapacity(0, 0);
-    banks.SetBankCapacity(1, 5);
+    banks.SetBankCapacity(3, 0);
     controller->ArmWarningRecheck();
     Run(200);
     EXPECT_EQ(bankOperation->overlay, TreeNode::kNoOverlay);
@@ -199,6 +198,7 @@ TEST_F(MainControllerTest, TheStatusMessageAndTheWindowStateFollowTheBus) {
 TEST_F(MainControllerTest, BankRequestsChangeTheBankAndTellTheBankSheet) {
     Start();
     BankTable banks(controller->CurrentDocument().Current());
+    banks.SetBankCapacity(9, 0);  // room for one more channel
     const int before = banks.BankCapacity(0);
     bus.Post(message::kChannelInsertedInBank, 0, 0, true);
     EXPECT_EQ(banks.BankCapacity(0), before + 1);
@@ -279,7 +279,7 @@ TEST(RadioCapabilitiesTest, TheRadioFlagsSetTheOptions) {
         bytes[17] = c.flagsB;
         bytes[18] = c.byteC;
         ApplyRadioCapabilities(RadioIdentity(bytes), settings, c.expert);
-        SCOPED_TRACE(testing::Message() << "flags " << int{c.flagsA} << "/" << int{c.flagsB}
+        SCOPED_TRACE(::testing::Message() << "flags " << int{c.flagsA} << "/" << int{c.flagsB}
                                         << (c.expert ? " expert" : ""));
         EXPECT_EQ(settings.Radio.duplexEnabled, c.duplex);
         EXPECT_EQ(settings.Radio.nameDisplay, c.names);

@@ -16,6 +16,8 @@ namespace orvane {
 namespace {
 
 using TreeFilterTest = testing::TreeFixture;
+using testing::BankNodeLines;
+using testing::Joined;
 
 constexpr std::int32_t kLk2 = 0;
 constexpr std::int32_t kLk1 = 3;
@@ -23,19 +25,7 @@ constexpr std::int32_t kExportModel = 4;
 
 // The bank branch of a default image: every bank unnamed.
 std::vector<std::string> DefaultBankBranch() {
-    std::vector<std::string> lines = {"  Memory CH", "    Bank Operation"};
-    for (int bank = 0; bank < 10; ++bank) {
-        lines.push_back("    " + std::to_string(bank) + ": --------        ");
-    }
-    return lines;
-}
-
-std::vector<std::string> Joined(std::vector<std::vector<std::string>> parts) {
-    std::vector<std::string> lines;
-    for (const auto& part : parts) {
-        lines.insert(lines.end(), part.begin(), part.end());
-    }
-    return lines;
+    return Joined({{"  Memory CH", "    Bank Operation"}, BankNodeLines()});
 }
 
 TEST_F(TreeFilterTest, EachModelAndModeShowsItsOwnBranches) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/sheet_text.h"
 #include "app/tree_filter.h"
 #include "app/warning_check.h"
 #include "radio/radio_fixture.h"
@@ -15,6 +16,26 @@
 #include "support/fake_font_metrics.h"
 
 namespace orvane::testing {
+
+// The lines of `parts` one after the other.
+inline std::vector<std::string> Joined(const std::vector<std::vector<std::string>>& parts) {
+    std::vector<std::string> lines;
+    for (const auto& part : parts) {
+        lines.insert(lines.end(), part.begin(), part.end());
+    }
+    return lines;
+}
+
+// The outline of the ten bank nodes of a default image, every bank unnamed, with `mark`
+// after bank `markedBank`.
+inline std::vector<std::string> BankNodeLines(int markedBank = -1, const std::string& mark = "") {
+    std::vector<std::string> lines;
+    for (int bank = 0; bank < 10; ++bank) {
+        lines.push_back("    " + std::to_string(bank) + ": --------        " +
+                        (bank == markedBank ? mark : ""));
+    }
+    return lines;
+}
 
 class TreeFixture : public RadioFixture {
 protected:
@@ -39,36 +60,13 @@ protected:
         return "[St_ColCut]GI_Sheet_MemoryCH,Bank " + std::to_string(bank);
     }
 
-    // One line per node, indented two blanks per level, " [x]" after an error mark and
-    // " [!]" after a warning mark.
-    std::vector<std::string> Outline() const {
-        std::vector<std::string> lines;
-        for (const auto& top : tree.TopNodes()) {
-            AddOutline(*top, 0, lines);
-        }
-        return lines;
-    }
+    std::vector<std::string> Outline() const { return TreeOutline(tree); }
 
     FakeFontMetrics metrics;
     SheetTree tree{SheetEnvironment{texts, vocabulary, metrics, bus, options, banks},
                    "GI_Tree_Main", kPanel, true};
     TreeFilter filter{texts, bus, banks};
     WarningCheck check{texts, vocabulary, evaluator};
-
-private:
-    static void AddOutline(const TreeNode& node, int depth, std::vector<std::string>& lines) {
-        std::string line(static_cast<std::size_t>(depth) * 2, ' ');
-        line += node.text;
-        if (node.overlay == SheetTree::kErrorOverlay) {
-            line += " [x]";
-        } else if (node.overlay == SheetTree::kWarningOverlay) {
-            line += " [!]";
-        }
-        lines.push_back(line);
-        for (const auto& child : node.children) {
-            AddOutline(*child, depth + 1, lines);
-        }
-    }
 };
 
 }  // namespace orvane::testing

@@ -100,10 +100,9 @@ TEST_F(CliCloneTest, EveryStopWritesNothing) {
         std::string message;
     };
     auto unchanged = [](std::vector<std::uint8_t>&) {};
-    // Channels in bank 1 while bank 0 is empty: the bank operation sheet is in error.
+    // Bank 3 empty between banks that hold channels: the bank operation sheet is in error.
     auto bankAfterEmpty = [](std::vector<std::uint8_t>& memory) {
-        memory[kBankCapacities] = 0;
-        memory[kBankCapacities + 1] = 5;
+        memory[kBankCapacities + 3] = 0;
     };
     const Case cases[] = {
         {"data error", {}, 3, bankAfterEmpty, {"--yes"},

@@ -56,10 +56,13 @@ bool NamesResourceText(TextStore& store, const std::string& literal) {
 TEST(ResourceKeysTest, EveryKeyTheCodeAsksForExists) {
     TextStore store;
     store.SetSource(MainResource());
+    // The help topic tables live in the second resource.
+    TextStore helpStore;
+    helpStore.SetSource(HelpTopicResource());
     const std::set<std::string> keys = KeysNamedInSources();
     ASSERT_FALSE(keys.empty()) << "the scan found no keys at all";
     for (const std::string& key : keys) {
-        EXPECT_TRUE(NamesResourceText(store, key)) << key;
+        EXPECT_TRUE(NamesResourceText(store, key) || helpStore.HasKey(key)) << key;
     }
 }
 
