@@ -12,7 +12,7 @@
 #include "cli/clone_session.h"
 #include "cli/model_name.h"
 #include "cli/console_prompter.h"
-#include "cli/port_option.h"
+#include "cli/clone_verb_options.h"
 #include "clone/clone_result_checks.h"
 #include "qt/qt_settings_store.h"
 #include "text/text_store.h"
@@ -41,24 +41,11 @@ void PrintIdentity(std::ostream& out, const RadioIdentity& identity, TextStore& 
 }  // namespace
 
 int RunInfo(const CliInvocation& invocation) {
-    std::optional<PortChoice> port;
-    bool highSpeed = false;
-    const auto& arguments = invocation.arguments;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--high-speed") {
-            highSpeed = true;
-        } else if (arguments[i] == "--port" && i + 1 < arguments.size()) {
-            port = ParsePort(arguments[++i]);
-            if (!port) {
-                invocation.err << "orvane-cli info: '" << arguments[i]
-                               << "' is not a port (COM1..COM256, 1..256 or a device path)\n";
-                return kExitUsage;
-            }
-        } else {
-            invocation.err << "orvane-cli info: unexpected argument '" << arguments[i] << "'\n"
-                           << "Usage: orvane-cli info " << kInfoSynopsis << '\n';
-            return kExitUsage;
-        }
+    CloneVerbOptions options;
+    const std::string usage = "Usage: orvane-cli info " + std::string(kInfoSynopsis) + "\n";
+    if (!ParseCloneVerbArguments(invocation, "info", usage, options,
+                                 [](std::size_t&) { return false; })) {
+        return kExitUsage;
     }
 
     int argc = 1;
@@ -66,10 +53,10 @@ int RunInfo(const CliInvocation& invocation) {
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
     QtSettingsStore store(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath);
-    const PortTarget target(store, port);
+    const PortTarget target(store, options.port);
 
     ConsolePrompter prompter(invocation.err);
-    CloneSession session(target.Locator(), target.Number(), highSpeed, prompter);
+    CloneSession session(target.Locator(), target.Number(), options.highSpeed, prompter);
     if (session.RunInformation(CloneManager::InformationSpeed::Chosen) != clone_error::kOk) {
         return kExitFailed;
     }

@@ -1,15 +1,11 @@
 #include "cli/read_command.h"
 
-#include <unistd.h>
-
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli/clone_verb_options.h"
 #include "cli/console_prompter.h"
-#include "cli/controller_session.h"
-#include "cli/terminal_progress.h"
 
 namespace orvane::cli {
 namespace {
@@ -43,23 +39,19 @@ struct ReadOptions {
 std::optional<ReadOptions> ParseOptions(const CliInvocation& invocation) {
     ReadOptions options;
     const auto& arguments = invocation.arguments;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        bool usageError = false;
-        if (TakeCloneOption(invocation, "read", i, options.clone, usageError)) {
-            continue;
-        }
-        if (usageError) {
-            return std::nullopt;
-        }
-        if (arguments[i] == "--home") {
-            options.home = true;
-        } else if (arguments[i] == "-o" && i + 1 < arguments.size()) {
-            options.output = arguments[++i];
-        } else {
-            invocation.err << "orvane-cli read: unexpected argument '" << arguments[i] << "'\n"
-                           << kUsage;
-            return std::nullopt;
-        }
+    const bool parsed = ParseCloneVerbArguments(
+        invocation, "read", kUsage, options.clone, [&](std::size_t& i) {
+            if (arguments[i] == "--home") {
+                options.home = true;
+            } else if (arguments[i] == "-o" && i + 1 < arguments.size()) {
+                options.output = arguments[++i];
+            } else {
+                return false;
+            }
+            return true;
+        });
+    if (!parsed) {
+        return std::nullopt;
     }
     if (options.output.empty()) {
         invocation.err << "orvane-cli read: no output file given (-o FILE)\n" << kUsage;
@@ -76,11 +68,7 @@ int RunRead(const CliInvocation& invocation) {
     ConsolePrompter prompter(invocation.err, Confirmation::kAssumeYes,
                              options->home ? PromptAnswer::No : PromptAnswer::Yes);
     TerminalProgress progress(invocation.err);
-    SessionOptions sessionOptions(prompter);
-    sessionOptions.progress = isatty(STDERR_FILENO) != 0 ? &progress : nullptr;
-    sessionOptions.port = options->clone.port;
-    sessionOptions.highSpeed = options->clone.highSpeed;
-    ControllerSession session(sessionOptions);
+    ControllerSession session(CloneSessionOptions(prompter, progress, options->clone));
     if (session.RunClone([](MainController& controller) { controller.CloneRead(); }) !=
         CloneOutcome::kRead) {
         return kExitFailed;

@@ -1,15 +1,11 @@
 #include "cli/write_command.h"
 
-#include <unistd.h>
-
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli/clone_verb_options.h"
 #include "cli/console_prompter.h"
-#include "cli/controller_session.h"
-#include "cli/terminal_progress.h"
 #include "sheet/tree_node.h"
 
 namespace orvane::cli {
@@ -46,23 +42,19 @@ struct WriteOptions {
 std::optional<WriteOptions> ParseOptions(const CliInvocation& invocation) {
     WriteOptions options;
     const auto& arguments = invocation.arguments;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        bool usageError = false;
-        if (TakeCloneOption(invocation, "write", i, options.clone, usageError)) {
-            continue;
-        }
-        if (usageError) {
-            return std::nullopt;
-        }
-        if (arguments[i] == "--yes") {
-            options.yes = true;
-        } else if (options.file.empty() && !arguments[i].starts_with("-")) {
-            options.file = arguments[i];
-        } else {
-            invocation.err << "orvane-cli write: unexpected argument '" << arguments[i] << "'\n"
-                           << kUsage;
-            return std::nullopt;
-        }
+    const bool parsed = ParseCloneVerbArguments(
+        invocation, "write", kUsage, options.clone, [&](std::size_t& i) {
+            if (arguments[i] == "--yes") {
+                options.yes = true;
+            } else if (options.file.empty() && !arguments[i].starts_with("-")) {
+                options.file = arguments[i];
+            } else {
+                return false;
+            }
+            return true;
+        });
+    if (!parsed) {
+        return std::nullopt;
     }
     if (options.file.empty()) {
         invocation.err << "orvane-cli write: no file given\n" << kUsage;
@@ -90,11 +82,7 @@ int RunWrite(const CliInvocation& invocation) {
     ConsolePrompter prompter(invocation.err,
                              options->yes ? Confirmation::kAssumeYes : Confirmation::kAskTerminal);
     TerminalProgress progress(invocation.err);
-    SessionOptions sessionOptions(prompter);
-    sessionOptions.progress = isatty(STDERR_FILENO) != 0 ? &progress : nullptr;
-    sessionOptions.port = options->clone.port;
-    sessionOptions.highSpeed = options->clone.highSpeed;
-    ControllerSession session(sessionOptions);
+    ControllerSession session(CloneSessionOptions(prompter, progress, options->clone));
     MainController& controller = session.Controller();
     if (!controller.Files().OpenFile(options->file)) {
         return kExitFailed;
