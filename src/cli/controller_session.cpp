@@ -19,22 +19,29 @@ std::unique_ptr<QCoreApplication> ApplicationIfNone() {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+std::vector<std::string> ProgramArguments(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments{"orvane-cli"};
+    arguments.insert(arguments.end(), given.begin(), given.end());
+    return arguments;
+}
+
 }  // namespace
 
 ControllerSession::ControllerSession(const SessionOptions& options)
     : application_(ApplicationIfNone()),
+      arguments_(ProgramArguments(options.arguments)),
       store_(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath),
       readOnlyStore_(store_),
-      settings_(readOnlyStore_, lock_, ScreenSize{}, {"orvane-cli"}),
+      settings_(readOnlyStore_, lock_, ScreenSize{}, arguments_),
       textsLoaded_(texts_.SetSource(MainResource()) &&
                    helpTexts_.SetSource(HelpTopicResource())),
       port_(store_, options.port),
       context_{settings_, texts_, helpTexts_, bus_, cellNames_, timers_, clock_, options.prompter},
-      controller_(ControllerServices{context_, view_, metrics_,
-                                     CloneEnvironment{timers_, clock_, waiter_, device_,
-                                                      port_.Locator()},
-                                     options.progress, nullptr},
-                  {"orvane-cli"}),
+      controller_(
+          ControllerServices{context_, view_, metrics_,
+                             CloneEnvironment{timers_, clock_, waiter_, device_, port_.Locator()},
+                             options.progress, nullptr},
+          arguments_),
       busPump_(MakeTask(timers_)) {
     settings_.ComPort = port_.Number();
     settings_.ComSpeedHigh = options.highSpeed ? 1 : 0;

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/app_settings.h"
@@ -36,6 +38,10 @@ struct SessionOptions {
     CloneProgressView* progress = nullptr;
     std::optional<PortChoice> port;  // empty: the stored port
     bool highSpeed = false;
+    // Command-line arguments after the program name, as the desktop program would get
+    // them: "/prolix" turns on expert mode. Adjustment start needs a complete stored
+    // record as well.
+    std::vector<std::string> arguments;
 };
 
 class ControllerSession {
@@ -46,6 +52,8 @@ public:
 
     MainController& Controller() { return controller_; }
     TextStore& Texts() { return texts_; }
+    // What the controller and the clone manager post while a command runs.
+    MessageBus& Bus() { return bus_; }
 
     // Delivers the queued messages (the tree's bank captions among them).
     void Settle();
@@ -57,6 +65,8 @@ public:
 private:
     // Qt's timers and sockets need an application object; a verb may run without one.
     std::unique_ptr<QCoreApplication> application_;
+    // The whole command line, the program name first.
+    std::vector<std::string> arguments_;
     QtSettingsStore store_;
     ReadOnlySettingsStore readOnlyStore_;
     UnsharedInstanceLock lock_;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -87,6 +88,10 @@ public:
 
 private:
     bool Store(const SimulatedRadio::Memory& written) {
+        return StoreCloneArea(written) && StoreExtension(written);
+    }
+
+    bool StoreCloneArea(const SimulatedRadio::Memory& written) {
         if (options_.writeFile.empty()) {
             return true;
         }
@@ -97,6 +102,20 @@ private:
                       << "\n";
         }
         return failure.empty();
+    }
+
+    bool StoreExtension(const SimulatedRadio::Memory& written) {
+        if (options_.extensionFile.empty()) {
+            return true;
+        }
+        std::ofstream out(options_.extensionFile, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(written.data()) + kCloneAreaSize,
+                  kMemorySize - kCloneAreaSize);
+        out.close();
+        if (!out) {
+            std::cerr << "orvane-radio-sim: cannot store " << options_.extensionFile << "\n";
+        }
+        return static_cast<bool>(out);
     }
 
     // Each violation the radio noticed since the last call, one line each.

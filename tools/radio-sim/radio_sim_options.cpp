@@ -38,6 +38,9 @@ Radio:
                         model's default image)
   --write-file FILE     store the radio's clone area in this .zcf file after each
                         write it accepts
+  --extension-file FILE store the 544 bytes behind the clone area (the extension
+                        block a write may carry; 0 until one does) raw in this file
+                        after each write it accepts
 Faults:
   --no-answer           the radio hears and answers nothing (the cable still
                         echoes)
@@ -131,6 +134,8 @@ std::optional<RadioSimOptions> ParseRadioSimOptions(const std::vector<std::strin
             ok = value(options.readFile);
         } else if (option == "--write-file") {
             ok = value(options.writeFile);
+        } else if (option == "--extension-file") {
+            ok = value(options.extensionFile);
         } else if (option == "--no-answer") {
             options.radio.faults.noAnswer = true;
         } else if (option == "--no-echo") {

@@ -27,6 +27,9 @@ struct RadioSimOptions {
     std::string linkPath;   // a symbolic link made to the device
     std::string readFile;   // the .zcf served on a read; empty: the model's default image
     std::string writeFile;  // where a received write is stored
+    // Where the extension block a received write leaves behind the clone area is stored,
+    // raw: a clone data file holds the clone area only.
+    std::string extensionFile;
     bool help = false;
 };
 
