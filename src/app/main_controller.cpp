@@ -91,6 +91,7 @@ MainController::MainController(const ControllerServices& services,
 
 MainController::~MainController() {
     tick_->Stop();
+    DestroySheet();
     app_.bus.Unsubscribe(this);
 }
 
@@ -113,7 +114,7 @@ void MainController::Start() {
 
 void MainController::Stop() {
     tick_->Stop();
-    sheet_.reset();
+    DestroySheet();
     view_.ShowSheet(nullptr);
     tree_.reset();
     view_.ShowTree(nullptr);
@@ -196,6 +197,7 @@ void MainController::OpenSheet(const std::string& callText) {
         sheet_->RememberedPosition() = *position;
     }
     sheet_->Build();
+    columnWidths_.Restore(*sheet_);
     view_.ShowSheet(sheet_.get());
     if (view_.IsVisible() && view_.IsEnabled()) {
         view_.SetFocus(gridHadFocus_ ? ViewFocus::kGrid : ViewFocus::kTree);
@@ -209,7 +211,14 @@ void MainController::CloseSheet() {
     positions_.Remember(sheet_->CallText(), sheet_->RememberedPosition());
     gridHadFocus_ = !tree_ || view_.Focus() != ViewFocus::kTree;
     view_.ShowSheet(nullptr);
-    sheet_.reset();
+    DestroySheet();
+}
+
+void MainController::DestroySheet() {
+    if (sheet_) {
+        columnWidths_.Save(*sheet_);
+        sheet_.reset();
+    }
 }
 
 std::string MainController::OpenSheetCall() const {

@@ -17,6 +17,7 @@
 #include "app/document.h"
 #include "app/file_commands.h"
 #include "app/model_host.h"
+#include "app/settings_column_width_store.h"
 #include "app/settings_radio_options.h"
 #include "app/sheet_position_memory.h"
 #include "app/sheet_printer.h"
@@ -160,6 +161,8 @@ private:
     // Executes a tree node's cell as a click would: its sheet opens.
     void ExecuteNode(TreeNode& node);
     void FilterTree();
+    // Destroys the open sheet, keeping the column widths its user gave it.
+    void DestroySheet();
     void InsertChannel(int bank, int position);
     void DeleteChannel(int bank, int position);
 
@@ -184,6 +187,8 @@ private:
     std::unique_ptr<SheetTree> tree_;
     std::unique_ptr<Sheet> sheet_;
     SheetPositionMemory positions_;
+    SettingsColumnWidthStore widthStore_{app_.settings};
+    ColumnWidthMemory columnWidths_{app_.texts, widthStore_};
     bool gridHadFocus_ = true;
     std::optional<Deadline> recheck_;
     cmcTaskPtr tick_;

@@ -1,10 +1,11 @@
 #include "gui/qt_font.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <string>
 
 namespace orvane {
 namespace {
@@ -41,13 +42,42 @@ QFont ToQFont(const FontDescription& description) {
     return font;
 }
 
-int QtFontMetrics::TextWidth(const FontDescription& font, std::string_view line) const {
-    return QFontMetrics(ToQFont(font))
-        .horizontalAdvance(QString::fromUtf8(line.data(), static_cast<int>(line.size())));
+std::size_t QtFontMetrics::ShapeHash::operator()(const FontDescription& font) const {
+    std::size_t hash = std::hash<std::string>()(font.face);
+    for (const std::size_t part :
+         {static_cast<std::size_t>(font.height), static_cast<std::size_t>(font.style),
+          static_cast<std::size_t>(font.pitch), static_cast<std::size_t>(font.charset)}) {
+        hash = hash * 31 + part;
+    }
+    return hash;
 }
 
-int QtFontMetrics::LineHeight(const FontDescription& font) const {
-    return QFontMetrics(ToQFont(font)).height();
+bool QtFontMetrics::SameShape::operator()(const FontDescription& a,
+                                          const FontDescription& b) const {
+    return a.face == b.face && a.height == b.height && a.style == b.style && a.pitch == b.pitch &&
+           a.charset == b.charset;
 }
+
+const QtFontMetrics::Entry& QtFontMetrics::EntryFor(const FontDescription& font) const {
+    auto found = cache_.find(font);
+    if (found == cache_.end()) {
+        QFont qtFont = ToQFont(font);
+        found = cache_.emplace(font, Entry{qtFont, QFontMetrics(qtFont)}).first;
+    }
+    return found->second;
+}
+
+const QFont& QtFontMetrics::Font(const FontDescription& font) const { return EntryFor(font).font; }
+
+const QFontMetrics& QtFontMetrics::Metrics(const FontDescription& font) const {
+    return EntryFor(font).metrics;
+}
+
+int QtFontMetrics::TextWidth(const FontDescription& font, std::string_view line) const {
+    return Metrics(font).horizontalAdvance(
+        QString::fromUtf8(line.data(), static_cast<int>(line.size())));
+}
+
+int QtFontMetrics::LineHeight(const FontDescription& font) const { return Metrics(font).height(); }
 
 }  // namespace orvane

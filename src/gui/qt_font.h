@@ -3,6 +3,9 @@
 // where a FontDescription becomes something Qt can draw or measure.
 
 #include <QFont>
+#include <QFontMetrics>
+#include <cstddef>
+#include <unordered_map>
 
 #include "platform/font_description.h"
 #include "platform/font_metrics.h"
@@ -13,10 +16,31 @@ namespace orvane {
 // desktop's general font, so text looks native instead of falling back at random.
 QFont ToQFont(const FontDescription& description);
 
+// Measures with Qt fonts made once per font and kept: a sheet asks for the same few
+// fonts for every cell it lays out and draws. The font colour plays no part in a Qt font,
+// so descriptions that differ only in colour share one entry.
 class QtFontMetrics final : public FontMetrics {
 public:
     int TextWidth(const FontDescription& font, std::string_view line) const override;
     int LineHeight(const FontDescription& font) const override;
+
+    const QFont& Font(const FontDescription& font) const;
+    const QFontMetrics& Metrics(const FontDescription& font) const;
+
+private:
+    struct Entry {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    struct ShapeHash {
+        std::size_t operator()(const FontDescription& font) const;
+    };
+    struct SameShape {
+        bool operator()(const FontDescription& a, const FontDescription& b) const;
+    };
+    const Entry& EntryFor(const FontDescription& font) const;
+
+    mutable std::unordered_map<FontDescription, Entry, ShapeHash, SameShape> cache_;
 };
 
 }  // namespace orvane

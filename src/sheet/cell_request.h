@@ -59,9 +59,23 @@ struct CellRequest {
     std::function<void(const CellRequest&, const std::string& listKey, const CellLink& focus)>
         openChoice;
 
-    // out, for drawing: a text colour in place of the font's (read-only and
-    // not-applicable cells), and a solid fill over the lower `fillTenths` tenths of the
-    // cell (10 = all of it, 0 = none; the separators between column groups).
+    // Drawing (mode kDraw). The cell painter sends kCurrent when the cell is drawn
+    // selected and kPrinting on paper, and relies on exactly these answers:
+    //  - text: what the cell shows, line breaks included; empty is drawn as one blank,
+    //    so the marks still appear.
+    //  - flags kWarning / kError: the warning mark (image 4) or the error mark (image 5,
+    //    which wins when both are set).
+    //  - markPosition: 1 puts the mark at the cell's left, 3 at its right or right after
+    //    a shorter text; 0 means 1 for right-aligned cells and 3 for the others.
+    //  - the horizontal alignment in cell->layout, which the data model may change for
+    //    the value it shows (a centred "<-" for a TX frequency equal to RX).
+    //  - textColour: a text colour in place of the font's (read-only and not-applicable
+    //    cells), on screen only; a highlighted cell keeps its highlight text colour and
+    //    printed text is black (white on the dark grey).
+    //  - fillColour over the lower `fillTenths` tenths of the cell (10 = all of it, 0 =
+    //    none; the separators between column groups), painted over the background and
+    //    under the rules, text and marks.
+    // Nothing else the data model sets is read while drawing.
     std::optional<Colour> textColour;
     Colour fillColour = 0;
     std::int32_t fillTenths = 0;

@@ -65,7 +65,25 @@ const NameTable& ColourNames() {
     return table;
 }
 
+// Each 8-bit channel of (a * weightA + b * weightB + half) / (weightA + weightB).
+Colour Blend(Colour a, std::uint32_t weightA, Colour b, std::uint32_t weightB) {
+    const std::uint32_t total = weightA + weightB;
+    Colour blended = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t channel =
+            (((a >> shift) & 0xFF) * weightA + ((b >> shift) & 0xFF) * weightB + total / 2) / total;
+        blended |= channel << shift;
+    }
+    return blended;
+}
+
 }  // namespace
+
+Colour CurrentRowTint(Colour window, Colour windowText) { return Blend(window, 7, windowText, 1); }
+
+Colour InactiveSelection(Colour window, Colour windowText) {
+    return Blend(window, 3, windowText, 1);
+}
 
 std::optional<Colour> LookupColour(std::string_view name) {
     if (auto value = ColourNames().Find(name)) {

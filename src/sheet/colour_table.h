@@ -21,7 +21,15 @@ inline constexpr Colour kHighlightText = SystemColour(14);
 inline constexpr Colour kBtnFace = SystemColour(15);
 inline constexpr Colour kGrayText = SystemColour(17);
 inline constexpr Colour kWhite = 0x00FFFFFF;
+inline constexpr Colour kBlack = 0x00000000;
+inline constexpr Colour kSilver = 0x00C0C0C0;
 }  // namespace colour
+
+// The colours the grid derives from the window colour W and the window text colour T
+// (both plain colours), channel by channel and rounded: the tint of the current row,
+// (7W + T + 4) / 8, and the selection of a grid without the focus, (3W + T + 2) / 4.
+Colour CurrentRowTint(Colour window, Colour windowText);
+Colour InactiveSelection(Colour window, Colour windowText);
 
 // The colour of a definition name (exact, case-sensitive). The table is built on the
 // first lookup and kept for the life of the program.

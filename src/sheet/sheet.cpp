@@ -281,7 +281,7 @@ void Sheet::FitToCell(const SheetCell& cell, int column, int row) {
         widest = std::max(widest, metrics.TextWidth(font, line));
         height += metrics.LineHeight(font);
     }
-    const double scale = options_.printing ? options_.printScale : 1.0;
+    const double scale = options_.Scale();
     if (cell.AutoWidth()) {
         const int width = static_cast<int>(std::lround(widest + kFitWidthMargin * scale));
         SetColumnWidth(column, std::max(ColumnWidth(column), width));

@@ -74,6 +74,9 @@ public:
     int FixedRowCount() const;
     int ColumnWidth(int column) const { return columnWidths_.at(column); }
     int RowHeight(int row) const { return rowHeights_.at(row); }
+    // The layout sizes the columns while filling; afterwards the user's sizing, fitting
+    // and the remembered widths change them through this.
+    void SetColumnWidth(int column, int width) { columnWidths_.at(column) = width; }
 
     // A cell of the grid; a position outside it is fatal ("Illegal Cell selection").
     const SheetCell& CellAt(int column, int row) const;
@@ -131,7 +134,6 @@ protected:
     void SetTitle(std::string title);
     void SetRowCount(int rows) { rowCount_ = rows; }
     void SetRowHeight(int row, int height) { rowHeights_.at(row) = height; }
-    void SetColumnWidth(int column, int width) { columnWidths_.at(column) = width; }
     void SetFirstSelectableColumn(int column) { firstSelectableColumn_ = column; }
     int SlotRowCount() const { return slotRows_; }
     CellSlot& Slot(int column, int row);

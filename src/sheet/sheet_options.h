@@ -12,6 +12,8 @@ struct SheetOptions {
     bool printing = false;
     // Printing: the factor from screen to printer pixels; 1 on screen.
     double printScale = 1.0;
+    // What margins and fitted sizes are multiplied by: the print scale, 1 on screen.
+    double Scale() const { return printing ? printScale : 1.0; }
     // Printing directly to a printer: printer dots per inch / screen dots per inch, the
     // smallest width and height of a column or row. 1 on screen and in the preview.
     int minimumCellExtent = 1;

@@ -1,0 +1,56 @@
+#pragma once
+// Draws the cells of a built sheet onto a canvas: background by selection state and
+// print mode, rules, spans, aligned multi-line text, the data model's separator fills
+// and text colours, and the warning and error marks. The grid view calls it for every
+// cell it paints; printing calls it for every cell of a page.
+
+#include "sheet/canvas.h"
+#include "sheet/cell_evaluator.h"
+#include "sheet/cell_request.h"
+
+namespace orvane {
+
+class Sheet;
+struct SheetCell;
+
+// The drawing request for a cell of `sheet`, ready for the data model (mode kDraw):
+// what the painter asks, and what fitting a column to the shown texts asks too.
+CellRequest DrawingRequest(Sheet& sheet, SheetCell& cell, bool selected);
+
+// What the grid view knows when it paints: the cursor, the focus, the in-place editor
+// and which slots its selection covers. A printed sheet has no cursor (current column
+// and row -1) and nothing selected.
+class GridPaintState {
+public:
+    virtual ~GridPaintState() = default;
+    // Whether the slot counts as selected for drawing: the current cell, and the
+    // line-selectable slots that are marked or row-highlighted.
+    virtual bool IsSlotSelected(int column, int row) const = 0;
+    virtual int CurrentColumn() const = 0;
+    virtual int CurrentRow() const = 0;
+    virtual bool HasFocus() const = 0;
+    virtual bool EditorOpen() const = 0;
+    // Choice popups and sheet dialogs: the selection always shows as highlighted and the
+    // current row is not tinted.
+    virtual bool DialogMode() const = 0;
+    // Asks for the cell to be painted again; a tip cell follows its owner's highlight.
+    virtual void InvalidateCell(int column, int row) = 0;
+};
+
+class CellPainter {
+public:
+    // The sheet must be built; `evaluator` answers the drawing requests of linked cells.
+    CellPainter(Sheet& sheet, CellEvaluator& evaluator);
+
+    // Draws the cell at (column, row) into `rect`, its rectangle on the canvas. A covered
+    // cell draws the cell that covers it, over the rectangle widened left across the
+    // covered columns. Zero-width and zero-height cells draw nothing.
+    void DrawCell(Canvas& canvas, GridPaintState& grid, int column, int row,
+                  const PixelRect& rect) const;
+
+private:
+    Sheet& sheet_;
+    CellEvaluator& evaluator_;
+};
+
+}  // namespace orvane
