@@ -6,14 +6,13 @@
 
 namespace orvane::message {
 
-inline constexpr std::int32_t kMenusBuilt = 2;          // refresh the toolbar's states
-inline constexpr std::int32_t kFinishCellEdit = 23;     // before every file, print, clone command
+inline constexpr std::int32_t kMenusBuilt = 2;           // refresh the toolbar's states
 inline constexpr std::int32_t kDataOrModelChanged = 29;  // the tree is filtered anew
 inline constexpr std::int32_t kApplyRadioCapabilities = 32;
 inline constexpr std::int32_t kCloneInformationHidden = 35;  // arrived while the window is hidden
 
 // Every kind above, for the check that no two layers' kinds share a number.
-inline constexpr std::array kAppKinds = {kMenusBuilt, kFinishCellEdit, kDataOrModelChanged,
-                                         kApplyRadioCapabilities, kCloneInformationHidden};
+inline constexpr std::array kAppKinds = {kMenusBuilt, kDataOrModelChanged, kApplyRadioCapabilities,
+                                         kCloneInformationHidden};
 
 }  // namespace orvane::message

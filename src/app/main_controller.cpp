@@ -193,6 +193,7 @@ void MainController::OpenSheet(const std::string& callText) {
     SheetOptions options;
     options.fontPercent = app_.settings.FontSizePercentage;
     sheet_ = CreateSheet(SheetContext(), callText, options);
+    sheet_->SetOpening(SheetOpening{&evaluator_, std::nullopt, std::nullopt});
     if (const auto position = positions_.Find(callText)) {
         sheet_->RememberedPosition() = *position;
     }

@@ -13,12 +13,6 @@ BankChannelSheet::BankChannelSheet(const SheetEnvironment& environment, std::str
                                    const SheetOptions& options)
     : ChannelSheet(environment, callText, options) {}
 
-BankChannelSheet::~BankChannelSheet() {
-    if (subscribed_) {
-        Environment().bus.Unsubscribe(this);
-    }
-}
-
 void BankChannelSheet::SetParameter(std::string_view parameter) {
     Sheet::SetParameter(parameter);
     const std::optional<int> bank = BankOfParameter(parameter);
@@ -29,8 +23,6 @@ void BankChannelSheet::SetParameter(std::string_view parameter) {
 
 void BankChannelSheet::Build() {
     ChannelSheet::Build();
-    Environment().bus.Subscribe(this);
-    subscribed_ = true;
     Environment().bus.Post(message::kBankSheetTitle, 0, 0, true);
 }
 
@@ -155,6 +147,7 @@ void BankChannelSheet::OnBusMessage(const BusMessage& message) {
             RemoveLastRow();
             break;
         default:
+            ChannelSheet::OnBusMessage(message);
             break;
     }
 }

@@ -3,22 +3,20 @@
 // extra row where a new channel is entered. Rows up to a fixed limit are prepared when
 // the sheet is built, so channels can be added and removed without parsing again.
 
-#include "base/message_bus.h"
 #include "sheet/channel_sheet.h"
 
 namespace orvane {
 
-class BankChannelSheet : public ChannelSheet, public BusSubscriber {
+class BankChannelSheet : public ChannelSheet {
 public:
     static constexpr int kPreparedRows = 210;
 
     BankChannelSheet(const SheetEnvironment& environment, std::string_view callText,
                      const SheetOptions& options = {});
-    ~BankChannelSheet() override;
 
     // "Bank N"; any other word leaves bank 0 with no channels.
     void SetParameter(std::string_view parameter) override;
-    // Builds, then starts answering the bank messages and updates the title.
+    // Builds (the bank messages are answered from then on) and updates the title.
     void Build() override;
 
     int Bank() const { return bank_; }
@@ -48,7 +46,6 @@ private:
     int firstChannel_ = 0;
     int channelCount_ = 0;
     int firstLoopRow_ = -1;
-    bool subscribed_ = false;
 };
 
 }  // namespace orvane

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 #include "base/fatal.h"
 #include "platform/font_metrics.h"
 #include "sheet/definition_text.h"
 #include "sheet/font_spec.h"
+#include "sheet/refresh_mask.h"
 #include "sheet/sheet_call_text.h"
+#include "sheet/sheet_messages.h"
 #include "text/text_store.h"
 
 namespace orvane {
@@ -41,11 +44,19 @@ Sheet::Sheet(const SheetEnvironment& environment, std::string_view callText,
       name_(SheetCallText::Parse(callText).name),
       callText_(callText) {}
 
+Sheet::~Sheet() {
+    if (subscribed_) {
+        environment_.bus.Unsubscribe(this);
+    }
+}
+
 void Sheet::SetParameter(std::string_view parameter) { parameter_ = std::string(parameter); }
 
 void Sheet::Build() {
     ReadStyle();
     LoadCells();
+    environment_.bus.Subscribe(this);
+    subscribed_ = true;
 }
 
 void Sheet::ReadStyle() {
@@ -337,6 +348,39 @@ const CellSlot& Sheet::SlotAt(int column, int row) const {
         Fatal("Illegal Cell selection");
     }
     return slots_[SlotIndex(column, row)];
+}
+
+void Sheet::SetSelectionMarks(int column, int row, std::uint8_t marks) {
+    if (column < 0 || row < 0 || column >= columnCount_ || row >= slotRows_) {
+        Fatal("Illegal Cell selection");
+    }
+    CellSlot& slot = Slot(column, row);
+    slot.flags = static_cast<std::uint8_t>((slot.flags & ~CellSlot::kSelectionMarks) |
+                                           (marks & CellSlot::kSelectionMarks));
+}
+
+void Sheet::OnBusMessage(const BusMessage& message) {
+    if (view_ == nullptr) {
+        return;
+    }
+    switch (message.kind) {
+        case message::kSheetDestroyed:
+            view_->OnSheetDestroyed(message.int2);
+            break;
+        case message::kOwnerCellQuery:
+            if (const SheetCell* cell = view_->PopupOwnerCell(message.int1)) {
+                environment_.bus.Reply(reinterpret_cast<std::intptr_t>(cell), 0);
+            }
+            break;
+        case message::kFinishCellEdit:
+            view_->FinishCellEdit();
+            break;
+        default:
+            if (const auto order = refresh::OrderOfMessage(message.kind, message.int2)) {
+                view_->Refresh(order->reference, order->mask);
+            }
+            break;
+    }
 }
 
 const FontDescription& Sheet::CellFont(const SheetCell& cell) const {

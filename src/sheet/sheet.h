@@ -7,16 +7,20 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "base/message_bus.h"
 #include "platform/font_description.h"
 #include "sheet/cell_parser.h"
 #include "sheet/sheet_cell.h"
 #include "sheet/sheet_conditions.h"
 #include "sheet/sheet_counters.h"
 #include "sheet/sheet_environment.h"
+#include "sheet/sheet_opening.h"
 #include "sheet/sheet_options.h"
 #include "sheet/sheet_style.h"
+#include "sheet/sheet_view_port.h"
 
 namespace orvane {
 
@@ -41,22 +45,25 @@ struct CellSlot {
     static constexpr std::uint8_t kLineSelectable = 0x01;
     static constexpr std::uint8_t kMarked = 0x02;
     static constexpr std::uint8_t kRowHighlighted = 0x04;
+    static constexpr std::uint8_t kSelectionMarks = kMarked | kRowHighlighted;
 
     SheetCell cell;
     std::uint8_t flags = 0;
 };
 
-class Sheet {
+// Built sheets listen on the message bus; the variants chain their own kinds to
+// OnBusMessage, which hands the screen's kinds to the attached view.
+class Sheet : public BusSubscriber {
 public:
     // `callText` is "[tag]name,parameter" or just the definition name.
     Sheet(const SheetEnvironment& environment, std::string_view callText,
           const SheetOptions& options = {});
-    virtual ~Sheet() = default;
+    ~Sheet() override;
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
 
     virtual void SetParameter(std::string_view parameter);
-    // Reads the style and builds the cells.
+    // Reads the style, builds the cells and starts listening on the bus.
     virtual void Build();
 
     const std::string& Name() const { return name_; }
@@ -102,6 +109,20 @@ public:
 
     void SetListener(SheetListener* listener) { listener_ = listener; }
 
+    // For the view that shows the sheet on screen.
+    const SheetEnvironment& Environment() const { return environment_; }
+    // Set by the creator before Build.
+    void SetOpening(SheetOpening opening) { opening_ = std::move(opening); }
+    const SheetOpening& Opening() const { return opening_; }
+    // The view the screen's bus messages go to; null detaches it.
+    void AttachView(SheetViewPort* view) { view_ = view; }
+    // Sets the selection bits (CellSlot::kSelectionMarks) of a slot; prepared rows past
+    // the grid's end included.
+    void SetSelectionMarks(int column, int row, std::uint8_t marks);
+
+    // Messages 1, 14, 15..20 and 23 go to the attached view.
+    void OnBusMessage(const BusMessage& message) override;
+
 protected:
     // What the reader of the cell lines keeps while it walks them.
     struct LayoutState {
@@ -143,7 +164,6 @@ protected:
 
     LayoutState& Layout() { return layout_; }
     SheetCounters& MutableCounters() { return counters_; }
-    const SheetEnvironment& Environment() const { return environment_; }
     SheetListener* Listener() const { return listener_; }
 
 private:
@@ -177,6 +197,9 @@ private:
     int firstSelectableRow_ = 0;
     int indexOffset_ = 0;
     SheetListener* listener_ = nullptr;
+    SheetOpening opening_;
+    SheetViewPort* view_ = nullptr;
+    bool subscribed_ = false;
 };
 
 }  // namespace orvane

@@ -17,6 +17,9 @@ struct SheetOptions {
     // Printing directly to a printer: printer dots per inch / screen dots per inch, the
     // smallest width and height of a column or row. 1 on screen and in the preview.
     int minimumCellExtent = 1;
+    // A choice list: the cursor wraps and follows the mouse, a choice commits the
+    // opening request and closes the list, column widths are neither loaded nor saved.
+    bool dialogMode = false;
 };
 
 }  // namespace orvane
