@@ -69,18 +69,9 @@ std::string OnOneLine(std::string text) {
 }
 
 std::string DrawnText(Sheet& sheet, SheetCell& cell, CellEvaluator& evaluator) {
-    if (cell.IsLabel()) {
-        return OnOneLine(cell.text);
-    }
-    CellRequest request;
-    request.cell = &cell;
-    request.sheet = &sheet;
-    request.callText = sheet.CallText();
-    request.parameter = sheet.Parameter();
-    evaluator.EvaluateCell(request, CellEvaluator::kDraw);
-    std::string text = OnOneLine(std::move(request.text));
-    text += MarkText((request.flags & CellRequest::kError) != 0,
-                     (request.flags & CellRequest::kWarning) != 0);
+    const DrawnCell drawn = DrawCell(sheet, cell, evaluator);
+    std::string text = OnOneLine(drawn.text);
+    text += MarkText(drawn.error, drawn.warning);
     return text;
 }
 
@@ -133,6 +124,22 @@ TreeNode* FindNamedNode(SheetTree& tree, std::string_view name) {
         return node;
     }
     return tree.FindNodeByLinkText(name);
+}
+
+DrawnCell DrawCell(Sheet& sheet, SheetCell& cell, CellEvaluator& evaluator) {
+    if (cell.IsLabel()) {
+        DrawnCell label;
+        label.text = cell.text;
+        return label;
+    }
+    CellRequest request;
+    request.cell = &cell;
+    request.sheet = &sheet;
+    request.callText = sheet.CallText();
+    request.parameter = sheet.Parameter();
+    evaluator.EvaluateCell(request, CellEvaluator::kDraw);
+    return DrawnCell{std::move(request.text), (request.flags & CellRequest::kError) != 0,
+                     (request.flags & CellRequest::kWarning) != 0, request.textColour};
 }
 
 std::vector<std::string> SheetRowTexts(Sheet& sheet, CellEvaluator& evaluator) {

@@ -3,15 +3,19 @@
 // without a display: what the tree and the grid show, with their error and warning marks
 // written " [x]" and " [!]".
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "sheet/colour_table.h"
 
 namespace orvane {
 
 class CellEvaluator;
 class Sheet;
 class SheetTree;
+struct SheetCell;
 struct TreeNode;
 
 // One line per node in tree order, collapsed branches included: the caption indented
@@ -22,6 +26,16 @@ std::vector<std::string> TreeOutline(const SheetTree& tree);
 // else the first node whose caption matches ignoring case and surrounding blanks, else
 // the node whose call text is `name`; null when none does.
 TreeNode* FindNamedNode(SheetTree& tree, std::string_view name);
+
+// What the data model draws in `cell` of the built `sheet`: a label's own text, or a
+// linked cell's text with its marks and the text colour it asks for.
+struct DrawnCell {
+    std::string text;
+    bool error = false;
+    bool warning = false;
+    std::optional<Colour> textColour;
+};
+DrawnCell DrawCell(Sheet& sheet, SheetCell& cell, CellEvaluator& evaluator);
 
 // One line per row of the built `sheet`, its cells on screen joined by tabs: a label's
 // own text, a linked cell's text as the data model draws it followed by its mark. A span

@@ -15,16 +15,6 @@ namespace {
 // checks.
 constexpr std::string_view kCheckListKey = "GI_WarningCheckList";
 
-// Clears every mark, then marks the nodes of the warning sheets and over them those of
-// the error sheets, so that an error shows where both apply.
-void MarkTree(SheetTree& tree, const WarningFindings& findings) {
-    tree.ClearMarks();
-    for (const auto& top : tree.TopNodes()) {
-        tree.MarkNodes(*top, findings.warningSheets, SheetTree::kWarningOverlay);
-        tree.MarkNodes(*top, findings.errorSheets, SheetTree::kErrorOverlay);
-    }
-}
-
 }  // namespace
 
 WarningFindings WarningCheck::RunWarningCheck(SheetTree* tree, int* errors, int* warnings) {
@@ -52,7 +42,7 @@ WarningFindings WarningCheck::RunWarningCheck(SheetTree* tree, int* errors, int*
         *warnings += static_cast<int>(findings.warningSheets.size());
     }
     if (tree != nullptr) {
-        MarkTree(*tree, findings);
+        tree->MarkSheets(findings.warningSheets, findings.errorSheets);
     }
     return findings;
 }

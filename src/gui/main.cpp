@@ -1,6 +1,6 @@
 // orvane: the desktop program. Creates the application-wide objects in their fixed
-// order (settings, the two text stores, the message bus), ends at once when another
-// instance runs, and otherwise shows the main window until it closes.
+// order (settings, the two text stores, the message bus, the main controller), ends at
+// once when another instance runs, and otherwise shows the main window until it closes.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,12 +8,18 @@
 #include <exception>
 
 #include "app/app_context.h"
+#include "app/main_controller.h"
 #include "base/cmc_task.h"
 #include "base/fatal.h"
+#include "clone/busy_waiter.h"
 #include "gui/gui_fatal_handler.h"
 #include "gui/main_window.h"
 #include "gui/message_box_prompter.h"
+#include "gui/progress_window.h"
+#include "gui/qt_font.h"
 #include "gui/termination_signals.h"
+#include "platform/com_port_resolver.h"
+#include "platform/posix_serial_device.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_timer_host.h"
 
@@ -45,9 +51,25 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     busPump->SetCallback([&bus](cmcTask&) { bus.Pump(); });
     busPump->Start(kBusPumpIntervalMs);
 
+    // The window comes first, as the controller's view; the controller starts once the
+    // window has built its menu, toolbar and status bar over it.
     MainWindow window(context);
     prompter.SetParent(&window);
+    // A termination request that comes while the rest starts up waits for the event
+    // loop, and then closes the window the orderly way.
     TerminationSignals terminationSignals([&window] { window.close(); });
+    ProgressWindow progress(&window);
+    PosixSerialDevice serialDevice;
+    const ComPortResolver ports(&store, std::string(AppSettings::kRegistryPath) + "\\Ports");
+    ClockBusyWaiter waiter(clock);
+    QtFontMetrics fontMetrics;
+    MainController controller(
+        ControllerServices{context, window, fontMetrics,
+                           CloneEnvironment{timers, clock, waiter, serialDevice, ports}, &progress,
+                           nullptr},
+        arguments);
+    window.Attach(controller);
+    controller.Start();
     window.show();
     return application.exec();
 }

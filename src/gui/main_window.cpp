@@ -1,15 +1,33 @@
 #include "gui/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
-#include <QStatusBar>
+#include <QStackedLayout>
+#include <QVBoxLayout>
 
+#include "app/main_controller.h"
 #include "app/window_title.h"
+#include "gui/about_box.h"
+#include "gui/clone_info_dialog.h"
+#include "gui/com_port_dialog.h"
+#include "gui/file_chooser.h"
+#include "gui/image_lists.h"
+#include "gui/main_menu.h"
+#include "gui/main_status_bar.h"
+#include "gui/main_tool_bar.h"
+#include "gui/qt_colour.h"
 #include "gui/qt_font.h"
+#include "gui/sheet_tree_view.h"
 #include "sheet/cell_parser.h"
+#include "sheet/definition_text.h"
+#include "sheet/menu_builder.h"
+#include "sheet/sheet_messages.h"
+#include "sheet/tool_bar_builder.h"
 
 namespace orvane {
 
@@ -30,11 +48,18 @@ QFrame* MakePanel(QWidget* parent) {
 
 MainWindow::MainWindow(AppContext& context) : context_(context) {
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
-    SetDocumentName(QString::fromStdString(std::string(kUntitledName)));
+    const std::string appTitle = context_.texts.FirstLine("GI_Sys_AppTitle");
+    // The platform appends the display name to titles that lack it; the titles already
+    // end with the application title, so this keeps it from appearing twice.
+    QGuiApplication::setApplicationDisplayName(QString::fromStdString(appTitle));
+    SetTitle(MainWindowTitle(kUntitledName, appTitle));
+    setWindowIcon(image_list::ApplicationIcon());
     ApplyFormFont();
     BuildPanels();
     PlaceFromSettings();
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::ApplyFormFont() {
     SheetCell cell;
@@ -58,15 +83,48 @@ void MainWindow::BuildPanels() {
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     setCentralWidget(splitter_);
-    statusBar()->setSizeGripEnabled(true);
+
+    // The tree reports to the controller once there is one.
+    SheetTreeView::Handlers handlers;
+    handlers.selectionSettled = [this] {
+        if (controller_ != nullptr) {
+            controller_->TreeSelectionChanged();
+        }
+    };
+    handlers.expansionChanged = [this] {
+        if (controller_ != nullptr) {
+            controller_->TreeExpansionChanged();
+        }
+    };
+    treeView_ = new SheetTreeView(std::move(handlers), treePanel_);
+    auto* treeLayout = new QVBoxLayout(treePanel_);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->addWidget(treeView_);
+
+    sheetStack_ = new QStackedLayout(sheetPanel_);
+    sheetPlaceholder_ = new QWidget(sheetPanel_);
+    sheetPlaceholder_->setFocusPolicy(Qt::StrongFocus);
+    sheetStack_->addWidget(sheetPlaceholder_);
+
+    statusBar_ = new MainStatusBar(this);
+    setStatusBar(statusBar_);
 }
 
-void MainWindow::SetDocumentName(const QString& fileName) {
-    std::string appTitle = context_.texts.FirstLine("GI_Sys_AppTitle");
-    // The platform appends the display name to titles that lack it; the title already
-    // ends with the application title, so this keeps it from appearing twice.
-    QGuiApplication::setApplicationDisplayName(QString::fromStdString(appTitle));
-    setWindowTitle(QString::fromStdString(MainWindowTitle(fileName.toStdString(), appTitle)));
+void MainWindow::Attach(MainController& controller) {
+    controller_ = &controller;
+    const MenuEnvironment environment{context_.texts, context_.cellNames, context_.bus,
+                                      controller.Evaluator()};
+    menuBuilder_ = std::make_unique<MenuBuilder>(environment, "GI_Menu_Main");
+    menuBuilder_->Build();
+    menu_ = std::make_unique<MainMenu>(*menuBar(), *menuBuilder_);
+    // The items' states decide which shortcuts work before any menu opens.
+    menuBuilder_->RefreshStates();
+    toolBarBuilder_ = std::make_unique<ToolBarBuilder>(environment, "GI_ToolBar_Main");
+    toolBarBuilder_->Build();
+    toolBar_ = std::make_unique<MainToolBar>(*this, *toolBarBuilder_, context_.bus);
+    RefreshToolbar();
+    treeView_->SetChangeDelay(LeadingNumber(context_.texts.FirstLine("GI_Sys_TreeChangeDelay")));
+    RefreshStatusBar();
 }
 
 void MainWindow::PlaceFromSettings() {
@@ -88,8 +146,126 @@ void MainWindow::StorePlacement() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (controller_ != nullptr && !controller_->QueryClose()) {
+        event->ignore();
+        return;
+    }
     StorePlacement();
+    if (controller_ != nullptr) {
+        controller_->Stop();
+    }
     event->accept();
+}
+
+// ---- What the controller asks of the window ------------------------------------------
+
+void MainWindow::SetTitle(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::SetEnabled(bool enabled) {
+    disabledByController_ = !enabled;
+    ApplyEnabled();
+}
+
+void MainWindow::ApplyEnabled() {
+    const bool enabled = !disabledByController_ && openDialogs_ == 0;
+    if (isEnabled() != enabled) {
+        setEnabled(enabled);
+    }
+}
+
+void MainWindow::SetBusyCursor(bool busy) {
+    if (busy && busyDepth_++ == 0) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (!busy && busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::SetFocus(ViewFocus focus) {
+    QWidget* target = focus == ViewFocus::kTree ? treeView_ : sheetStack_->currentWidget();
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+ViewFocus MainWindow::Focus() const {
+    // The window's own focus child: it is kept while another window is active.
+    return focusWidget() == treeView_ ? ViewFocus::kTree : ViewFocus::kGrid;
+}
+
+void MainWindow::ShowTree(SheetTree* tree) { treeView_->SetTree(tree); }
+
+void MainWindow::ShowSheet(Sheet* sheet) {
+    // The grid widget that draws and edits the sheet takes the panel here, in the
+    // placeholder's stead; until it exists every sheet leaves the panel empty.
+    shownSheet_ = sheet;
+    sheetStack_->setCurrentWidget(sheetPlaceholder_);
+}
+
+void MainWindow::RefreshStatusBar() {
+    if (controller_ == nullptr) {
+        return;
+    }
+    const StatusMessage& status = controller_->Status();
+    const QPalette& look = statusBar_->palette();
+    statusBar_->SetMessage(QString::fromStdString(status.text), ToQColor(status.textColour, look),
+                           ToQColor(status.background, look));
+    statusBar_->SetModeText(QString::fromStdString(controller_->ModePanelText()));
+}
+
+void MainWindow::RefreshToolbar() {
+    if (controller_ != nullptr && toolBar_) {
+        toolBar_->SetVisible(controller_->ToolbarVisible());
+    }
+}
+
+// ---- Dialogs ----------------------------------------------------------------------------
+
+void MainWindow::ShowOverDisabledWindow(const std::function<QDialog*()>& createDialog) {
+    // Disabled first: a window made after its owner was disabled stays enabled itself.
+    ++openDialogs_;
+    ApplyEnabled();
+    QDialog* dialog = createDialog();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this] {
+        --openDialogs_;
+        ApplyEnabled();
+        activateWindow();
+    });
+    dialog->show();
+}
+
+void MainWindow::ShowCloneInformation() {
+    if (controller_ == nullptr) {
+        return;
+    }
+    ShowOverDisabledWindow([this] {
+        return new CloneInfoDialog(controller_->SheetContext(), controller_->Evaluator(),
+                                   context_.texts, this);
+    });
+}
+
+void MainWindow::ShowAbout() {
+    ShowOverDisabledWindow(
+        [this] { return new AboutBox(context_.texts, image_list::ApplicationIcon(), this); });
+}
+
+std::optional<std::string> MainWindow::ChooseFile(const FileChooserRequest& request) {
+    return ChooseFileWithDialog(this, request, context_.texts, context_.prompter);
+}
+
+std::optional<int> MainWindow::ChooseComPort(int current) {
+    ComPortDialog dialog(context_.texts, context_.prompter, current, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Port();
+}
+
+void MainWindow::ShowHelp(int) {
+    // No help viewer yet: the status bar says so instead of opening nothing in silence.
+    context_.bus.PostText(message::kStatusText, colour::kWindowText, colour::kBtnFace,
+                          context_.texts.FirstLine("GI_Sys_HelpViewerMissing"), true);
 }
 
 }  // namespace orvane

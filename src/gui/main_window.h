@@ -1,30 +1,70 @@
 #pragma once
 // The main window: menu, toolbar, the tree of sheets on the left, the open sheet on the
-// right and the status bar. It shows what the core decides and records its placement
-// in the settings when it closes.
+// right and the status bar. The main controller drives it through MainView: the window
+// shows what the controller decides, hands the user's commands to the data model and
+// records its placement in the settings when it closes.
 
 #include <QMainWindow>
+#include <memory>
 
 #include "app/app_context.h"
+#include "app/main_view.h"
 
+class QDialog;
 class QFrame;
 class QSplitter;
+class QStackedLayout;
 
 namespace orvane {
 
-class MainWindow final : public QMainWindow {
+class MainController;
+class MainMenu;
+class MainStatusBar;
+class MainToolBar;
+class MenuBuilder;
+class SheetTreeView;
+class ToolBarBuilder;
+
+class MainWindow final : public QMainWindow, public MainView {
     Q_OBJECT
 
 public:
     explicit MainWindow(AppContext& context);
+    ~MainWindow() override;
+
+    // From now on `controller` drives the window: the menu, the toolbar and the status
+    // bar are built over it. Once, before the controller starts.
+    void Attach(MainController& controller);
 
     // The panel on the left that holds the tree of sheets, and the one on the right that
     // holds the open sheet.
     QFrame* TreePanel() const { return treePanel_; }
     QFrame* SheetPanel() const { return sheetPanel_; }
+    SheetTreeView* TreeView() const { return treeView_; }
+    MainStatusBar* StatusPanels() const { return statusBar_; }
+    // Null until attached.
+    MainToolBar* ToolBar() const { return toolBar_.get(); }
+    // The sheet the controller opened last, null when none is open.
+    Sheet* ShownSheet() const { return shownSheet_; }
 
-    // Shows "<file name> - <application title>".
-    void SetDocumentName(const QString& fileName);
+    // MainView.
+    void SetTitle(const std::string& title) override;
+    void SetEnabled(bool enabled) override;
+    bool IsEnabled() const override { return isEnabled(); }
+    void SetBusyCursor(bool busy) override;
+    void SetFocus(ViewFocus focus) override;
+    ViewFocus Focus() const override;
+    bool IsVisible() const override { return isVisible(); }
+    void ShowTree(SheetTree* tree) override;
+    void ShowSheet(Sheet* sheet) override;
+    void RefreshStatusBar() override;
+    void RefreshToolbar() override;
+    void ShowCloneInformation() override;
+    std::optional<std::string> ChooseFile(const FileChooserRequest& request) override;
+    std::optional<int> ChooseComPort(int current) override;
+    void ShowAbout() override;
+    void ShowHelp(int context) override;
+    void Close() override { close(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,11 +75,32 @@ private:
     void BuildPanels();
     void PlaceFromSettings();
     void StorePlacement();
+    // Shows `dialog` without blocking; the window stays disabled until it closes.
+    void ShowOverDisabledWindow(const std::function<QDialog*()>& createDialog);
+    void ApplyEnabled();
 
     AppContext& context_;
+    MainController* controller_ = nullptr;
+    std::unique_ptr<MenuBuilder> menuBuilder_;
+    std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<ToolBarBuilder> toolBarBuilder_;
+    std::unique_ptr<MainToolBar> toolBar_;
+
     QSplitter* splitter_ = nullptr;
     QFrame* treePanel_ = nullptr;
     QFrame* sheetPanel_ = nullptr;
+    SheetTreeView* treeView_ = nullptr;
+    QStackedLayout* sheetStack_ = nullptr;
+    // Takes the sheet panel while no sheet widget shows there.
+    QWidget* sheetPlaceholder_ = nullptr;
+    MainStatusBar* statusBar_ = nullptr;
+    Sheet* shownSheet_ = nullptr;
+
+    int busyDepth_ = 0;
+    // The window is enabled only while the controller wants it so and none of its
+    // modeless dialogs is open.
+    bool disabledByController_ = false;
+    int openDialogs_ = 0;
 };
 
 }  // namespace orvane

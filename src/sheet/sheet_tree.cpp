@@ -166,6 +166,18 @@ int SheetTree::MarkNodes(TreeNode& node, const std::vector<std::string>& names, 
     return marked;
 }
 
+void SheetTree::MarkSheets(const std::vector<std::string>& warningSheets,
+                           const std::vector<std::string>& errorSheets) {
+    ClearMarks();
+    for (const auto& top : root_.children) {
+        MarkNodes(*top, warningSheets, kWarningOverlay);
+        MarkNodes(*top, errorSheets, kErrorOverlay);
+    }
+    if (listener_ != nullptr) {
+        listener_->OnNodesChanged();
+    }
+}
+
 int SheetTree::OverlayImage(int overlay) {
     return overlay == kErrorOverlay ? kErrorImage : overlay == kWarningOverlay ? kWarningImage : -1;
 }

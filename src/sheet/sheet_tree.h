@@ -71,6 +71,11 @@ public:
     // Marks with `overlay` the nodes whose link text is in `names`, and collapsed nodes
     // with marked descendants; returns the number of marked nodes in the subtree.
     int MarkNodes(TreeNode& node, const std::vector<std::string>& names, int overlay);
+    // Replaces every mark: the nodes of `warningSheets` get the warning mark, then those
+    // of `errorSheets` the error mark, so that an error shows where both apply. The
+    // listener hears of it once.
+    void MarkSheets(const std::vector<std::string>& warningSheets,
+                    const std::vector<std::string>& errorSheets);
     // The image an overlay number shows.
     static int OverlayImage(int overlay);
 

@@ -48,8 +48,9 @@ TEST_F(MainWindowTest, StartsUntitledWithTheApplicationTitle) {
     MainWindow window(context);
     EXPECT_EQ(window.windowTitle(),
               "Untitled - " + QString::fromStdString(texts.FirstLine("GI_Sys_AppTitle")));
-    window.SetDocumentName("/home/pilot/club.zcf");
-    EXPECT_TRUE(window.windowTitle().startsWith("club.zcf - "));
+    // The platform's own suffix would repeat the application title.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(),
+              QString::fromStdString(texts.FirstLine("GI_Sys_AppTitle")));
 }
 
 TEST_F(MainWindowTest, FontComesFromTheMainFormDefinition) {

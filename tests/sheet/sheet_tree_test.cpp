@@ -194,6 +194,18 @@ TEST_F(SheetTreeTest, MarksReachCollapsedAncestorsAndErrorsWin) {
     EXPECT_EQ(Node(BankCall(3)).overlay, TreeNode::kNoOverlay);
 }
 
+TEST_F(SheetTreeTest, MarkSheetsReplacesTheMarksAndTellsTheListenerOnce) {
+    AddBankBranch({0, 3});
+    Node(BankCall(0)).overlay = SheetTree::kErrorOverlay;  // from an earlier check
+    const int before = listener.changes;
+    const std::string home = "[St_Common]GI_Sheet_Home,1";
+    tree.MarkSheets({BankCall(3), home}, {home});
+    EXPECT_EQ(listener.changes, before + 1);
+    EXPECT_EQ(Node(BankCall(0)).overlay, TreeNode::kNoOverlay);
+    EXPECT_EQ(Node(BankCall(3)).overlay, SheetTree::kWarningOverlay);
+    EXPECT_EQ(Node(home).overlay, SheetTree::kErrorOverlay) << "an error outranks a warning";
+}
+
 TEST_F(SheetTreeTest, ClosesWhenItsPanelGoes) {
     environment.bus.Post(message::kSheetDestroyed, 0, kPanel + 5, true);
     EXPECT_FALSE(tree.IsClosed());

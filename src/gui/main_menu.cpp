@@ -1,0 +1,95 @@
+#include "gui/main_menu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace orvane {
+
+QKeySequence ShortcutOf(const std::string& text) {
+    const QKeySequence sequence =
+        QKeySequence::fromString(QString::fromStdString(text), QKeySequence::PortableText);
+    // One key with its modifiers; anything Qt reads as more, or as unknown, is no shortcut.
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) {
+        return QKeySequence();
+    }
+    return sequence;
+}
+
+MainMenu::MainMenu(QMenuBar& bar, MenuBuilder& builder) : bar_(bar), builder_(builder) {
+    builder_.SetListener(this);
+    Rebuild();
+}
+
+MainMenu::~MainMenu() { builder_.SetListener(nullptr); }
+
+void MainMenu::OnItemsRebuilt(const MenuItem&) { Rebuild(); }
+
+void MainMenu::OnStatesRefreshed() {
+    for (auto& child : builder_.Root().children) {
+        ApplyStates(*child);
+    }
+}
+
+void MainMenu::Rebuild() {
+    // A rebuild may come while one of the old actions is still being handled, so the
+    // old menus go once control is back in the event loop.
+    for (QAction* action : bar_.actions()) {
+        bar_.removeAction(action);
+        if (action->menu() != nullptr) {
+            action->menu()->deleteLater();
+        } else if (action->parent() == &bar_) {
+            action->deleteLater();
+        }
+    }
+    actions_.clear();
+    Fill(bar_, builder_.Root());
+    OnStatesRefreshed();
+}
+
+void MainMenu::Fill(QWidget& container, MenuItem& parent) {
+    for (auto& child : parent.children) {
+        actions_[child.get()] = AddItem(container, *child);
+    }
+}
+
+QAction* MainMenu::AddItem(QWidget& container, MenuItem& item) {
+    const QString caption = QString::fromStdString(item.caption);
+    if (!item.children.empty()) {
+        auto* menu = new QMenu(caption, &container);
+        connect(menu, &QMenu::aboutToShow, this, [this] { builder_.RefreshStates(); });
+        Fill(*menu, item);
+        container.addAction(menu->menuAction());
+        return menu->menuAction();
+    }
+    auto* action = new QAction(caption, &container);
+    action->setSeparator(item.separator);
+    if (!item.separator) {
+        action->setShortcut(ShortcutOf(item.shortcut));
+        MenuItem* clicked = &item;
+        connect(action, &QAction::triggered, this, [this, clicked] { builder_.Click(*clicked); });
+    }
+    container.addAction(action);
+    return action;
+}
+
+void MainMenu::ApplyStates(MenuItem& item) {
+    const auto found = actions_.find(&item);
+    if (found != actions_.end() && found->second) {
+        QAction& action = *found->second;
+        if (!item.separator) {
+            action.setText(QString::fromStdString(item.caption));
+            // Only a checked item shows a mark, as menus do where nothing is a toggle.
+            action.setCheckable(item.checked);
+            action.setChecked(item.checked);
+        }
+        action.setVisible(item.visible);
+        action.setEnabled(item.enabled);
+    }
+    for (auto& child : item.children) {
+        ApplyStates(*child);
+    }
+}
+
+}  // namespace orvane
