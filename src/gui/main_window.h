@@ -5,6 +5,7 @@
 // records its placement in the settings when it closes.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "app/app_context.h"

@@ -117,13 +117,14 @@ void SheetTreeView::OnNodesChanged() {
     }
     Following following(following_);
     SyncChildren(*invisibleRootItem(), tree_->TopNodes());
-    SyncSelection();
+    // A renamed or re-imaged node leaves the scroll position alone.
+    SyncSelection(false);
 }
 
 void SheetTreeView::OnSelectionChanged() {
     if (tree_ != nullptr) {
         Following following(following_);
-        SyncSelection();
+        SyncSelection(true);
     }
 }
 
@@ -164,10 +165,12 @@ void SheetTreeView::SyncItem(QTreeWidgetItem& item, const TreeNode& node) {
     item.setExpanded(node.expanded);
 }
 
-void SheetTreeView::SyncSelection() {
+void SheetTreeView::SyncSelection(bool reveal) {
     QTreeWidgetItem* item = ItemOf(tree_->SelectedNode());
-    setCurrentItem(item);
-    if (item != nullptr) {
+    if (item != currentItem()) {
+        setCurrentItem(item);
+    }
+    if (item != nullptr && reveal) {
         scrollToItem(item);
     }
 }

@@ -46,7 +46,8 @@ private:
     // with `nodes`, reusing the items of nodes that are still there.
     void SyncChildren(QTreeWidgetItem& parent, const std::vector<std::unique_ptr<TreeNode>>& nodes);
     void SyncItem(QTreeWidgetItem& item, const TreeNode& node);
-    void SyncSelection();
+    // Shows the tree's selection; `reveal` scrolls it into view.
+    void SyncSelection(bool reveal);
     void ApplyTreeLook();
     void UserSelected(QTreeWidgetItem* item);
     void UserExpanded(QTreeWidgetItem* item, bool expanded);

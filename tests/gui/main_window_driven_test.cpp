@@ -278,6 +278,22 @@ TEST_F(MainWindowDrivenTest, HelpSaysItIsNotAvailable) {
     EXPECT_EQ(controller->Status().text, texts.FirstLine("GI_Sys_HelpViewerMissing"));
 }
 
+TEST_F(MainWindowDrivenTest, ShortcutKeysRunTheirCommands) {
+    Launch();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(controller->Status().text, texts.FirstLine("GI_Sys_HelpViewerMissing"));
+}
+
+TEST_F(MainWindowDrivenTest, ExitClosesTheWindowAndStopsTheController) {
+    Launch();
+    Choose("E&xit");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(controller->Tree(), nullptr);
+    EXPECT_EQ(window->TreeView()->Tree(), nullptr);
+}
+
 TEST_F(MainWindowDrivenTest, FocusGoesWhereTheControllerSends) {
     Launch();
     QApplication::setActiveWindow(window.get());
@@ -309,6 +325,7 @@ TEST_F(MainWindowDrivenTest, CloseIsRefusedWhileDisabledAndThenStoresThePlacemen
     EXPECT_TRUE(window->close());
     EXPECT_EQ(Settings().Window, (WindowBounds{30, 40, 640, 420}));
     EXPECT_EQ(window->TreeView()->topLevelItemCount(), 0) << "the controller stopped";
+    EXPECT_EQ(Settings().SplitterV, window->TreePanel()->width());
     EXPECT_EQ(window->ShownSheet(), nullptr);
 }
 
