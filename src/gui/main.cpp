@@ -62,9 +62,8 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     PosixSerialDevice serialDevice;
     const ComPortResolver ports(&store, std::string(AppSettings::kRegistryPath) + "\\Ports");
     ClockBusyWaiter waiter(clock);
-    QtFontMetrics fontMetrics;
     MainController controller(
-        ControllerServices{context, window, fontMetrics,
+        ControllerServices{context, window, window.Fonts(),
                            CloneEnvironment{timers, clock, waiter, serialDevice, ports}, &progress,
                            nullptr},
         arguments);

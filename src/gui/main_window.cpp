@@ -17,7 +17,8 @@
 #include "gui/com_port_dialog.h"
 #include "gui/file_chooser.h"
 #include "gui/image_lists.h"
-#include "gui/main_menu.h"
+#include "gui/menu_mirror.h"
+#include "gui/sheet_pane.h"
 #include "gui/main_status_bar.h"
 #include "gui/main_tool_bar.h"
 #include "gui/qt_colour.h"
@@ -116,7 +117,7 @@ void MainWindow::Attach(MainController& controller) {
                                       controller.Evaluator()};
     menuBuilder_ = std::make_unique<MenuBuilder>(environment, "GI_Menu_Main");
     menuBuilder_->Build();
-    menu_ = std::make_unique<MainMenu>(*menuBar(), *menuBuilder_);
+    menu_ = std::make_unique<MenuMirror>(*menuBar(), *menuBuilder_);
     // The items' states decide which shortcuts work before any menu opens.
     menuBuilder_->RefreshStates();
     toolBarBuilder_ = std::make_unique<ToolBarBuilder>(environment, "GI_ToolBar_Main");
@@ -196,10 +197,22 @@ ViewFocus MainWindow::Focus() const {
 void MainWindow::ShowTree(SheetTree* tree) { treeView_->SetTree(tree); }
 
 void MainWindow::ShowSheet(Sheet* sheet) {
-    // The grid widget that draws and edits the sheet takes the panel here, in the
-    // placeholder's stead; until it exists every sheet leaves the panel empty.
-    shownSheet_ = sheet;
+    // The grid goes before the sheet it shows: the controller lets go of a sheet only
+    // after it has asked for the panel to be emptied.
     sheetStack_->setCurrentWidget(sheetPlaceholder_);
+    delete sheetView_;
+    sheetView_ = nullptr;
+    shownSheet_ = sheet;
+    if (sheet == nullptr) {
+        return;
+    }
+    sheetView_ = new SheetPane(*sheet, SheetGridServices{context_.timers, fonts_}, sheetPanel_);
+    sheetStack_->addWidget(sheetView_);
+    sheetStack_->setCurrentWidget(sheetView_);
+}
+
+SheetGrid* MainWindow::ShownGrid() const {
+    return sheetView_ != nullptr ? &sheetView_->Grid() : nullptr;
 }
 
 void MainWindow::RefreshStatusBar() {

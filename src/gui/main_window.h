@@ -10,6 +10,7 @@
 
 #include "app/app_context.h"
 #include "app/main_view.h"
+#include "gui/qt_font.h"
 
 class QDialog;
 class QFrame;
@@ -19,10 +20,12 @@ class QStackedLayout;
 namespace orvane {
 
 class MainController;
-class MainMenu;
 class MainStatusBar;
 class MainToolBar;
 class MenuBuilder;
+class MenuMirror;
+class SheetGrid;
+class SheetPane;
 class SheetTreeView;
 class ToolBarBuilder;
 
@@ -47,6 +50,11 @@ public:
     MainToolBar* ToolBar() const { return toolBar_.get(); }
     // The sheet the controller opened last, null when none is open.
     Sheet* ShownSheet() const { return shownSheet_; }
+    // The grid of the sheet shown; null while none is.
+    SheetGrid* ShownGrid() const;
+    // Text measuring for the sheets: the controller lays them out with it, the grid draws
+    // with it.
+    const QtFontMetrics& Fonts() const { return fonts_; }
 
     // MainView.
     void SetTitle(const std::string& title) override;
@@ -81,9 +89,10 @@ private:
     void ApplyEnabled();
 
     AppContext& context_;
+    QtFontMetrics fonts_;
     MainController* controller_ = nullptr;
     std::unique_ptr<MenuBuilder> menuBuilder_;
-    std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<MenuMirror> menu_;
     std::unique_ptr<ToolBarBuilder> toolBarBuilder_;
     std::unique_ptr<MainToolBar> toolBar_;
 
@@ -92,8 +101,9 @@ private:
     QFrame* sheetPanel_ = nullptr;
     SheetTreeView* treeView_ = nullptr;
     QStackedLayout* sheetStack_ = nullptr;
-    // Takes the sheet panel while no sheet widget shows there.
+    // Takes the sheet panel while no sheet shows there.
     QWidget* sheetPlaceholder_ = nullptr;
+    SheetPane* sheetView_ = nullptr;
     MainStatusBar* statusBar_ = nullptr;
     Sheet* shownSheet_ = nullptr;
 

@@ -1,48 +1,13 @@
 #include "gui/qt_canvas.h"
 
+#include "gui/qt_colour.h"
+
 #include <QPolygon>
 #include <QString>
-#include <array>
 #include <vector>
 
 namespace orvane {
 namespace {
-
-struct SystemColourRole {
-    int index;
-    QPalette::ColorGroup group;
-    QPalette::ColorRole role;
-};
-
-// The desktop's system colours by index, as the nearest palette roles.
-constexpr std::array<SystemColourRole, 20> kSystemColourRoles = {{
-    {1, QPalette::Active, QPalette::Dark},              // desktop background
-    {2, QPalette::Active, QPalette::Highlight},         // active caption
-    {3, QPalette::Active, QPalette::Mid},               // inactive caption
-    {4, QPalette::Active, QPalette::Window},            // menu
-    {5, QPalette::Active, QPalette::Base},              // window
-    {6, QPalette::Active, QPalette::Shadow},            // window frame
-    {7, QPalette::Active, QPalette::WindowText},        // menu text
-    {8, QPalette::Active, QPalette::Text},              // window text
-    {9, QPalette::Active, QPalette::HighlightedText},   // caption text
-    {10, QPalette::Active, QPalette::Window},           // active border
-    {11, QPalette::Active, QPalette::Window},           // inactive border
-    {12, QPalette::Active, QPalette::Mid},              // application workspace
-    {13, QPalette::Active, QPalette::Highlight},        // highlight
-    {14, QPalette::Active, QPalette::HighlightedText},  // highlight text
-    {15, QPalette::Active, QPalette::Button},           // button face
-    {16, QPalette::Active, QPalette::Dark},             // button shadow
-    {17, QPalette::Disabled, QPalette::Text},           // grey text
-    {18, QPalette::Active, QPalette::ButtonText},       // button text
-    {19, QPalette::Disabled, QPalette::WindowText},     // inactive caption text
-    {20, QPalette::Active, QPalette::Light},            // button highlight
-}};
-
-// Plain colours are 0x00BBGGRR.
-QColor FromPlain(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 Colour ToPlain(const QColor& colour) {
     return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8 |
@@ -65,19 +30,7 @@ QtCanvas::QtCanvas(QPainter& painter, const QtFontMetrics& fonts, const QPalette
                    int imageSize)
     : painter_(painter), fonts_(fonts), palette_(palette), imageSize_(imageSize) {}
 
-QColor QtCanvas::SystemColour(const QPalette& palette, int index) {
-    for (const SystemColourRole& entry : kSystemColourRoles) {
-        if (entry.index == index) {
-            return palette.color(entry.group, entry.role);
-        }
-    }
-    return palette.color(QPalette::Active, QPalette::WindowText);
-}
-
-QColor QtCanvas::ToQColor(Colour colour) const {
-    return IsSystemColour(colour) ? SystemColour(palette_, static_cast<int>(colour & 0xFFFF))
-                                  : FromPlain(colour);
-}
+QColor QtCanvas::ToQColor(Colour colour) const { return orvane::ToQColor(colour, palette_); }
 
 Colour QtCanvas::ResolveColour(Colour colour) const { return ToPlain(ToQColor(colour)); }
 

@@ -34,9 +34,6 @@ public:
     int TextWidth(const FontDescription& font, std::string_view line) const override;
     int LineHeight(const FontDescription& font) const override;
 
-    // The palette colour a system colour stands for; index 0 and unknown indexes give the
-    // window text colour.
-    static QColor SystemColour(const QPalette& palette, int index);
 
 private:
     QColor ToQColor(Colour colour) const;

@@ -11,7 +11,7 @@
 #include <QPointer>
 #include <QToolBar>
 
-#include "gui/main_menu.h"
+#include "gui/menu_mirror.h"
 #include "gui/main_tool_bar.h"
 #include "qt_application.h"
 #include "sheet/fake_evaluator.h"
@@ -69,7 +69,7 @@ TEST_F(MenuWidgetsTest, MenuBarMirrorsTheItems) {
     MenuBuilder builder(Environment(), "T_Menu");
     builder.Build();
     QMenuBar bar;
-    MainMenu menu(bar, builder);
+    MenuMirror menu(bar, builder);
     ASSERT_EQ(Texts(bar.actions()), (QStringList{"&File", "&Edit", "&View"}));
     QMenu* file = bar.actions()[0]->menu();
     ASSERT_NE(file, nullptr);
@@ -83,7 +83,7 @@ TEST_F(MenuWidgetsTest, StatesFromTheDataModelReachTheActions) {
     MenuBuilder builder(Environment(), "T_Menu");
     builder.Build();
     QMenuBar bar;
-    MainMenu menu(bar, builder);
+    MenuMirror menu(bar, builder);
     evaluator.answers[Cell("CL_Menu_View_ToolBar")] = {SheetCell::kItemChecked, ""};
     evaluator.answers[Cell("CL_Menu_File_New")] = {SheetCell::kItemDisabled, ""};
     evaluator.answers[Cell("CL_Menu_File_Print_All")] = {SheetCell::kItemHidden, ""};
@@ -110,7 +110,7 @@ TEST_F(MenuWidgetsTest, ChoosingAnActionRunsItsCommand) {
     MenuBuilder builder(Environment(), "T_Menu");
     builder.Build();
     QMenuBar bar;
-    MainMenu menu(bar, builder);
+    MenuMirror menu(bar, builder);
     evaluator.calls.clear();
     bar.actions()[0]->menu()->actions()[0]->trigger();
     ASSERT_FALSE(evaluator.calls.empty());
@@ -123,7 +123,7 @@ TEST_F(MenuWidgetsTest, ClearedItemsLeaveTheMenuWhileItsOldActionsAreStillAround
     MenuBuilder builder(Environment(), "T_Menu");
     builder.Build();
     QMenuBar bar;
-    MainMenu menu(bar, builder);
+    MenuMirror menu(bar, builder);
     QPointer<QMenu> oldEdit = bar.actions()[1]->menu();
     environment.bus.Post(message::kClearMenuItems, 0, Cell("CL_Menu_Edit_Top"), true);
     // The rebuilt bar shows Edit without items; the old menu goes with the event loop.

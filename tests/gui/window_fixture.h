@@ -81,7 +81,7 @@ protected:
         window = std::make_unique<MainWindow>(*context_);
         progress_ = std::make_unique<ProgressWindow>(window.get());
         controller = std::make_unique<MainController>(
-            ControllerServices{*context_, *window, fontMetrics_,
+            ControllerServices{*context_, *window, window->Fonts(),
                                CloneEnvironment{timers, clock, waiter_, device_, ports_},
                                progress_.get(), nullptr},
             arguments);
@@ -178,7 +178,6 @@ private:
     PosixSerialDevice device_;
     ComPortResolver ports_{nullptr, std::string(AppSettings::kRegistryPath) + "\\Ports"};
     ClockBusyWaiter waiter_{clock};
-    QtFontMetrics fontMetrics_;
 };
 
 }  // namespace orvane::testing

@@ -7,7 +7,7 @@
 
 #include "gui/dialog_support.h"
 #include "gui/file_chooser.h"
-#include "gui/main_menu.h"
+#include "gui/menu_mirror.h"
 #include "gui/main_status_bar.h"
 #include "qt_application.h"
 

@@ -1,9 +1,8 @@
-#include "gui/main_menu.h"
+#include "gui/menu_mirror.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace orvane {
 
@@ -17,44 +16,44 @@ QKeySequence ShortcutOf(const std::string& text) {
     return sequence;
 }
 
-MainMenu::MainMenu(QMenuBar& bar, MenuBuilder& builder) : bar_(bar), builder_(builder) {
+MenuMirror::MenuMirror(QWidget& container, MenuBuilder& builder) : container_(container), builder_(builder) {
     builder_.SetListener(this);
     Rebuild();
 }
 
-MainMenu::~MainMenu() { builder_.SetListener(nullptr); }
+MenuMirror::~MenuMirror() { builder_.SetListener(nullptr); }
 
-void MainMenu::OnItemsRebuilt(const MenuItem&) { Rebuild(); }
+void MenuMirror::OnItemsRebuilt(const MenuItem&) { Rebuild(); }
 
-void MainMenu::OnStatesRefreshed() {
+void MenuMirror::OnStatesRefreshed() {
     for (auto& child : builder_.Root().children) {
         ApplyStates(*child);
     }
 }
 
-void MainMenu::Rebuild() {
+void MenuMirror::Rebuild() {
     // A rebuild may come while one of the old actions is still being handled, so the
     // old menus go once control is back in the event loop.
-    for (QAction* action : bar_.actions()) {
-        bar_.removeAction(action);
+    for (QAction* action : container_.actions()) {
+        container_.removeAction(action);
         if (action->menu() != nullptr) {
             action->menu()->deleteLater();
-        } else if (action->parent() == &bar_) {
+        } else if (action->parent() == &container_) {
             action->deleteLater();
         }
     }
     actions_.clear();
-    Fill(bar_, builder_.Root());
+    Fill(container_, builder_.Root());
     OnStatesRefreshed();
 }
 
-void MainMenu::Fill(QWidget& container, MenuItem& parent) {
+void MenuMirror::Fill(QWidget& container, MenuItem& parent) {
     for (auto& child : parent.children) {
         actions_[child.get()] = AddItem(container, *child);
     }
 }
 
-QAction* MainMenu::AddItem(QWidget& container, MenuItem& item) {
+QAction* MenuMirror::AddItem(QWidget& container, MenuItem& item) {
     const QString caption = QString::fromStdString(item.caption);
     if (!item.children.empty()) {
         auto* menu = new QMenu(caption, &container);
@@ -74,7 +73,7 @@ QAction* MainMenu::AddItem(QWidget& container, MenuItem& item) {
     return action;
 }
 
-void MainMenu::ApplyStates(MenuItem& item) {
+void MenuMirror::ApplyStates(MenuItem& item) {
     const auto found = actions_.find(&item);
     if (found != actions_.end() && found->second) {
         QAction& action = *found->second;

@@ -1,7 +1,8 @@
 #pragma once
-// The menu bar of the main window, mirrored from a menu built from its definition: one
-// action per item, with its access key, shortcut, check mark, visibility and enabling
-// kept in step with the item. Choosing an action clicks its item.
+// A menu bar or popup menu mirrored from a menu built from its definition: one action
+// per item, with its access key, shortcut, check mark, visibility and enabling kept in
+// step with the item. Choosing an action clicks its item. The main window's menu bar and
+// a sheet's popup menu both show their items this way.
 
 #include <QKeySequence>
 #include <QObject>
@@ -13,19 +14,20 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
+class QWidget;
 
 namespace orvane {
 
-class MainMenu final : public QObject, public MenuListener {
+class MenuMirror final : public QObject, public MenuListener {
     Q_OBJECT
 
 public:
-    // Fills `bar` from the items `builder` has built and follows their changes.
-    MainMenu(QMenuBar& bar, MenuBuilder& builder);
-    ~MainMenu() override;
-    MainMenu(const MainMenu&) = delete;
-    MainMenu& operator=(const MainMenu&) = delete;
+    // Fills `container` (a QMenuBar or a QMenu) from the items `builder` has built and
+    // follows their changes.
+    MenuMirror(QWidget& container, MenuBuilder& builder);
+    ~MenuMirror() override;
+    MenuMirror(const MenuMirror&) = delete;
+    MenuMirror& operator=(const MenuMirror&) = delete;
 
     void OnItemsRebuilt(const MenuItem& parent) override;
     void OnStatesRefreshed() override;
@@ -36,7 +38,7 @@ private:
     QAction* AddItem(QWidget& container, MenuItem& item);
     void ApplyStates(MenuItem& item);
 
-    QMenuBar& bar_;
+    QWidget& container_;
     MenuBuilder& builder_;
     // The action of every item shown, keyed by the item.
     std::unordered_map<const MenuItem*, QPointer<QAction>> actions_;

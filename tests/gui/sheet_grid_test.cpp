@@ -1,0 +1,200 @@
+// The sheet grid in the real main window with the real controller and data model,
+// offscreen: every shipped sheet shows under every model, a frequency typed into a
+// channel reaches the image, the in-place editor opens on F2, commits on Enter and
+// cancels on Escape, and the drawn pixels show the selection and the marks.
+
+#include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+#include "gui/sheet_grid.h"
+#include "image/model_type.h"
+#include "radio/bank_table.h"
+#include "radio/channel_store.h"
+#include "window_fixture.h"
+
+namespace orvane::testing {
+namespace {
+
+const std::string kBank0 = "[St_ColCut]GI_Sheet_MemoryCH,Bank 0";
+
+class SheetGridTest : public WindowFixture {
+protected:
+    SheetGrid& OpenSheet(const std::string& call) {
+        controller->OpenSheet(call);
+        SheetGrid* grid = window->ShownGrid();
+        EXPECT_NE(grid, nullptr) << call;
+        grid->setFocus();
+        QCoreApplication::processEvents();
+        return *grid;
+    }
+
+    // Moves the cursor to the first selectable cell linked to `cellId` in `row`.
+    static void GoTo(SheetGrid& grid, int row, CellId cellId) {
+        Sheet& sheet = grid.ShownSheet();
+        for (int column = 0; column < sheet.ColumnCount(); ++column) {
+            if (sheet.CellAt(column, row).link.cellId == cellId &&
+                sheet.CellAt(column, row).IsSelectable()) {
+                grid.View().OnMouseDown(column, row, {}, SheetView::MouseButton::kLeft, 0);
+                grid.View().OnMouseUp(column, row, {}, SheetView::MouseButton::kLeft);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no cell " << cellId << " in row " << row;
+    }
+
+    // The grid row of memory channel `position` on the bank 0 sheet.
+    static int RowOfChannel(SheetGrid& grid, int position) {
+        Sheet& sheet = grid.ShownSheet();
+        for (int row = 0; row < sheet.RowCount(); ++row) {
+            for (int column = 0; column < sheet.ColumnCount(); ++column) {
+                const SheetCell& cell = sheet.CellAt(column, row);
+                if (cell.link.cellId == cell::kMchFreq && cell.link.index == position) {
+                    return row;
+                }
+            }
+        }
+        return -1;
+    }
+
+    MemoryChannel Channel(int position) {
+        ChannelStore channels(controller->CurrentDocument().Current(), controller->ModelType());
+        return channels.Load(MemoryChannel::kMemory, position);
+    }
+
+    // Types `text` as a user does: each key goes where the focus is, so the keys after
+    // the first reach the in-place editor that the first one opened.
+    static void Type(const QString& text) {
+        for (const QChar character : text) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(character));
+        }
+    }
+
+    static QImage Grab(QWidget& widget) { return widget.grab().toImage(); }
+
+    static void Save(QWidget& widget, const QString& name) {
+        QDir().mkpath("screenshots");
+        widget.grab().save("screenshots/" + name + ".png");
+    }
+};
+
+TEST_F(SheetGridTest, EverySheetShowsUnderEveryModel) {
+    Launch({"orvane", "/prolix"});
+    window->resize(1100, 700);
+    for (const int model : model_type::kSelectable) {
+        controller->ChangeModel(model, false);
+        QCoreApplication::processEvents();
+        int index = 0;
+        for (const std::string& call : controller->TreeSheetCalls()) {
+            SCOPED_TRACE(call);
+            SheetGrid& grid = OpenSheet(call);
+            EXPECT_GT(grid.ContentSize().width(), 0);
+            // Something is drawn: not every pixel of the grid is the background.
+            const QImage image = Grab(grid);
+            const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+            bool drawn = false;
+            for (int y = 0; y < image.height() && !drawn; y += 3) {
+                for (int x = 0; x < image.width() && !drawn; x += 3) {
+                    drawn = image.pixel(x, y) != background;
+                }
+            }
+            EXPECT_TRUE(drawn);
+            Save(*window, QString("sheet_model%1_%2").arg(model).arg(index++, 2, 10, QChar('0')));
+        }
+    }
+}
+
+TEST_F(SheetGridTest, AFrequencyTypedIntoAChannelReachesTheImage) {
+    Launch();
+    SheetGrid& grid = OpenSheet(kBank0);
+    const int row = RowOfChannel(grid, 2);
+    ASSERT_GE(row, 0);
+    GoTo(grid, row, cell::kMchFreq);
+    Type("121.5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    const MemoryChannel channel = Channel(2);
+    EXPECT_TRUE(channel.used);
+    EXPECT_EQ(channel.rxHz, 121'500'000);
+    EXPECT_TRUE(controller->CurrentDocument().Modified());
+}
+
+TEST_F(SheetGridTest, TheEditorOpensOnF2CommitsOnEnterAndCancelsOnEscape) {
+    Launch();
+    SheetGrid& grid = OpenSheet(kBank0);
+    const int row = RowOfChannel(grid, 1);
+    ASSERT_GE(row, 0);
+    GoTo(grid, row, cell::kMchFreq);
+    const Hertz before = Channel(1).rxHz;
+
+    QTest::keyClick(&grid, Qt::Key_F2);
+    ASSERT_NE(grid.View().EditedCell(), std::nullopt);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &grid);
+    qobject_cast<QPlainTextEdit*>(editor)->selectAll();
+    QTest::keyClicks(editor, "122.8");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(grid.View().EditedCell(), std::nullopt);
+    EXPECT_EQ(Channel(1).rxHz, before);
+
+    QTest::keyClick(&grid, Qt::Key_F2);
+    ASSERT_NE(grid.View().EditedCell(), std::nullopt);
+    editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &grid);
+    qobject_cast<QPlainTextEdit*>(editor)->selectAll();
+    QTest::keyClicks(editor, "122.8");
+    EXPECT_EQ(grid.View().EditedCell(), grid.View().Current()) << "still editing";
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(grid.View().EditedCell(), std::nullopt);
+    EXPECT_EQ(Channel(1).rxHz, 122'800'000);
+}
+
+TEST_F(SheetGridTest, TheDrawnGridShowsTheCurrentCellAndAWarningMark) {
+    Launch();
+    // A channel received outside the band carries the warning mark.
+    ChannelStore channels(controller->CurrentDocument().Current(), controller->ModelType());
+    MemoryChannel far = channels.Load(MemoryChannel::kMemory, 3);
+    far.used = true;
+    far.rxHz = 150'000'000;
+    far.txHz = 150'000'000;
+    channels.Store(far);
+    SheetGrid& grid = OpenSheet(kBank0);
+    const int row = RowOfChannel(grid, 3);
+    ASSERT_GE(row, 0);
+    GoTo(grid, RowOfChannel(grid, 0), cell::kMchFreq);
+    QCoreApplication::processEvents();
+    Save(*window, "sheet_grid_marks");
+
+    const QImage image = Grab(*grid.viewport());
+    const QColor highlight = grid.palette().color(QPalette::Active, QPalette::Highlight);
+    const GridCell current = grid.View().Current();
+    Sheet& sheet = grid.ShownSheet();
+    int x = 0;
+    for (int c = 0; c < current.column; ++c) x += sheet.ColumnWidth(c);
+    int y = 0;
+    for (int r = 0; r < current.row; ++r) y += sheet.RowHeight(r);
+    EXPECT_EQ(QColor(image.pixel(x + 2, y + 2)), highlight) << "the current cell is highlighted";
+
+    // The warning triangle is drawn in the frequency cell of the far channel: some pixel
+    // of that cell is neither the cell's background nor its text colour.
+    int fx = 0;
+    int column = 0;
+    for (; column < sheet.ColumnCount(); ++column) {
+        if (sheet.CellAt(column, row).link.cellId == cell::kMchFreq) break;
+        fx += sheet.ColumnWidth(column);
+    }
+    int fy = 0;
+    for (int r = 0; r < row; ++r) fy += sheet.RowHeight(r);
+    bool marked = false;
+    for (int py = fy; py < fy + sheet.RowHeight(row) && !marked; ++py) {
+        for (int px = fx; px < fx + sheet.ColumnWidth(column) && !marked; ++px) {
+            const QColor pixel(image.pixel(px, py));
+            marked = pixel.red() > 200 && pixel.green() > 150 && pixel.blue() < 100;
+        }
+    }
+    EXPECT_TRUE(marked) << "a yellow warning triangle in the far channel's frequency";
+}
+
+}  // namespace
+}  // namespace orvane::testing
