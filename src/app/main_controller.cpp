@@ -115,7 +115,6 @@ void MainController::Start() {
 void MainController::Stop() {
     tick_->Stop();
     DestroySheet();
-    view_.ShowSheet(nullptr);
     tree_.reset();
     view_.ShowTree(nullptr);
 }
@@ -211,12 +210,13 @@ void MainController::CloseSheet() {
     }
     positions_.Remember(sheet_->CallText(), sheet_->RememberedPosition());
     gridHadFocus_ = !tree_ || view_.Focus() != ViewFocus::kTree;
-    view_.ShowSheet(nullptr);
     DestroySheet();
 }
 
 void MainController::DestroySheet() {
     if (sheet_) {
+        // The window lets go of the sheet's grid before the sheet goes.
+        view_.ShowSheet(nullptr);
         columnWidths_.Save(*sheet_);
         sheet_.reset();
     }

@@ -22,6 +22,8 @@ const std::string kBank0 = "[St_ColCut]GI_Sheet_MemoryCH,Bank 0";
 class SheetGridTest : public WindowFixture {
 protected:
     SheetGrid& OpenSheet(const std::string& call) {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         controller->OpenSheet(call);
         SheetGrid* grid = window->ShownGrid();
         EXPECT_NE(grid, nullptr) << call;
@@ -67,7 +69,9 @@ protected:
     // the first reach the in-place editor that the first one opened.
     static void Type(const QString& text) {
         for (const QChar character : text) {
-            QTest::keyClicks(QApplication::focusWidget(), QString(character));
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            QTest::keyClicks(focus, QString(character));
         }
     }
 
@@ -112,6 +116,7 @@ TEST_F(SheetGridTest, AFrequencyTypedIntoAChannelReachesTheImage) {
     ASSERT_GE(row, 0);
     GoTo(grid, row, cell::kMchFreq);
     Type("121.5");
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCoreApplication::processEvents();
     const MemoryChannel channel = Channel(2);
@@ -131,6 +136,7 @@ TEST_F(SheetGridTest, TheEditorOpensOnF2CommitsOnEnterAndCancelsOnEscape) {
     QTest::keyClick(&grid, Qt::Key_F2);
     ASSERT_NE(grid.View().EditedCell(), std::nullopt);
     QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
     ASSERT_NE(editor, &grid);
     qobject_cast<QPlainTextEdit*>(editor)->selectAll();
     QTest::keyClicks(editor, "122.8");
@@ -141,6 +147,7 @@ TEST_F(SheetGridTest, TheEditorOpensOnF2CommitsOnEnterAndCancelsOnEscape) {
     QTest::keyClick(&grid, Qt::Key_F2);
     ASSERT_NE(grid.View().EditedCell(), std::nullopt);
     editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
     ASSERT_NE(editor, &grid);
     qobject_cast<QPlainTextEdit*>(editor)->selectAll();
     QTest::keyClicks(editor, "122.8");
