@@ -59,8 +59,7 @@ void QtCanvas::DrawText(PixelPoint origin, std::string_view line, const FontDesc
                         Colour colour) {
     painter_.setFont(fonts_.Font(font));
     painter_.setPen(ToQColor(colour));
-    painter_.drawText(QPoint(origin.x, origin.y + fonts_.Metrics(font).ascent()),
-                      QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    painter_.drawStaticText(QPoint(origin.x, origin.y), fonts_.Shaped(font, line).text);
 }
 
 void QtCanvas::PushClip(const PixelRect& rect) {

@@ -58,11 +58,30 @@ bool QtFontMetrics::SameShape::operator()(const FontDescription& a,
            a.charset == b.charset;
 }
 
-const QtFontMetrics::Entry& QtFontMetrics::EntryFor(const FontDescription& font) const {
+QtFontMetrics::Entry& QtFontMetrics::EntryFor(const FontDescription& font) const {
     auto found = cache_.find(font);
     if (found == cache_.end()) {
         QFont qtFont = ToQFont(font);
-        found = cache_.emplace(font, Entry{qtFont, QFontMetrics(qtFont)}).first;
+        found = cache_.emplace(font, Entry{qtFont, QFontMetrics(qtFont), {}}).first;
+    }
+    return found->second;
+}
+
+const QtFontMetrics::ShapedLine& QtFontMetrics::Shaped(const FontDescription& font,
+                                                       std::string_view line) const {
+    Entry& entry = EntryFor(font);
+    const std::string key(line);
+    auto found = entry.lines.find(key);
+    if (found == entry.lines.end()) {
+        if (entry.lines.size() >= kShapedLinesPerFont) {
+            entry.lines.clear();
+        }
+        const QString text = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        ShapedLine shaped{QStaticText(text), entry.metrics.horizontalAdvance(text)};
+        shaped.text.setTextFormat(Qt::PlainText);
+        shaped.text.setPerformanceHint(QStaticText::AggressiveCaching);
+        shaped.text.prepare(QTransform(), entry.font);
+        found = entry.lines.emplace(key, std::move(shaped)).first;
     }
     return found->second;
 }
@@ -74,8 +93,7 @@ const QFontMetrics& QtFontMetrics::Metrics(const FontDescription& font) const {
 }
 
 int QtFontMetrics::TextWidth(const FontDescription& font, std::string_view line) const {
-    return Metrics(font).horizontalAdvance(
-        QString::fromUtf8(line.data(), static_cast<int>(line.size())));
+    return Shaped(font, line).width;
 }
 
 int QtFontMetrics::LineHeight(const FontDescription& font) const { return Metrics(font).height(); }

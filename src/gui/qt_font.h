@@ -3,6 +3,7 @@
 // where a FontDescription becomes something Qt can draw or measure.
 
 #include <QFont>
+#include <QStaticText>
 #include <QFontMetrics>
 #include <cstddef>
 #include <unordered_map>
@@ -27,10 +28,22 @@ public:
     const QFont& Font(const FontDescription& font) const;
     const QFontMetrics& Metrics(const FontDescription& font) const;
 
+    // A line laid out once in a font: painting a sheet draws and measures the same few
+    // hundred texts again and again, and shaping them anew each time is most of the cost.
+    struct ShapedLine {
+        QStaticText text;
+        int width = 0;
+    };
+    const ShapedLine& Shaped(const FontDescription& font, std::string_view line) const;
+
 private:
+    // Enough for every text of the largest sheet; past it the lines are shaped afresh.
+    static constexpr std::size_t kShapedLinesPerFont = 4096;
+
     struct Entry {
         QFont font;
         QFontMetrics metrics;
+        std::unordered_map<std::string, ShapedLine> lines;
     };
     struct ShapeHash {
         std::size_t operator()(const FontDescription& font) const;
@@ -38,7 +51,7 @@ private:
     struct SameShape {
         bool operator()(const FontDescription& a, const FontDescription& b) const;
     };
-    const Entry& EntryFor(const FontDescription& font) const;
+    Entry& EntryFor(const FontDescription& font) const;
 
     mutable std::unordered_map<FontDescription, Entry, ShapeHash, SameShape> cache_;
 };

@@ -1,0 +1,175 @@
+// What a user feels on the largest sheet, the bank sheet of a bank holding 100 channels
+// with every column shown, in the real main window on the offscreen platform: opening it
+// up to its first painted frame, repainting it whole, Page Down with its repaint, and a
+// frequency committed into a channel with the repaint of what changed.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLayout>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "app/main_controller.h"
+#include "base/cmc_task.h"
+#include "clone/busy_waiter.h"
+#include "gui/main_window.h"
+#include "gui/sheet_grid.h"
+#include "platform/com_port_resolver.h"
+#include "platform/posix_serial_device.h"
+#include "qt/qt_settings_store.h"
+#include "qt/qt_timer_host.h"
+#include "radio/bank_table.h"
+#include "radio/cell_ids.h"
+#include "sheet/key_codes.h"
+#include "support/fake_instance_lock.h"
+#include "support/scripted_prompter.h"
+#include "text/text_resource.h"
+
+namespace orvane {
+namespace {
+
+const std::string kBank0 = "[St_ColCut]GI_Sheet_MemoryCH,Bank 0";
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "sheet_grid_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// The desktop program as its entry point builds it, in a scratch home, with bank 0
+// holding 100 channels.
+class Program {
+public:
+    Program()
+        : store_(home_.filePath("Orvane.ini"), AppSettings::kRegistryPath),
+          settings_(store_, lock_, ScreenSize{1280, 1024}, {"orvane"}),
+          context_{settings_, texts_, helpTexts_, bus_, cellNames_, timers_, clock_, prompter_},
+          window_(context_),
+          ports_(nullptr, "Ports"),
+          controller_(ControllerServices{context_, window_, window_.Fonts(),
+                                         CloneEnvironment{timers_, clock_, waiter_, device_, ports_},
+                                         nullptr, nullptr},
+                      {"orvane"}) {
+        window_.Attach(controller_);
+        controller_.Start();
+        window_.resize(1280, 900);
+        window_.show();
+        QApplication::processEvents();
+        BankTable banks(controller_.CurrentDocument().Current());
+        banks.SetBankCapacity(0, 100);
+        for (int bank = 1; bank < 10; ++bank) {
+            banks.SetBankCapacity(bank, bank <= 5 ? 20 : 0);
+        }
+    }
+
+    MainController& Controller() { return controller_; }
+    SheetGrid& OpenBank0() {
+        controller_.OpenSheet(kBank0);
+        SheetGrid& grid = *window_.ShownGrid();
+        // Laid out in the window, as it is before its first frame shows.
+        grid.window()->layout()->activate();
+        return grid;
+    }
+
+private:
+    QApplication& application_ = Application();
+    QTemporaryDir home_;
+    QtSettingsStore store_;
+    testing::FakeInstanceLock lock_;
+    AppSettings settings_;
+    TextStore texts_;
+    TextStore helpTexts_;
+    // The window reads the texts from its construction on.
+    bool textsLoaded_ = texts_.SetSource(MainResource()) && helpTexts_.SetSource(HelpTopicResource());
+    MessageBus bus_;
+    CellNames cellNames_;
+    QtTimerHost timers_;
+    SteadyClock clock_;
+    testing::ScriptedPrompter prompter_;
+    AppContext context_;
+    MainWindow window_;
+    PosixSerialDevice device_;
+    ComPortResolver ports_;
+    ClockBusyWaiter waiter_{clock_};
+    MainController controller_;
+};
+
+Program& TheProgram() {
+    static Program program;
+    return program;
+}
+
+// Paints whatever is invalid in the grid now, as the event loop would.
+void Paint(SheetGrid& grid) {
+    if (!grid.viewport()->isVisible() || grid.viewport()->width() < 400) {
+        std::abort();  // a grid that is not on screen paints nothing: the figure would lie
+    }
+    grid.viewport()->repaint();
+}
+
+void BM_OpenAndPaintTheLargestSheet(benchmark::State& state) {
+    Program& program = TheProgram();
+    for (auto _ : state) {
+        Paint(program.OpenBank0());
+    }
+}
+BENCHMARK(BM_OpenAndPaintTheLargestSheet)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintTheLargestSheet(benchmark::State& state) {
+    SheetGrid& grid = TheProgram().OpenBank0();
+    for (auto _ : state) {
+        grid.viewport()->update();
+        Paint(grid);
+    }
+}
+BENCHMARK(BM_RepaintTheLargestSheet)->Unit(benchmark::kMillisecond);
+
+void BM_PageDownWithRepaint(benchmark::State& state) {
+    SheetGrid& grid = TheProgram().OpenBank0();
+    int direction = key::vk::kPageDown;
+    for (auto _ : state) {
+        const int row = grid.View().Current().row;
+        grid.View().OnKey(direction, 0, 0);
+        if (grid.View().Current().row == row) {
+            // At an end of the sheet: turn round.
+            direction = direction == key::vk::kPageDown ? key::vk::kPageUp : key::vk::kPageDown;
+            grid.View().OnKey(direction, 0, 0);
+        }
+        Paint(grid);
+    }
+}
+BENCHMARK(BM_PageDownWithRepaint)->Unit(benchmark::kMillisecond);
+
+void BM_CommitAFrequency(benchmark::State& state) {
+    SheetGrid& grid = TheProgram().OpenBank0();
+    Sheet& sheet = grid.ShownSheet();
+    GridCell target{-1, -1};
+    for (int row = 0; row < sheet.RowCount() && target.row < 0; ++row) {
+        for (int column = 0; column < sheet.ColumnCount(); ++column) {
+            const SheetCell& cell = sheet.CellAt(column, row);
+            if (cell.link.cellId == cell::kMchFreq && cell.link.index == 5) {
+                target = {column, row};
+                break;
+            }
+        }
+    }
+    if (target.row < 0) {
+        state.SkipWithError("no frequency cell for channel 5");
+        return;
+    }
+    bool low = false;
+    for (auto _ : state) {
+        low = !low;
+        grid.View().SendOperation(target, 0, 0, std::string(low ? "121.5" : "122.8"));
+        Paint(grid);
+    }
+}
+BENCHMARK(BM_CommitAFrequency)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace orvane
