@@ -303,9 +303,18 @@ void SheetGrid::resizeEvent(QResizeEvent* event) {
 void SheetGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QRect dirty = event->rect();
-    painter.fillRect(dirty, palette().color(QPalette::Base));
     QtCanvas canvas(painter, services_.fonts, palette());
     const VisibleCells visible = Visible();
+    // Every cell fills its own background; only the room past the last column and row
+    // needs the window colour.
+    const QColor window = palette().color(QPalette::Base);
+    const int contentRight = ColumnLeft(visible.lastColumn + 1);
+    const int contentBottom = RowTop(visible.lastRow + 1);
+    painter.fillRect(QRect(contentRight, 0, viewport()->width() - contentRight,
+                           viewport()->height()),
+                     window);
+    painter.fillRect(QRect(0, contentBottom, contentRight, viewport()->height() - contentBottom),
+                     window);
     const int fixedColumns = sheet_.FixedColumnCount();
     const int fixedRows = sheet_.FixedRowCount();
     const int right = viewport()->width() - 1;

@@ -24,6 +24,7 @@
 #include "radio/memory_channel.h"
 #include "radio/memory_map.h"
 #include "radio/setting_addresses.h"
+#include "support/clone_box_texts.h"
 #include "support/fake_instance_lock.h"
 #include "support/memory_settings_store.h"
 #include "support/scripted_prompter.h"
@@ -46,16 +47,11 @@ constexpr std::uint8_t kWrite = sim::kWriteRequest;
 constexpr std::uint8_t kEnd = sim::kEndFrame;
 constexpr std::uint8_t kSetup = sim::kSetupFrame;
 
-constexpr const char* kDataError =
-    "Setting error is found.\nCheck the items that 'x' mark is displayed.";
-constexpr const char* kModelError =
-    "The wrong transceiver version is connected.\nConfirm the transceiver version.";
-constexpr const char* kDataWarning =
-    "Setting warning is found.\nWrite to transceiver. Are you sure?";
+constexpr const char* kDataError = testing::kDataErrorText;
+constexpr const char* kModelError = testing::kModelErrorText;
+constexpr const char* kDataWarning = testing::kDataWarningText;
 constexpr const char* kConfirmWrite = "Write to transceiver. Are you sure?";
-constexpr const char* kSucceeded =
-    "Cloning is succeeded.\n\nTurn the transceiver power off and on to use\nthe transceiver "
-    "under its new conditions.";
+constexpr const char* kSucceeded = testing::kWriteSucceededText;
 
 // The squelch level of the settings in use, and its place in the home-setting block.
 constexpr std::int32_t kCurrentSql = setting_address::kSqlLevel;

@@ -34,6 +34,7 @@
 #include "radio/setting_addresses.h"
 #include "radio_protocol.h"
 #include "simulator_process.h"
+#include "support/clone_box_texts.h"
 #include "support/scripted_prompter.h"
 
 namespace orvane::testing {
@@ -43,15 +44,10 @@ namespace fs = std::filesystem;
 using Memory = std::vector<std::uint8_t>;
 
 constexpr const char* kReadQuestion = "Reads the transceiver's current setting data";
-constexpr const char* kDataError =
-    "Setting error is found.\nCheck the items that 'x' mark is displayed.";
-constexpr const char* kModelError =
-    "The wrong transceiver version is connected.\nConfirm the transceiver version.";
-constexpr const char* kDataWarning =
-    "Setting warning is found.\nWrite to transceiver. Are you sure?";
-constexpr const char* kSucceeded =
-    "Cloning is succeeded.\n\nTurn the transceiver power off and on to use\nthe transceiver "
-    "under its new conditions.";
+constexpr const char* kDataError = testing::kDataErrorText;
+constexpr const char* kModelError = testing::kModelErrorText;
+constexpr const char* kDataWarning = testing::kDataWarningText;
+constexpr const char* kSucceeded = testing::kWriteSucceededText;
 
 constexpr std::int32_t kBankCapacities = 0xE60;
 // Written only by the expert lists: an expert setting and the opening text.
