@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <exception>
+#include <optional>
 
 #include "app/app_context.h"
 #include "app/main_controller.h"
+#include "app/startup_file.h"
 #include "base/cmc_task.h"
 #include "base/fatal.h"
 #include "clone/busy_waiter.h"
@@ -70,6 +73,10 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     window.Attach(controller);
     controller.Start();
     window.show();
+    // A file named on the command line opens once the window shows, as if chosen.
+    if (const std::optional<std::string> file = FileToOpenAtStart(arguments)) {
+        QTimer::singleShot(0, &window, [&controller, path = *file] { controller.OpenFile(path); });
+    }
     return application.exec();
 }
 

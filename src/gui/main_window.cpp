@@ -2,13 +2,20 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedLayout>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <optional>
 
 #include "app/main_controller.h"
 #include "app/window_title.h"
@@ -17,12 +24,12 @@
 #include "gui/com_port_dialog.h"
 #include "gui/file_chooser.h"
 #include "gui/image_lists.h"
-#include "gui/menu_mirror.h"
-#include "gui/sheet_pane.h"
 #include "gui/main_status_bar.h"
 #include "gui/main_tool_bar.h"
+#include "gui/menu_mirror.h"
 #include "gui/qt_colour.h"
 #include "gui/qt_font.h"
+#include "gui/sheet_pane.h"
 #include "gui/sheet_tree_view.h"
 #include "sheet/cell_parser.h"
 #include "sheet/definition_text.h"
@@ -49,6 +56,7 @@ QFrame* MakePanel(QWidget* parent) {
 
 MainWindow::MainWindow(AppContext& context) : context_(context) {
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
+    setAcceptDrops(true);
     const std::string appTitle = context_.texts.FirstLine("GI_Sys_AppTitle");
     // The platform appends the display name to titles that lack it; the titles already
     // end with the application title, so this keeps it from appearing twice.
@@ -126,6 +134,36 @@ void MainWindow::Attach(MainController& controller) {
     RefreshToolbar();
     treeView_->SetChangeDelay(LeadingNumber(context_.texts.FirstLine("GI_Sys_TreeChangeDelay")));
     RefreshStatusBar();
+}
+
+namespace {
+
+// The local file a drag carries, when it carries exactly one.
+std::optional<std::string> DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile()) {
+        return std::nullopt;
+    }
+    return data->urls().front().toLocalFile().toStdString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (controller_ != nullptr && isEnabled() && DroppedFile(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = DroppedFile(event->mimeData());
+    if (controller_ == nullptr || !isEnabled() || !path) {
+        return;
+    }
+    event->acceptProposedAction();
+    activateWindow();
+    // The open may ask questions; the drag has ended by the time they show.
+    QTimer::singleShot(0, this, [this, file = *path] { controller_->OpenFile(file); });
 }
 
 void MainWindow::PlaceFromSettings() {

@@ -77,6 +77,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A clone data file dropped onto the window opens as the Open command opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The window's font: the cell font of the main form's definition.
