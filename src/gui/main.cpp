@@ -15,6 +15,7 @@
 #include "base/cmc_task.h"
 #include "base/fatal.h"
 #include "clone/busy_waiter.h"
+#include "gui/file_handoff.h"
 #include "gui/gui_fatal_handler.h"
 #include "gui/main_window.h"
 #include "gui/message_box_prompter.h"
@@ -36,7 +37,14 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     QtSettingsStore store(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath);
     FileInstanceLock lock;
     AppSettings settings(store, lock, ScreenSize{screen.width(), screen.height()}, arguments);
+    const std::optional<std::string> file = FileToOpenAtStart(arguments);
+    const std::string handoffSocket = HandoffSocketName(AppSettings::kMutexName);
     if (!settings.IsFirstInstance()) {
+        // The running copy opens the file; this one ends either way, as the
+        // single-instance rule wants.
+        if (file) {
+            HandFileToRunningInstance(handoffSocket, *file);
+        }
         return 0;
     }
     TextStore texts;
@@ -73,10 +81,19 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     window.Attach(controller);
     controller.Start();
     window.show();
-    // A file named on the command line opens once the window shows, as if chosen.
-    if (const std::optional<std::string> file = FileToOpenAtStart(arguments)) {
+    // A file named on the command line opens once the window shows, as if chosen; so
+    // does one that a later start hands over, which also brings the window to the front.
+    if (file) {
         QTimer::singleShot(0, &window, [&controller, path = *file] { controller.OpenFile(path); });
     }
+    FileHandoffServer handoff(handoffSocket, [&window, &controller](const std::string& path) {
+        window.raise();
+        window.activateWindow();
+        // While a transfer or a dialog holds the window, a file cannot replace the data.
+        if (window.isEnabled()) {
+            controller.OpenFile(path);
+        }
+    });
     return application.exec();
 }
 

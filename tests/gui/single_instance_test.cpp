@@ -4,11 +4,13 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include "app/app_settings.h"
+#include "gui/file_handoff.h"
 #include "platform/instance_lock.h"
 #include "qt_application.h"
 
@@ -29,9 +31,9 @@ protected:
     }
     ~SingleInstanceTest() override { qunsetenv("XDG_RUNTIME_DIR"); }
 
-    void Start(QProcess& process) {
+    void Start(QProcess& process, const QStringList& arguments = {}) {
         process.setProcessEnvironment(environment);
-        process.start(ORVANE_GUI_PATH, {});
+        process.start(ORVANE_GUI_PATH, arguments);
         ASSERT_TRUE(process.waitForStarted(10000));
     }
 
@@ -82,6 +84,43 @@ TEST_F(SingleInstanceTest, SecondCopyEndsSilentlyWhileTheFirstRuns) {
     // With the first copy gone the lock is free again.
     FileInstanceLock probe;
     EXPECT_TRUE(probe.TryAcquire(AppSettings::kMutexName));
+}
+
+TEST_F(SingleInstanceTest, ASecondStartWithAFileHandsItToTheFirst) {
+    const QString file = home.filePath("club.zcf");
+    QProcess maker;
+    maker.setProcessEnvironment(environment);
+    maker.start(ORVANE_CLI_PATH, {"new", "-o", file});
+    ASSERT_TRUE(maker.waitForFinished(30000));
+    ASSERT_EQ(maker.exitCode(), 0) << maker.readAllStandardError().toStdString();
+
+    QProcess first;
+    Start(first);
+    ASSERT_TRUE(WaitUntilLockTaken(30000)) << first.readAllStandardError().toStdString();
+    // The first copy listens once its window is up; a start before that finds no one.
+    const QString socketName = QString::fromStdString(HandoffSocketName(AppSettings::kMutexName));
+    QDeadlineTimer deadline(30000);
+    for (;;) {
+        QLocalSocket socket;
+        socket.connectToServer(socketName);
+        if (socket.waitForConnected(100)) {
+            break;
+        }
+        ASSERT_FALSE(deadline.hasExpired()) << "the first copy never listened";
+        QThread::msleep(100);
+    }
+    QProcess second;
+    Start(second, {file});
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 0);
+
+    // The first copy opened the file: it heads the recent list it saves at exit.
+    QThread::msleep(1000);
+    first.terminate();
+    ASSERT_TRUE(first.waitForFinished(30000));
+    QFile settings(SettingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("club.zcf")) << "the first copy opened the file";
 }
 
 }  // namespace
