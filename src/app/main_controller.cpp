@@ -1,7 +1,6 @@
 #include "app/main_controller.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 #include "app/app_messages.h"
@@ -11,6 +10,7 @@
 #include "app/model_handling.h"
 #include "app/radio_capabilities.h"
 #include "app/window_title.h"
+#include "base/ascii_case.h"
 #include "clone/clone_messages.h"
 #include "image/model_type.h"
 #include "radio/bank_channel_requests.h"
@@ -31,10 +31,8 @@ constexpr const char* kTreeKey = "GI_Tree_Main";
 constexpr const char* kExpertArgument = "/prolix";
 
 bool HasExpertArgument(const std::vector<std::string>& arguments) {
-    return std::any_of(arguments.begin(), arguments.end(), [](std::string argument) {
-        std::transform(argument.begin(), argument.end(), argument.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return argument == kExpertArgument;
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        return EqualIgnoringAsciiCase(argument, kExpertArgument);
     });
 }
 
