@@ -157,6 +157,22 @@ TEST_F(SheetGridTest, TheEditorOpensOnF2CommitsOnEnterAndCancelsOnEscape) {
     EXPECT_EQ(Channel(1).rxHz, 122'800'000);
 }
 
+TEST_F(SheetGridTest, ADoubleClickOpensAChoiceListThatEscapeCloses) {
+    Launch();
+    SheetGrid& grid = OpenSheet(kBank0);
+    const int row = RowOfChannel(grid, 1);
+    ASSERT_GE(row, 0);
+    GoTo(grid, row, cell::kMchWxCh);
+    const GridCell wx = grid.View().Current();
+    grid.View().OnDoubleClick(wx.column, wx.row, {});
+    ASSERT_TRUE(WaitUntil([&] { return grid.OpenChoiceList() != nullptr; }));
+    QWidget* list = grid.OpenChoiceList();
+    EXPECT_TRUE(list->isVisible());
+    Save(*list, "choice_list_wx");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(WaitUntil([&] { return grid.OpenChoiceList() == nullptr; }));
+}
+
 TEST_F(SheetGridTest, TheDrawnGridShowsTheCurrentCellAndAWarningMark) {
     Launch();
     // A channel received outside the band carries the warning mark.
