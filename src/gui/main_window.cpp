@@ -20,7 +20,7 @@
 #include "app/main_controller.h"
 #include "app/window_title.h"
 #include "gui/about_box.h"
-#include "gui/clone_info_dialog.h"
+#include "gui/sheet_dialog.h"
 #include "gui/com_port_dialog.h"
 #include "gui/file_chooser.h"
 #include "gui/image_lists.h"
@@ -291,8 +291,10 @@ void MainWindow::ShowCloneInformation() {
         return;
     }
     ShowOverDisabledWindow([this] {
-        return new CloneInfoDialog(controller_->SheetContext(), controller_->Evaluator(),
-                                   context_.texts, this);
+        return new SheetDialog(QString::fromStdString(context_.texts.FirstLine("GI_Sys_AppTitle")),
+                               "GI_Sheet_CloneInfo", controller_->SheetContext(),
+                               controller_->Evaluator(), SheetGridServices{context_.timers, fonts_},
+                               context_.texts, this);
     });
 }
 

@@ -8,11 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
+#include "app/sheet_text.h"
 #include "gui/about_box.h"
-#include "gui/clone_info_dialog.h"
 #include "gui/com_port_dialog.h"
+#include "gui/sheet_dialog.h"
+#include "gui/sheet_grid.h"
 #include "window_fixture.h"
 
 namespace orvane {
@@ -38,6 +41,14 @@ protected:
             }
         }
         return nullptr;
+    }
+
+    static std::string Joined(const std::vector<std::string>& rows) {
+        std::string joined;
+        for (const std::string& row : rows) {
+            joined += row + "\n";
+        }
+        return joined;
     }
 
     static QStringList LabelTexts(const QWidget& dialog) {
@@ -181,25 +192,33 @@ TEST_F(WindowDialogsTest, SecondDisableRequestWaitsForTheOpenDialog) {
     EXPECT_TRUE(window->isEnabled());
 }
 
-TEST_F(WindowDialogsTest, CloneInformationShowsTheSheetsTextsOverADisabledWindow) {
+TEST_F(WindowDialogsTest, CloneInformationShowsItsSheetWholeOverADisabledWindow) {
     Launch();
     window->ShowCloneInformation();
-    auto* info = window->findChild<CloneInfoDialog*>();
+    auto* info = window->findChild<SheetDialog*>();
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
     EXPECT_FALSE(window->isEnabled());
     EXPECT_EQ(info->windowTitle(), "Orvane");
-    const QStringList labels = LabelTexts(*info);
-    EXPECT_TRUE(labels.contains("Clone Information")) << labels.join('|').toStdString();
-    EXPECT_TRUE(labels.contains("Model :")) << labels.join('|').toStdString();
-    EXPECT_TRUE(labels.contains("Comment :")) << labels.join('|').toStdString();
-    EXPECT_FALSE(labels.join("").contains("WWWW")) << "the data model's texts, not the templates";
+    const std::string rows = Joined(SheetRowTexts(info->ShownSheet(), controller->Evaluator()));
+    EXPECT_NE(rows.find("Clone Information"), std::string::npos) << rows;
+    EXPECT_NE(rows.find("Model :"), std::string::npos) << rows;
+    EXPECT_NE(rows.find("Comment :"), std::string::npos) << rows;
+    EXPECT_EQ(rows.find("WWWW"), std::string::npos) << "the data model's texts, not the templates";
+
+    // The whole sheet shows: the grid is its content's size and scrolls nowhere.
+    auto* grid = info->findChild<SheetGrid*>();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->size(), grid->ContentSize());
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
 
     SaveShot(*info, "clone_information");
     QPushButton* ok = Button(*info, "OK");
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(info->width() - ok->geometry().right() - 1, CloneInfoDialog::kButtonMargin);
-    EXPECT_EQ(info->height() - ok->geometry().bottom() - 1, CloneInfoDialog::kButtonMargin);
+    EXPECT_EQ(info->focusWidget(), ok);
+    EXPECT_EQ(info->width() - ok->geometry().right() - 1, SheetDialog::kButtonMargin);
+    EXPECT_EQ(info->height() - ok->geometry().bottom() - 1, SheetDialog::kButtonMargin);
     QTest::keyClick(info, Qt::Key_Return);
     EXPECT_TRUE(window->isEnabled());
 }
