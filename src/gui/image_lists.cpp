@@ -5,14 +5,21 @@
 #include <QStyle>
 #include <array>
 
+#include "gui/mark_painting.h"
+
 namespace orvane::image_list {
 namespace {
 
+// The marks (4 and 5) are drawn from their polygons rather than loaded.
 constexpr std::array<const char*, 7> kTreeImages = {
-    ":/icons/radio.svg",       ":/icons/folder.svg",       ":/icons/sheet.svg",
-    ":/icons/folder_open.svg", ":/icons/mark_warning.svg", ":/icons/mark_error.svg",
+    ":/icons/radio.svg",       ":/icons/folder.svg", ":/icons/sheet.svg",
+    ":/icons/folder_open.svg", nullptr,              nullptr,
     ":/icons/sheet_empty.svg",
 };
+constexpr int kWarningMark = 4;
+constexpr int kErrorMark = 5;
+// A mark over a node image covers its lower left, this share of its size.
+constexpr int kOverlayEighths = 5;
 
 struct ThemedImage {
     const char* themeName;
@@ -35,6 +42,9 @@ constexpr std::array<const char*, 3> kCloneButtons = {
 }  // namespace
 
 QIcon TreeImage(int index) {
+    if (index == kWarningMark || index == kErrorMark) {
+        return MarkIcon(index == kErrorMark);
+    }
     if (index < 0 || index >= static_cast<int>(kTreeImages.size())) {
         return QIcon();
     }
@@ -51,7 +61,8 @@ QIcon TreeNodeIcon(int image, int markImage, int size) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     base.paint(&painter, pixmap.rect());
-    mark.paint(&painter, pixmap.rect());
+    const int markSize = size * kOverlayEighths / 8;
+    mark.paint(&painter, QRect(0, size - markSize, markSize, markSize));
     painter.end();
     return QIcon(pixmap);
 }

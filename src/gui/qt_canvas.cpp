@@ -1,5 +1,6 @@
 #include "gui/qt_canvas.h"
 
+#include "gui/mark_painting.h"
 #include "gui/qt_colour.h"
 
 #include <QPolygon>
@@ -16,12 +17,6 @@ Colour ToPlain(const QColor& colour) {
 
 QRect ToQRect(const PixelRect& rect) {
     return QRect(QPoint(rect.left, rect.top), QPoint(rect.right, rect.bottom));
-}
-
-QColor WithAlpha(const QColor& colour, int alpha) {
-    QColor translucent = colour;
-    translucent.setAlpha(alpha);
-    return translucent;
 }
 
 }  // namespace
@@ -74,46 +69,7 @@ void QtCanvas::DrawImage(int index, PixelPoint origin) {
     if (index != kWarningImage && index != kErrorImage) {
         return;  // the grid's image list holds only the two marks
     }
-    const QRectF box(origin.x, origin.y, imageSize_, imageSize_);
-    painter_.save();
-    // Smoothed edges would bleed into the neighbouring pixels.
-    painter_.setClipRect(box, painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    painter_.setRenderHint(QPainter::Antialiasing);
-    if (index == kWarningImage) {
-        DrawWarningIcon(box);
-    } else {
-        DrawErrorIcon(box);
-    }
-    painter_.restore();
-}
-
-// A yellow triangle with a dark exclamation mark.
-void QtCanvas::DrawWarningIcon(const QRectF& box) {
-    const qreal s = box.width();
-    const QPointF triangle[] = {box.topLeft() + QPointF(s / 2, s * 0.06),
-                                box.topLeft() + QPointF(s * 0.97, s * 0.94),
-                                box.topLeft() + QPointF(s * 0.03, s * 0.94)};
-    painter_.setPen(QPen(QColor(0x80, 0x60, 0x00), std::max(1.0, s / 16)));
-    painter_.setBrush(QColor(0xFF, 0xCC, 0x00));
-    painter_.drawPolygon(triangle, 3);
-    const qreal x = box.left() + s / 2;
-    painter_.setPen(
-        QPen(QColor(0x20, 0x20, 0x20), std::max(1.5, s / 8), Qt::SolidLine, Qt::RoundCap));
-    painter_.drawLine(QPointF(x, box.top() + s * 0.38), QPointF(x, box.top() + s * 0.64));
-    painter_.drawPoint(QPointF(x, box.top() + s * 0.80));
-}
-
-// A red disc with a white diagonal cross.
-void QtCanvas::DrawErrorIcon(const QRectF& box) {
-    const qreal s = box.width();
-    painter_.setPen(QPen(WithAlpha(QColor(0x80, 0x00, 0x00), 200), std::max(1.0, s / 16)));
-    painter_.setBrush(QColor(0xD0, 0x20, 0x20));
-    painter_.drawEllipse(box.adjusted(s * 0.04, s * 0.04, -s * 0.04, -s * 0.04));
-    painter_.setPen(QPen(Qt::white, std::max(1.5, s / 8), Qt::SolidLine, Qt::RoundCap));
-    const qreal inner = s * 0.32;
-    const qreal outer = s * 0.68;
-    painter_.drawLine(box.topLeft() + QPointF(inner, inner), box.topLeft() + QPointF(outer, outer));
-    painter_.drawLine(box.topLeft() + QPointF(outer, inner), box.topLeft() + QPointF(inner, outer));
+    PaintMark(painter_, index == kErrorImage, QRect(origin.x, origin.y, imageSize_, imageSize_));
 }
 
 int QtCanvas::TextWidth(const FontDescription& font, std::string_view line) const {

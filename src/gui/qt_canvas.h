@@ -37,8 +37,6 @@ public:
 
 private:
     QColor ToQColor(Colour colour) const;
-    void DrawWarningIcon(const QRectF& box);
-    void DrawErrorIcon(const QRectF& box);
 
     QPainter& painter_;
     const QtFontMetrics& fonts_;

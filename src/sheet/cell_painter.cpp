@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sheet/definition_text.h"
+#include "sheet/mark_shape.h"
 #include "sheet/sheet.h"
 #include "sheet/sheet_cell.h"
 
@@ -193,32 +194,15 @@ int DrawLines(Canvas& canvas, const FontDescription& font, const CellPaint& pain
     return textEnd;
 }
 
-// The marks printed in place of the images, j pixels high, their top left corner at
-// `origin`: a black diagonal cross for an error, and for a warning a white triangle
-// with a black exclamation mark.
+// The marks printed in place of the images: a black cross for an error, and for a
+// warning a white triangle with a black exclamation mark.
 void DrawPrintedMark(Canvas& canvas, bool error, int j, PixelPoint origin) {
-    const int m = j / 2;
-    const int n = j - 1;
-    const int k = j / 8;
-    const int d = j / 10;
-    const auto at = [origin](int x, int y) { return PixelPoint{origin.x + x, origin.y + y}; };
-    if (error) {
-        const PixelPoint cross[] = {at(k, 0),     at(m, m - k), at(n - k, 0), at(n, k),
-                                    at(m + k, m), at(n, n - k), at(n - k, n), at(m, m + k),
-                                    at(k, n),     at(0, n - k), at(m - k, m), at(0, k)};
-        canvas.DrawPolygon(cross, colour::kBlack, colour::kBlack, 1);
-        return;
+    const MarkShape mark = ShapeOfMark(error, j, origin);
+    canvas.DrawPolygon(mark.body, error ? colour::kBlack : colour::kWhite, colour::kBlack,
+                       mark.outlineWidth);
+    for (const auto& detail : mark.details) {
+        canvas.DrawPolygon(detail, colour::kBlack, colour::kBlack, 1);
     }
-    const PixelPoint triangle[] = {at(m, 0), at(n, n), at(0, n)};
-    canvas.DrawPolygon(triangle, colour::kWhite, colour::kBlack, j / 16 + 1);
-    const PixelPoint stroke[] = {at(m - k, j / 3), at(m + k, j / 3), at(m + d, 2 * j / 3),
-                                 at(m - d, 2 * j / 3)};
-    canvas.DrawPolygon(stroke, colour::kBlack, colour::kBlack, 1);
-    const int dotTop = 3 * j / 4;
-    const int dotBottom = dotTop + j / 6;
-    const PixelPoint dot[] = {at(m - d, dotTop), at(m + d, dotTop), at(m + d, dotBottom),
-                              at(m - d, dotBottom)};
-    canvas.DrawPolygon(dot, colour::kBlack, colour::kBlack, 1);
 }
 
 void DrawMark(Canvas& canvas, const CellPaint& paint, int textEnd) {
