@@ -6,15 +6,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
+#include "gui/dialog_support.h"
 #include "sheet/sheet_factory.h"
 
 namespace orvane {
 namespace {
-
-// A long list scrolls rather than covering the screen.
-constexpr double kMostOfScreenHeight = 0.6;
 
 std::unique_ptr<Sheet> BuildList(Sheet& owner, const CellRequest& request,
                                  const std::string& listKey, const CellLink& focus) {
@@ -38,6 +34,10 @@ ChoicePopup::ChoicePopup(Sheet& owner, const CellRequest& request, const std::st
     setFrameShadow(QFrame::Raised);
     setLineWidth(1);
     grid_ = new SheetGrid(*sheet_, services, this);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The window is sized to the list; the scroll area's own minimum would widen it.
+    grid_->setMinimumSize(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(grid_);
@@ -47,23 +47,20 @@ ChoicePopup::ChoicePopup(Sheet& owner, const CellRequest& request, const std::st
 
 ChoicePopup::~ChoicePopup() { delete grid_; }
 
-void ChoicePopup::ShowAt(QPoint below, int minimumWidth) {
-    const QRect screen = (this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen())
-                             ->availableGeometry();
-    const QSize content = grid_->ContentSize();
-    const int frame = 2 * (lineWidth() + 2);
-    const int height = std::min(content.height() + frame,
-                                static_cast<int>(screen.height() * kMostOfScreenHeight));
-    const int scrollBar = height < content.height() + frame
-                              ? grid_->verticalScrollBar()->sizeHint().width()
-                              : 0;
-    const int width = std::max(minimumWidth, content.width() + frame + scrollBar);
-    QPoint at = below;
-    if (at.y() + height > screen.bottom()) {
-        at.setY(std::max(screen.top(), below.y() - height));
+void ChoicePopup::ShowUnder(const QRect& cell) {
+    const QRect workArea =
+        (screen() != nullptr ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int frame = 2 * (lineWidth() + layout()->contentsMargins().left());
+    QSize size = grid_->ContentSize() + QSize(frame, frame);
+    // A list longer or wider than the work area scrolls, with both bars, within it.
+    if (size.width() > workArea.width() || size.height() > workArea.height()) {
+        grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        size += QSize(grid_->verticalScrollBar()->sizeHint().width(),
+                      grid_->horizontalScrollBar()->sizeHint().height());
+        size = size.boundedTo(workArea.size());
     }
-    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - width)));
-    setGeometry(QRect(at, QSize(width, height)));
+    setGeometry(BelowCell(size, cell, workArea));
     show();
     grid_->setFocus(Qt::PopupFocusReason);
 }

@@ -22,9 +22,9 @@ public:
                 const CellLink& focus, const SheetGridServices& services, QWidget* parent);
     ~ChoicePopup() override;
 
-    // Shows the list with its top left corner at `below` (a global point under the
-    // cell), at least `minimumWidth` wide, moved where needed to stay on the screen.
-    void ShowAt(QPoint below, int minimumWidth);
+    // Shows the whole list under `cell` (in screen coordinates), or as much of it as the
+    // work area holds, with scroll bars.
+    void ShowUnder(const QRect& cell);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

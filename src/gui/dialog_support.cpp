@@ -33,6 +33,28 @@ QRect CentredOver(QRect window, const QRect& owner, const QRect& workArea) {
     return window;
 }
 
+QRect BelowCell(QSize size, const QRect& cell, const QRect& workArea) {
+    constexpr int kIndent = 8;
+    QRect window(QPoint(cell.left() + kIndent, cell.bottom() + 1), size);
+    bool atWorkAreaBottom = false;
+    if (window.bottom() > workArea.bottom()) {
+        const int roomAbove = cell.top() - workArea.top();
+        if (size.height() >= roomAbove) {
+            window.moveBottom(workArea.bottom());
+            atWorkAreaBottom = true;
+        } else {
+            window.moveBottom(cell.top() - 1);
+        }
+    }
+    if (window.right() > workArea.right()) {
+        window.moveRight(workArea.right());
+        if (atWorkAreaBottom && cell.left() - size.width() >= workArea.left()) {
+            window.moveRight(cell.left() - 1);
+        }
+    }
+    return window;
+}
+
 void PlaceOverOwner(QWidget& window, const QWidget& owner) {
     const QScreen* screen = owner.screen();
     const QRect workArea = screen != nullptr ? screen->availableGeometry() : owner.frameGeometry();

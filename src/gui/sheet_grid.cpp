@@ -612,12 +612,11 @@ void SheetGrid::OpenChoicePopup(const CellRequest& request, const std::string& l
                                 const CellLink& focus) {
     delete choiceList_;
     const GridRect cell = CellRect(view_->Current().column, view_->Current().row);
-    const QPoint below = viewport()->mapToGlobal(QPoint(cell.left, cell.top + cell.height));
-    auto* popup = new ChoicePopup(sheet_, request, listKey, focus,
-                                  services_,
-                                  this);
+    const QRect onScreen(viewport()->mapToGlobal(QPoint(cell.left, cell.top)),
+                         QSize(cell.width, cell.height));
+    auto* popup = new ChoicePopup(sheet_, request, listKey, focus, services_, this);
     choiceList_ = popup;
-    popup->ShowAt(below, cell.width);
+    popup->ShowUnder(onScreen);
 }
 
 void SheetGrid::HideHost() { emit Finished(); }

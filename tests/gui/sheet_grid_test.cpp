@@ -168,6 +168,10 @@ TEST_F(SheetGridTest, ADoubleClickOpensAChoiceListThatEscapeCloses) {
     ASSERT_TRUE(WaitUntil([&] { return grid.OpenChoiceList() != nullptr; }));
     QWidget* list = grid.OpenChoiceList();
     EXPECT_TRUE(list->isVisible());
+    // The whole list shows, without scroll bars.
+    auto* listGrid = list->findChild<SheetGrid*>();
+    ASSERT_NE(listGrid, nullptr);
+    EXPECT_EQ(listGrid->size(), listGrid->ContentSize());
     Save(*list, "choice_list_wx");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(WaitUntil([&] { return grid.OpenChoiceList() == nullptr; }));

@@ -46,6 +46,25 @@ TEST(DialogPlacementTest, CentredOverTheOwnerAndKeptOnTheWorkArea) {
     }
 }
 
+TEST(DialogPlacementTest, ChoiceListUnderItsCellAndKeptOnTheWorkArea) {
+    const QRect work(0, 0, 1280, 1000);
+    struct Case {
+        QPoint cell;  // an 80 x 20 cell's top left
+        QSize list;
+        QPoint expected;
+    };
+    for (const Case& c : {
+             Case{{100, 200}, {150, 300}, {108, 220}},
+             Case{{100, 900}, {150, 300}, {108, 600}},    // past the bottom: above the cell
+             Case{{100, 300}, {150, 800}, {108, 200}},    // taller than the room above
+             Case{{1200, 200}, {150, 300}, {1130, 220}},  // past the right edge
+             Case{{1200, 300}, {150, 800}, {1050, 200}},  // at the bottom, left of the cell
+         }) {
+        EXPECT_EQ(BelowCell(c.list, QRect(c.cell, QSize(80, 20)), work).topLeft(), c.expected)
+            << c.cell.x() << "," << c.cell.y();
+    }
+}
+
 TEST(NameFiltersTest, PatternFieldsBecomeQtFilters) {
     EXPECT_EQ(NameFiltersOf("Data files (*.zcf)|*.zcf|All files (*.*)|*.*"),
               (QStringList{"Data files (*.zcf)", "All files (*)"}));
