@@ -59,6 +59,25 @@ int PlatformKey(int qtKey) {
     return 0;
 }
 
+// Shift, Ctrl and the like arrive as key presses of their own before the key they
+// modify; alone they do nothing to the sheet (and must not close the editor).
+bool IsModifierKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return true;
+        default:
+            return false;
+    }
+}
+
 unsigned Modifiers(Qt::KeyboardModifiers modifiers) {
     unsigned bits = 0;
     if (modifiers & Qt::ShiftModifier) bits |= SheetView::kShift;
@@ -479,6 +498,10 @@ bool SheetGrid::eventFilter(QObject* watched, QEvent* event) {
 // ---- Keys and the mouse -------------------------------------------------------------------
 
 void SheetGrid::keyPressEvent(QKeyEvent* event) {
+    if (IsModifierKey(event->key())) {
+        event->ignore();
+        return;
+    }
     if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 &&
                                          event->modifiers() == Qt::ShiftModifier)) {
         if (MenuBuilder* menu = view_->PopupMenu()) {

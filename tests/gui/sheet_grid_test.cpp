@@ -157,6 +157,30 @@ TEST_F(SheetGridTest, TheEditorOpensOnF2CommitsOnEnterAndCancelsOnEscape) {
     EXPECT_EQ(Channel(1).rxHz, 122'800'000);
 }
 
+TEST_F(SheetGridTest, EditingKeysInTheEditorEditItsTextNotTheSheet) {
+    Launch();
+    SheetGrid& grid = OpenSheet(kBank0);
+    const int row = RowOfChannel(grid, 1);
+    ASSERT_GE(row, 0);
+    GoTo(grid, row, cell::kMchFreq);
+    const MemoryChannel before = Channel(1);
+
+    QTest::keyClick(&grid, Qt::Key_F2);
+    auto* editor = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    // The Ctrl press of its own that comes first leaves the editor open.
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(editor->textCursor().selectedText(), editor->toPlainText()) << "Ctrl+A selects all";
+    QTest::keyClicks(editor, "122.85");
+    QTest::keyClick(editor, Qt::Key_Left);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_EQ(editor->toPlainText(), "122.8");
+    EXPECT_EQ(grid.View().EditedCell(), grid.View().Current()) << "still editing";
+    EXPECT_EQ(Channel(1).rxHz, before.rxHz) << "nothing reached the channel yet";
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(Channel(1).rxHz, 122'800'000);
+}
+
 TEST_F(SheetGridTest, ADoubleClickOpensAChoiceListThatEscapeCloses) {
     Launch();
     SheetGrid& grid = OpenSheet(kBank0);
