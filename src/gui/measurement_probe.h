@@ -4,8 +4,9 @@
 // the tree. Inert unless the environment names a report file in ORVANE_PROBE.
 //
 // Lines written to the report file, each flushed at once:
-//   painted <ns>          the first sheet grid has painted; <ns> is the monotonic clock
-//                         (CLOCK_MONOTONIC, as steady_clock) in nanoseconds
+//   painted <ns> <cpu>    the first sheet grid has painted; <ns> is the monotonic clock
+//                         (CLOCK_MONOTONIC, as steady_clock) in nanoseconds, <cpu> the
+//                         processor time the process has used so far, in microseconds
 //   toured <n> <m> <title>  with ORVANE_PROBE_TOUR set: every one of the tree's <n>
 //                         nodes was selected as a click selects it, and <m> distinct
 //                         sheets painted; <title> is the window's title then

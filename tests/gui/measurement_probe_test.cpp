@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTreeWidgetItemIterator>
 #include <chrono>
+#include <ctime>
 #include <set>
 
 #include "gui/measurement_probe.h"
@@ -73,11 +74,14 @@ TEST_F(MeasurementProbeTest, ReportsTheFirstGridPaintOnceWithTheMonotonicTime) {
     const QStringList lines = ReportLines();
     ASSERT_EQ(lines.size(), 1) << lines.join('|').toStdString();
     const QStringList words = lines.front().split(' ');
-    ASSERT_EQ(words.size(), 2);
+    ASSERT_EQ(words.size(), 3);
     EXPECT_EQ(words[0], "painted");
     const long long stamp = words[1].toLongLong();
     EXPECT_GE(stamp, before);
     EXPECT_LE(stamp, after);
+    const long long cpuUs = words[2].toLongLong();
+    EXPECT_GT(cpuUs, 0) << "the test process has worked before";
+    EXPECT_LE(cpuUs, static_cast<long long>(std::clock()) * 1'000'000 / CLOCKS_PER_SEC);
 }
 
 TEST_F(MeasurementProbeTest, TourSelectsEveryNodeAndSeesEachSheetPaint) {
