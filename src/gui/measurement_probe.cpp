@@ -57,9 +57,7 @@ MeasurementProbe::MeasurementProbe(MainWindow& window, const QString& reportPath
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-MeasurementProbe::~MeasurementProbe() {
-    QCoreApplication::instance()->removeEventFilter(this);
-}
+MeasurementProbe::~MeasurementProbe() { QCoreApplication::instance()->removeEventFilter(this); }
 
 bool MeasurementProbe::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint) {

@@ -175,7 +175,8 @@ const QIcon& SheetTreeView::NodeIcon(int image, int markImage) {
     const std::pair key(image, markImage);
     auto found = nodeIcons_.find(key);
     if (found == nodeIcons_.end()) {
-        found = nodeIcons_.emplace(key, image_list::TreeNodeIcon(image, markImage, kImageSize)).first;
+        found =
+            nodeIcons_.emplace(key, image_list::TreeNodeIcon(image, markImage, kImageSize)).first;
     }
     return found->second;
 }

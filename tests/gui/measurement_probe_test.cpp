@@ -109,8 +109,8 @@ TEST_F(MeasurementProbeTest, TourSelectsEveryNodeAndSeesEachSheetPaint) {
     EXPECT_EQ(words[2].toULongLong(), sheets.size()) << "every node's sheet painted";
     EXPECT_EQ(words.mid(3).join(' '), window->windowTitle());
     EXPECT_EQ(window->ShownSheet()->CallText(), lastSheet);
-    EXPECT_EQ(window->TreeView()->currentItem(), window->TreeView()->ItemOf(
-                                                     controller->Tree()->SelectedNode()));
+    EXPECT_EQ(window->TreeView()->currentItem(),
+              window->TreeView()->ItemOf(controller->Tree()->SelectedNode()));
 }
 
 }  // namespace
