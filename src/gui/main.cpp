@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <exception>
+#include <memory>
 #include <optional>
 
 #include "app/app_context.h"
@@ -18,6 +19,7 @@
 #include "gui/file_handoff.h"
 #include "gui/gui_fatal_handler.h"
 #include "gui/main_window.h"
+#include "gui/measurement_probe.h"
 #include "gui/message_box_prompter.h"
 #include "gui/progress_window.h"
 #include "gui/qt_font.h"
@@ -80,6 +82,9 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
         arguments);
     window.Attach(controller);
     controller.Start();
+    // Null unless a measuring script asked for reports; made before the window shows, to
+    // see its first paint.
+    const std::unique_ptr<MeasurementProbe> probe = MeasurementProbe::FromEnvironment(window);
     window.show();
     // A file named on the command line opens once the window shows, as if chosen; so
     // does one that a later start hands over, which also brings the window to the front.

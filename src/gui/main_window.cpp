@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStackedLayout>
 #include <QTimer>
@@ -194,6 +195,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         controller_->Stop();
     }
     event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The tick opens the selected node's sheet once the window shows; running it now
+    // puts the sheet into the window's first frame instead of up to a tick later.
+    if (controller_ != nullptr && !event->spontaneous()) {
+        controller_->Tick();
+    }
 }
 
 // ---- What the controller asks of the window ------------------------------------------

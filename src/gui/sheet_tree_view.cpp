@@ -159,10 +159,26 @@ void SheetTreeView::SyncChildren(QTreeWidgetItem& parent,
 }
 
 void SheetTreeView::SyncItem(QTreeWidgetItem& item, const TreeNode& node) {
-    item.setText(0, QString::fromStdString(node.text));
-    item.setIcon(0, image_list::TreeNodeIcon(node.imageIndex, SheetTree::OverlayImage(node.overlay),
-                                             kImageSize));
+    const QString text = QString::fromStdString(node.text);
+    if (item.text(0) != text) {
+        item.setText(0, text);
+    }
+    const QIcon& icon = NodeIcon(node.imageIndex, SheetTree::OverlayImage(node.overlay));
+    // A new icon, even the same one again, makes the view measure the item anew.
+    if (item.icon(0).cacheKey() != icon.cacheKey()) {
+        item.setIcon(0, icon);
+    }
     item.setExpanded(node.expanded);
+}
+
+const QIcon& SheetTreeView::NodeIcon(int image, int markImage) {
+    const std::pair key(image, markImage);
+    auto found = nodeIcons_.find(key);
+    if (found == nodeIcons_.end()) {
+        found =
+            nodeIcons_.emplace(key, image_list::TreeNodeIcon(image, markImage, kImageSize)).first;
+    }
+    return found->second;
 }
 
 void SheetTreeView::SyncSelection(bool reveal) {

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
+#include <map>
+#include <utility>
 
 #include "sheet/sheet_tree.h"
 
@@ -46,6 +48,8 @@ private:
     // with `nodes`, reusing the items of nodes that are still there.
     void SyncChildren(QTreeWidgetItem& parent, const std::vector<std::unique_ptr<TreeNode>>& nodes);
     void SyncItem(QTreeWidgetItem& item, const TreeNode& node);
+    // The icon of a node image with a mark image over it (none when negative).
+    const QIcon& NodeIcon(int image, int markImage);
     // Shows the tree's selection; `reveal` scrolls it into view.
     void SyncSelection(bool reveal);
     void ApplyTreeLook();
@@ -55,6 +59,9 @@ private:
     Handlers handlers_;
     SheetTree* tree_ = nullptr;
     QTimer settle_;
+    // Each image and mark drawn once: the items are synced on every change of the tree,
+    // and making an icon from an SVG image parses it again.
+    std::map<std::pair<int, int>, QIcon> nodeIcons_;
     // Set while the view follows the tree, so that its own signals are not taken for the
     // user's.
     bool following_ = false;

@@ -212,6 +212,38 @@ TEST_F(MainWindowDrivenTest, TreeSelectionOpensItsSheetAfterTheDelay) {
         [&] { return window->ShownSheet()->CallText() == "[St_Common]GI_Sheet_Home,1"; }));
 }
 
+TEST_F(MainWindowDrivenTest, ShowingTheWindowOpensTheSelectedSheetAtOnce) {
+    Launch();
+    window->hide();
+    controller->CloseSheet();
+    ASSERT_EQ(window->ShownSheet(), nullptr);
+    window->show();
+    ASSERT_NE(window->ShownSheet(), nullptr) << "with the window, not a tick later";
+    EXPECT_EQ(window->ShownSheet()->CallText(),
+              controller->Tree()->SelectedNode()->cell.LinkText());
+}
+
+TEST_F(MainWindowDrivenTest, TreeItemsShareTheirImagesAndASyncThatChangesNothingTouchesNone) {
+    Launch();
+    ASSERT_TRUE(WaitUntil([&] { return TreeItem("Bank Operation") != nullptr; }));
+    SheetTreeView& view = *window->TreeView();
+    const QTreeWidgetItem* bank1 = view.ItemOf(controller->Tree()->FindBankNode(1));
+    const QTreeWidgetItem* bank2 = view.ItemOf(controller->Tree()->FindBankNode(2));
+    ASSERT_NE(bank1, nullptr);
+    ASSERT_NE(bank2, nullptr);
+    EXPECT_EQ(bank1->icon(0).cacheKey(), bank2->icon(0).cacheKey())
+        << "one image drawn once for every node that shows it";
+
+    int changedItems = 0;
+    QObject::connect(&view, &QTreeWidget::itemChanged, [&] { ++changedItems; });
+    view.OnNodesChanged();
+    EXPECT_EQ(changedItems, 0) << "each change makes the view measure the item again";
+
+    controller->Tree()->MarkSheets({}, {"[St_ColCut]GI_Sheet_MemoryCH,Bank 2"});
+    EXPECT_GT(changedItems, 0);
+    EXPECT_NE(bank1->icon(0).cacheKey(), bank2->icon(0).cacheKey()) << "bank 2 carries a mark";
+}
+
 TEST_F(MainWindowDrivenTest, SelectionMadeByTheControllerShowsInTheView) {
     Launch();
     bus.PostText(message::kTreeSelect, 0, 0, "[St_Common]GI_Sheet_Common,0", true);

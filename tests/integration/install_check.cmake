@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks that the desktop learns of Orvane:
 # the programs, the menu entry naming the clone data type, that type with its glob and
-# its magic, and the icon both name.
+# its magic, and the icon both name, as SVG and as PNG images of the fixed sizes.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -31,5 +31,26 @@ foreach(part "type=\"application/x-orvane-zcf\"" "pattern=\"*.zcf\"" "value=\"30
     string(FIND "${mime}" "${part}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the file type lacks ${part}")
+    endif()
+endforeach()
+
+# Each PNG size: the PNG signature, then the IHDR chunk whose width and height (bytes 16
+# to 23, big-endian) are the size its folder names.
+foreach(size 16 22 24 32 48 64 128 256)
+    set(png "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/orvane.png")
+    if(NOT EXISTS "${png}")
+        message(FATAL_ERROR "not installed: ${png}")
+    endif()
+    file(READ "${png}" head LIMIT 24 HEX)
+    string(SUBSTRING "${head}" 0 32 signature)
+    if(NOT signature STREQUAL "89504e470d0a1a0a0000000d49484452")
+        message(FATAL_ERROR "${png} is not a PNG: ${head}")
+    endif()
+    string(SUBSTRING "${head}" 32 8 widthHex)
+    string(SUBSTRING "${head}" 40 8 heightHex)
+    math(EXPR width "0x${widthHex}")
+    math(EXPR height "0x${heightHex}")
+    if(NOT width EQUAL size OR NOT height EQUAL size)
+        message(FATAL_ERROR "${png} is ${width}x${height}, not ${size}x${size}")
     endif()
 endforeach()
