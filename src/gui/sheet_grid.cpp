@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <vector>
 
 #include "gui/choice_popup.h"
 #include "gui/menu_mirror.h"
@@ -322,6 +323,15 @@ void SheetGrid::resizeEvent(QResizeEvent* event) {
 void SheetGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QRect dirty = event->rect();
+    const QRegion& region = event->region();
+    const QRect screen = viewport()->rect();
+    // Cells the paint covers only in part keep older pixels besides the new ones.
+    std::vector<QPoint> partlyPainted;
+    const auto paintedWhole = [&](const QRect& cell) {
+        const QRect shown = cell & screen;
+        return region.rectCount() == 1 ? dirty.contains(shown)
+                                       : region.intersected(shown) == QRegion(shown);
+    };
     QtCanvas canvas(painter, services_.fonts, palette());
     const VisibleCells visible = Visible();
     // Every cell fills its own background; only the room past the last column and row
@@ -350,13 +360,16 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
         for (int row = firstRow; row <= lastRow; ++row) {
             for (int column = firstColumn; column <= lastColumn; ++column) {
                 const GridRect cell = CellRect(column, row);
-                if (cell.width <= 0 || cell.height <= 0 ||
-                    !dirty.intersects(QRect(cell.left, cell.top, cell.width, cell.height))) {
+                const QRect cellRect(cell.left, cell.top, cell.width, cell.height);
+                if (cell.width <= 0 || cell.height <= 0 || !dirty.intersects(cellRect)) {
                     continue;
                 }
                 painter_.DrawCell(canvas, *this, column, row,
                                   PixelRect{cell.left, cell.top, cell.Right() - 1,
                                             cell.top + cell.height - 1});
+                if (!paintedWhole(cellRect)) {
+                    partlyPainted.emplace_back(column, row);
+                }
             }
         }
     };
@@ -369,6 +382,16 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
              {0, fixedBottom + 1, fixedRight, bottom});
     drawArea(visible.firstColumn, visible.lastColumn, visible.firstRow, visible.lastRow,
              {fixedRight + 1, fixedBottom + 1, right, bottom});
+    // After all the drawing: a span's owner may be drawn whole after a covered part.
+    for (const QPoint& cell : partlyPainted) {
+        painter_.ForgetAnswer(cell.x(), cell.y());
+    }
+}
+
+void SheetGrid::RefreshCell(int column, int row) {
+    if (!painter_.ShowsCurrentAnswer(*this, column, row)) {
+        InvalidateCell(column, row);
+    }
 }
 
 void SheetGrid::InvalidateCell(int column, int row) {

@@ -75,6 +75,7 @@ private:
     void ScrollIntoView(int column, int row) override;
     bool ShowsScrollBars() const override;
     void InvalidateCell(int column, int row) override;
+    void RefreshCell(int column, int row) override;
     void InvalidateAll() override;
     void PaintNow() override;
     void SetGridEnabled(bool enabled) override;

@@ -249,8 +249,30 @@ CellRequest DrawingRequest(Sheet& sheet, SheetCell& cell, bool selected) {
 CellPainter::CellPainter(Sheet& sheet, CellEvaluator& evaluator)
     : sheet_(sheet), evaluator_(evaluator) {}
 
+std::string CellPainter::Ask(SheetCell& cell, bool selected, CellRequest& answer) const {
+    if (cell.IsLabel()) {
+        return cell.text;
+    }
+    answer = DrawingRequest(sheet_, cell, selected);
+    evaluator_.EvaluateCell(answer, CellEvaluator::kDraw);
+    // One blank at least, so that the marks of an empty value still show.
+    return answer.text.empty() ? std::string(" ") : answer.text;
+}
+
+bool CellPainter::ShowsCurrentAnswer(const GridPaintState& grid, int column, int row) {
+    const int owner = OwnerColumn(sheet_, column, row);
+    SheetCell& cell = sheet_.CellAt(owner, row);
+    CellRequest answer;
+    const std::string text = Ask(cell, IsDrawnSelected(sheet_, grid, owner, row), answer);
+    return shown_.Shows(owner, row, ShownAnswer::Of(answer, text, cell));
+}
+
+void CellPainter::ForgetAnswer(int column, int row) {
+    shown_.Forget(OwnerColumn(sheet_, column, row), row);
+}
+
 void CellPainter::DrawCell(Canvas& canvas, GridPaintState& grid, int column, int row,
-                           const PixelRect& rect) const {
+                           const PixelRect& rect) {
     if (rect.Width() <= 0 || rect.Height() <= 0) {
         return;
     }
@@ -267,13 +289,8 @@ void CellPainter::DrawCell(Canvas& canvas, GridPaintState& grid, int column, int
     paint.printing = sheet_.Options().printing;
     paint.scale = sheet_.Options().Scale();
     paint.selected = IsDrawnSelected(sheet_, grid, paint.column, row);
-    paint.text = paint.cell->text;
-    if (!paint.cell->IsLabel()) {
-        paint.request = DrawingRequest(sheet_, *paint.cell, paint.selected);
-        evaluator_.EvaluateCell(paint.request, CellEvaluator::kDraw);
-        // One blank at least, so that the marks of an empty value still show.
-        paint.text = paint.request.text.empty() ? std::string(" ") : paint.request.text;
-    }
+    paint.text = Ask(*paint.cell, paint.selected, paint.request);
+    shown_.Record(paint.column, row, ShownAnswer::Of(paint.request, paint.text, *paint.cell));
 
     const bool plain =
         paint.cell->colour == colour::kWindow || paint.cell->colour == colour::kWhite;

@@ -7,6 +7,7 @@
 #include "sheet/canvas.h"
 #include "sheet/cell_evaluator.h"
 #include "sheet/cell_request.h"
+#include "sheet/shown_answers.h"
 
 namespace orvane {
 
@@ -44,13 +45,24 @@ public:
 
     // Draws the cell at (column, row) into `rect`, its rectangle on the canvas. A covered
     // cell draws the cell that covers it, over the rectangle widened left across the
-    // covered columns. Zero-width and zero-height cells draw nothing.
+    // covered columns. Zero-width and zero-height cells draw nothing. The data model's
+    // answer is kept for ShowsCurrentAnswer.
     void DrawCell(Canvas& canvas, GridPaintState& grid, int column, int row,
-                  const PixelRect& rect) const;
+                  const PixelRect& rect);
+    // Whether the data model answers for the cell (for a covered one, its owner) what
+    // it answered when the cell was last drawn, so that drawing it again would change
+    // nothing.
+    bool ShowsCurrentAnswer(const GridPaintState& grid, int column, int row);
+    // The cell was drawn only in part: what shows is no longer one answer.
+    void ForgetAnswer(int column, int row);
 
 private:
+    // Asks the data model for the cell's drawing answer; returns the text to draw.
+    std::string Ask(SheetCell& cell, bool selected, CellRequest& answer) const;
+
     Sheet& sheet_;
     CellEvaluator& evaluator_;
+    ShownAnswers shown_;  // by owner cell
 };
 
 }  // namespace orvane

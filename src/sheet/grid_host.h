@@ -69,6 +69,10 @@ public:
 
     // Painting. The view asks each cell's selection state while it paints.
     virtual void InvalidateCell(int column, int row) = 0;
+    // The data model may have changed what the cell shows: it is repainted, with the
+    // span it belongs to, unless the data model answers what the cell was last painted
+    // with.
+    virtual void RefreshCell(int column, int row) = 0;
     virtual void InvalidateAll() = 0;
     // Paints what is invalid now, before the view waits to repeat a key.
     virtual void PaintNow() = 0;

@@ -245,7 +245,7 @@ void SheetView::ForEachCellOnScreen(const std::function<void(GridCell)>& visit) 
 void SheetView::Refresh(const CellLink& reference, std::uint32_t mask) {
     ForEachCellOnScreen([&](GridCell cell) {
         if (refresh::Matches(reference, mask, sheet_.CellAt(cell.column, cell.row).link)) {
-            InvalidateCell(cell);
+            host_.RefreshCell(cell.column, cell.row);
         }
     });
 }

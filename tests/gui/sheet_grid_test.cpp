@@ -1,17 +1,20 @@
 // The sheet grid in the real main window with the real controller and data model,
 // offscreen: every shipped sheet shows under every model, a frequency typed into a
 // channel reaches the image, the in-place editor opens on F2, commits on Enter and
-// cancels on Escape, and the drawn pixels show the selection and the marks.
+// cancels on Escape, the drawn pixels show the selection and the marks, and a value
+// changed through a cell repaints every cell that shows it and no other.
 
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 #include "gui/sheet_grid.h"
 #include "image/model_type.h"
 #include "radio/bank_table.h"
 #include "radio/channel_store.h"
+#include "sheet/key_codes.h"
 #include "window_fixture.h"
 
 namespace orvane::testing {
@@ -76,6 +79,39 @@ protected:
     }
 
     static QImage Grab(QWidget& widget) { return widget.grab().toImage(); }
+
+    // What the screen shows of the grid: the pixels the window last flushed, where a
+    // cell left unpainted keeps its old look (Grab paints the grid afresh).
+    static QImage Shown(SheetGrid& grid) {
+        QWidget& window = *grid.window();
+        const QPoint origin = grid.viewport()->mapTo(&window, QPoint(0, 0));
+        return window.screen()
+            ->grabWindow(window.winId(), origin.x(), origin.y(), grid.viewport()->width(),
+                         grid.viewport()->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    // Paints what is invalid, as the event loop does after an input event.
+    static void PaintInvalid(SheetGrid& grid) {
+        QCoreApplication::sendPostedEvents(grid.window(), QEvent::UpdateRequest);
+    }
+
+    // The first selectable cell linked to `cellId` (and `index`, when given).
+    static GridCell CellOf(SheetGrid& grid, CellId cellId, std::optional<int> index = {}) {
+        Sheet& sheet = grid.ShownSheet();
+        for (int row = 0; row < sheet.RowCount(); ++row) {
+            for (int column = 0; column < sheet.ColumnCount(); ++column) {
+                const SheetCell& cell = sheet.CellAt(column, row);
+                if (cell.link.cellId == cellId && cell.IsSelectable() &&
+                    (!index || cell.link.index == *index)) {
+                    return {column, row};
+                }
+            }
+        }
+        ADD_FAILURE() << "no cell " << cellId;
+        return {-1, -1};
+    }
 
     static void Save(QWidget& widget, const QString& name) {
         QDir().mkpath("screenshots");
@@ -245,6 +281,79 @@ TEST_F(SheetGridTest, TheDrawnGridShowsTheCurrentCellAndAWarningMark) {
         }
     }
     EXPECT_TRUE(marked) << "a yellow warning triangle in the far channel's frequency";
+}
+
+// Each operation changes values other cells show too (the transmit cell of a channel
+// turned navigation-band, the extra row becoming a channel, the cells of the VFO
+// settings, the whole home sheet); after its repaint the screen shows exactly what a
+// fresh painting of the grid shows.
+TEST_F(SheetGridTest, AfterAnOperationNoCellShowsAStaleValue) {
+    struct Case {
+        const char* name;
+        std::string sheet;
+        CellId cellId;
+        std::optional<int> index;
+        std::int32_t key;
+        std::optional<std::string> text;
+    };
+    const Case cases[] = {
+        {"frequency", kBank0, cell::kMchFreq, 5, key::kNone, "121.5"},
+        {"navigation band", kBank0, cell::kMchFreq, 6, key::kNone, "110.0"},
+        {"new channel", kBank0, cell::kMchFreq, std::nullopt, '1', {}},
+        {"home mode", "[St_Common]GI_Sheet_Home,1", cell::kHomeMode, {}, key::kSpace, {}},
+        {"VFO mode", "[St_Common]GI_Sheet_Expert,2", cell::kCommonVFOMode, {}, key::kSpace, {}},
+    };
+    Launch({"orvane", "/prolix"});
+    BankTable(controller->CurrentDocument().Current()).SetBankCapacity(0, 10);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SheetGrid& grid = OpenSheet(c.sheet);
+        // The extra row after the bank's last channel takes a new one.
+        const std::optional<int> index =
+            c.index || c.sheet != kBank0 ? c.index : std::optional<int>(10);
+        const GridCell cell = CellOf(grid, c.cellId, index);
+        ASSERT_GE(cell.row, 0);
+        PaintInvalid(grid);
+        const QImage before = Shown(grid);
+        grid.View().SendOperation(cell, c.key, 0, c.text);
+        // The program pumps the bus (a new row) and an edit that opened ends.
+        bus.Pump();
+        if (grid.View().EditedCell()) {
+            grid.View().OnEditorKey(key::vk::kEscape, 0);
+        }
+        PaintInvalid(grid);
+        const QImage shown = Shown(grid);
+        EXPECT_NE(shown, before) << "the operation changed something";
+        EXPECT_EQ(shown, Grab(*grid.viewport()));
+    }
+}
+
+TEST_F(SheetGridTest, ACommittedFrequencyRepaintsOnlyItsRow) {
+    struct PaintedArea : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                region += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    };
+    Launch();
+    SheetGrid& grid = OpenSheet(kBank0);
+    const GridCell cell = CellOf(grid, cell::kMchFreq, 5);
+    GoTo(grid, cell.row, cell::kMchFreq);
+    // Drawn whole first: a cell never drawn whole is always drawn on a refresh.
+    grid.viewport()->repaint();
+    PaintedArea painted;
+    grid.viewport()->installEventFilter(&painted);
+    for (const char* frequency : {"121.5", "122.8"}) {
+        painted.region = QRegion();
+        grid.View().SendOperation(cell, key::kNone, 0, std::string(frequency));
+        PaintInvalid(grid);
+        const QRect area = painted.region.boundingRect();
+        EXPECT_FALSE(area.isEmpty()) << frequency;
+        EXPECT_LE(area.height(), grid.ShownSheet().RowHeight(cell.row)) << frequency;
+    }
 }
 
 }  // namespace

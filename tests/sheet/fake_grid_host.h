@@ -36,6 +36,8 @@ public:
     bool ShowsScrollBars() const override { return scrollBars; }
 
     void InvalidateCell(int column, int row) override { invalidated.insert({column, row}); }
+    // The fake paints nothing, so it knows no answers: every refresh repaints.
+    void RefreshCell(int column, int row) override { InvalidateCell(column, row); }
     void InvalidateAll() override { ++wholeInvalidations; }
     void PaintNow() override { ++paints; }
     void SetGridEnabled(bool on) override { enabled = on; }
