@@ -32,15 +32,6 @@ namespace {
 
 const std::string kBank0 = "[St_ColCut]GI_Sheet_MemoryCH,Bank 0";
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "sheet_grid_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // The desktop program as its entry point builds it, in a scratch home, with bank 0
 // holding 100 channels.
 class Program {
@@ -84,7 +75,6 @@ public:
     }
 
 private:
-    QApplication& application_ = Application();
     QTemporaryDir home_;
     QtSettingsStore store_;
     testing::FakeInstanceLock lock_;
@@ -106,9 +96,14 @@ private:
     MainController controller_;
 };
 
+// Made once the application exists, and gone before it goes (see main).
+std::unique_ptr<Program> theProgram;
+
 Program& TheProgram() {
-    static Program program;
-    return program;
+    if (!theProgram) {
+        theProgram = std::make_unique<Program>();
+    }
+    return *theProgram;
 }
 
 // Counts the paint events a widget gets.
@@ -209,3 +204,14 @@ BENCHMARK(BM_CommitAFrequency)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvane
+
+// The window and everything it holds must go while the application still exists.
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    orvane::theProgram.reset();
+    return 0;
+}
