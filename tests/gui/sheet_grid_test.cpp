@@ -63,6 +63,29 @@ protected:
         return -1;
     }
 
+    // The program launched with bank 0's sheet open and its cursor on the `cellId` cell
+    // of memory channel `position`.
+    SheetGrid& OnBank0Channel(int position, CellId cellId) {
+        Launch();
+        SheetGrid& grid = OpenSheet(kBank0);
+        const int row = RowOfChannel(grid, position);
+        if (row < 0) {
+            ADD_FAILURE() << "no row for channel " << position;
+        } else {
+            GoTo(grid, row, cellId);
+        }
+        return grid;
+    }
+
+    // F2 on the grid: the in-place editor it opens, with the focus; null if none opened.
+    static QPlainTextEdit* OpenEditor(SheetGrid& grid) {
+        QTest::keyClick(&grid, Qt::Key_F2);
+        if (!grid.View().EditedCell()) {
+            return nullptr;
+        }
+        return qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+    }
+
     MemoryChannel Channel(int position) {
         ChannelStore channels(controller->CurrentDocument().Current(), controller->ModelType());
         return channels.Load(MemoryChannel::kMemory, position);
@@ -146,11 +169,7 @@ TEST_F(SheetGridTest, EverySheetShowsUnderEveryModel) {
 }
 
 TEST_F(SheetGridTest, AFrequencyTypedIntoAChannelReachesTheImage) {
-    Launch();
-    SheetGrid& grid = OpenSheet(kBank0);
-    const int row = RowOfChannel(grid, 2);
-    ASSERT_GE(row, 0);
-    GoTo(grid, row, cell::kMchFreq);
+    OnBank0Channel(2, cell::kMchFreq);
     Type("121.5");
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -162,30 +181,20 @@ TEST_F(SheetGridTest, AFrequencyTypedIntoAChannelReachesTheImage) {
 }
 
 TEST_F(SheetGridTest, TheEditorOpensOnF2CommitsOnEnterAndCancelsOnEscape) {
-    Launch();
-    SheetGrid& grid = OpenSheet(kBank0);
-    const int row = RowOfChannel(grid, 1);
-    ASSERT_GE(row, 0);
-    GoTo(grid, row, cell::kMchFreq);
+    SheetGrid& grid = OnBank0Channel(1, cell::kMchFreq);
     const Hertz before = Channel(1).rxHz;
 
-    QTest::keyClick(&grid, Qt::Key_F2);
-    ASSERT_NE(grid.View().EditedCell(), std::nullopt);
-    QWidget* editor = QApplication::focusWidget();
+    QPlainTextEdit* editor = OpenEditor(grid);
     ASSERT_NE(editor, nullptr);
-    ASSERT_NE(editor, &grid);
-    qobject_cast<QPlainTextEdit*>(editor)->selectAll();
+    editor->selectAll();
     QTest::keyClicks(editor, "122.8");
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_EQ(grid.View().EditedCell(), std::nullopt);
     EXPECT_EQ(Channel(1).rxHz, before);
 
-    QTest::keyClick(&grid, Qt::Key_F2);
-    ASSERT_NE(grid.View().EditedCell(), std::nullopt);
-    editor = QApplication::focusWidget();
+    editor = OpenEditor(grid);
     ASSERT_NE(editor, nullptr);
-    ASSERT_NE(editor, &grid);
-    qobject_cast<QPlainTextEdit*>(editor)->selectAll();
+    editor->selectAll();
     QTest::keyClicks(editor, "122.8");
     EXPECT_EQ(grid.View().EditedCell(), grid.View().Current()) << "still editing";
     QTest::keyClick(editor, Qt::Key_Return);
@@ -194,15 +203,10 @@ TEST_F(SheetGridTest, TheEditorOpensOnF2CommitsOnEnterAndCancelsOnEscape) {
 }
 
 TEST_F(SheetGridTest, EditingKeysInTheEditorEditItsTextNotTheSheet) {
-    Launch();
-    SheetGrid& grid = OpenSheet(kBank0);
-    const int row = RowOfChannel(grid, 1);
-    ASSERT_GE(row, 0);
-    GoTo(grid, row, cell::kMchFreq);
+    SheetGrid& grid = OnBank0Channel(1, cell::kMchFreq);
     const MemoryChannel before = Channel(1);
 
-    QTest::keyClick(&grid, Qt::Key_F2);
-    auto* editor = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+    QPlainTextEdit* editor = OpenEditor(grid);
     ASSERT_NE(editor, nullptr);
     // The Ctrl press of its own that comes first leaves the editor open.
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
@@ -218,11 +222,7 @@ TEST_F(SheetGridTest, EditingKeysInTheEditorEditItsTextNotTheSheet) {
 }
 
 TEST_F(SheetGridTest, ADoubleClickOpensAChoiceListThatEscapeCloses) {
-    Launch();
-    SheetGrid& grid = OpenSheet(kBank0);
-    const int row = RowOfChannel(grid, 1);
-    ASSERT_GE(row, 0);
-    GoTo(grid, row, cell::kMchWxCh);
+    SheetGrid& grid = OnBank0Channel(1, cell::kMchWxCh);
     const GridCell wx = grid.View().Current();
     grid.View().OnDoubleClick(wx.column, wx.row, {});
     ASSERT_TRUE(WaitUntil([&] { return grid.OpenChoiceList() != nullptr; }));
