@@ -25,7 +25,6 @@
 #include <string>
 #include <vector>
 
-#include "../integration/protocol_check.h"
 #include "app/sheet_text.h"
 #include "clone_data_file.h"
 #include "gui/image_lists.h"
@@ -40,6 +39,7 @@
 #include "sheet/sheet_tree.h"
 #include "simulator_process.h"
 #include "support/clone_box_texts.h"
+#include "support/protocol_check.h"
 #include "window_fixture.h"
 
 namespace orvane::testing {
@@ -47,8 +47,23 @@ namespace {
 
 using Memory = std::vector<std::uint8_t>;
 
-constexpr int kTransferWaitMs = 20000;
+// Generous: the flows run transfers and dialogs on a loaded two-core machine.
+constexpr int kFlowWaitMs = 20000;
 constexpr const char* kReadQuestion = "Reads the transceiver's current setting data";
+
+// What a clone data file holds of `image`.
+Memory CloneArea(const EepromImage& image) {
+    return Memory(image.Bytes().begin(), image.Bytes().begin() + kCloneAreaSize);
+}
+
+// The 16-byte record of memory channel `position` and its flag byte.
+Memory ChannelEntry(const Memory& memory, int position) {
+    const auto record =
+        memory.begin() + memory_map::kChannelRecords + position * memory_map::kRecordSize;
+    Memory entry(record, record + memory_map::kRecordSize);
+    entry.push_back(memory[memory_map::kChannelFlags + position]);
+    return entry;
+}
 
 // HT-Lk1 factory data, marked as made for it as a saved file is, with memory channel
 // `position` (bank 0 holds the first positions) in use on `rxHz` under `name`; `edit`
@@ -69,7 +84,7 @@ Memory RadioMemory(int position, Hertz rxHz, const std::string& name,
     if (edit) {
         edit(image);
     }
-    return Memory(image.Bytes().begin(), image.Bytes().begin() + kCloneAreaSize);
+    return CloneArea(image);
 }
 
 // The address ranges where `a` and `b` differ, as "first-last" in hexadecimal.
@@ -165,18 +180,23 @@ protected:
         Choose(caption);
     }
 
+    // Opens `path` with File > Open and waits until the window shows its data.
     void OpenThroughTheMenu(const std::string& path) {
         ChooseAnswering("&Open...", {TypeFileName(path)});
-        ASSERT_TRUE(WaitUntil([&] {
+        ASSERT_TRUE(Eventually([&] {
             return window->windowTitle().toStdString() ==
-                   std::filesystem::path(path).filename().string() + " - Orvane";
+                       std::filesystem::path(path).filename().string() + " - Orvane" &&
+                   window->ShownSheet() != nullptr;
         }));
+    }
+
+    static bool Eventually(const std::function<bool()>& condition) {
+        return WaitUntil(condition, kFlowWaitMs);
     }
 
     // Waits until the transfer a clone command started is over and the window is free.
     bool TransferEnded(const std::function<bool()>& outcome) {
-        return WaitUntil([&] { return outcome() && !Progress().IsOpen() && window->isEnabled(); },
-                         kTransferWaitMs);
+        return Eventually([&] { return outcome() && !Progress().IsOpen() && window->isEnabled(); });
     }
 
     // Clicks the tree item of `node` as a user does and waits for its sheet.
@@ -190,7 +210,7 @@ protected:
         tree.scrollToItem(item);
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
         const std::string call(node->cell.LinkText());
-        EXPECT_TRUE(WaitUntil([&] {
+        EXPECT_TRUE(Eventually([&] {
             return window->ShownSheet() != nullptr && window->ShownSheet()->CallText() == call;
         })) << call;
         return *window->ShownSheet();
@@ -224,9 +244,14 @@ protected:
                 Dismiss(modal);
                 return;
             }
+            // With the focus really in the name field, the dialog's listing, which may
+            // arrive later, does not overwrite what was typed with the file it selects.
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
             name->setFocus();
             name->selectAll();
             QTest::keyClicks(name, QString::fromStdString(path));
+            EXPECT_EQ(name->text().toStdString(), path);
             QPushButton* accept = buttons->button(QDialogButtonBox::Open);
             accept = accept != nullptr ? accept : buttons->button(QDialogButtonBox::Save);
             ASSERT_NE(accept, nullptr);
@@ -305,11 +330,8 @@ TEST_F(UserFlowTest, CloneReadThroughTheMenuShowsTheRadiosChannels) {
     ASSERT_EQ(boxTexts.size(), 1u) << "only the question";
     EXPECT_EQ(boxTexts[0].rfind(kReadQuestion, 0), 0u) << boxTexts[0];
     EXPECT_EQ(window->windowTitle(), "Untitled - Orvane");
-    const EepromImage& image = controller->CurrentDocument().Current();
-    const std::int32_t record = memory_map::kChannelRecords + kPosition * memory_map::kRecordSize;
-    for (std::int32_t address = record; address < record + memory_map::kRecordSize; ++address) {
-        EXPECT_EQ(image.GetByte(address), radio[address]) << "address " << address;
-    }
+    EXPECT_EQ(ChannelEntry(CloneArea(controller->CurrentDocument().Current()), kPosition),
+              ChannelEntry(radio, kPosition));
     ShowSheetOf(controller->Tree()->FindBankNode(0));
     const std::vector<std::string> rows = ShownRows();
     EXPECT_TRUE(Contains(rows, "119.250")) << ::testing::PrintToString(rows);
@@ -361,7 +383,7 @@ TEST_F(UserFlowTest, ANameTypedIntoTheGridIsSavedAtItsChannel) {
     // Saved once unedited: the file in the program's own form (loading and saving fit
     // the data to the model), which the edited file must repeat but for the name.
     ChooseAnswering("Save &As...", {TypeFileName(unedited)});
-    ASSERT_TRUE(WaitUntil([&] { return window->windowTitle() == "unedited.zcf - Orvane"; }));
+    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "unedited.zcf - Orvane"; }));
     ShowSheetOf(controller->Tree()->FindBankNode(0));
     SheetGrid* grid = window->ShownGrid();
     ASSERT_NE(grid, nullptr);
@@ -375,9 +397,10 @@ TEST_F(UserFlowTest, ANameTypedIntoTheGridIsSavedAtItsChannel) {
     QTest::keyClicks(QApplication::focusWidget(), "ower");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_EQ(grid->View().EditedCell(), std::nullopt);
-    EXPECT_TRUE(WaitUntil([&] { return controller->CurrentDocument().Modified(); }));
+    EXPECT_TRUE(Eventually([&] { return controller->CurrentDocument().Modified(); }));
     ChooseAnswering("Save &As...", {TypeFileName(edited)});
-    ASSERT_TRUE(WaitUntil([&] { return window->windowTitle() == "edited.zcf - Orvane"; }));
+    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "edited.zcf - Orvane"; }))
+        << window->windowTitle().toStdString() << ::testing::PrintToString(boxTexts);
 
     Memory expected = ReadDataFile(unedited);
     const std::string name = "TOWER   ";
@@ -387,6 +410,31 @@ TEST_F(UserFlowTest, ANameTypedIntoTheGridIsSavedAtItsChannel) {
                   kNameOffset);
     EXPECT_EQ(DifferingRanges(ReadDataFile(edited), expected), "");
     EXPECT_TRUE(boxTexts.empty());
+}
+
+TEST_F(UserFlowTest, AConfirmedWriteThroughTheMenuReachesTheRadio) {
+    constexpr int kPosition = 4;
+    const std::string opened = DataFile("club.zcf", RadioMemory(kPosition, 122'800'000, "UNICOM"));
+    const std::string radioFile = HomePath("radio.zcf").toStdString();
+    SimulatorProcess sim({"--write-file", radioFile});
+    ProtocolCheck check(sim);
+    Launch();
+    UsePortOf(sim);
+    OpenThroughTheMenu(opened);
+    const std::string shownCall = window->ShownSheet()->CallText();
+
+    ChooseAnswering("&Write -> TR", {Click(QMessageBox::Ok), Click(QMessageBox::Ok)});
+    ASSERT_TRUE(TransferEnded([&] { return boxTexts.size() == 2; }));
+
+    EXPECT_EQ(boxTexts, (std::vector<std::string>{"Write to transceiver. Are you sure?",
+                                                  kWriteSucceededText}));
+    ASSERT_TRUE(std::filesystem::exists(radioFile));
+    EXPECT_EQ(ChannelEntry(ReadDataFile(radioFile), kPosition),
+              ChannelEntry(CloneArea(controller->CurrentDocument().Current()), kPosition));
+    EXPECT_FALSE(controller->CurrentDocument().Modified());
+    // The write closed the sheet; the selected node's sheet comes back.
+    EXPECT_TRUE(Eventually(
+        [&] { return window->ShownSheet() && window->ShownSheet()->CallText() == shownCall; }));
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ protected:
     }
 
     AppSettings& Settings() { return *settings_; }
-    // The settings file as the program keeps it, for what a test sets before Launch.
+    // The settings file the program reads, for a setting that no menu offers.
     SettingsStore& Store() { return store_; }
     const ProgressWindow& Progress() const { return *progress_; }
     QString HomePath(const QString& name) const { return home_.filePath(name); }
