@@ -138,7 +138,10 @@ protected:
 
     UserFlowTest() : WindowFixture(Prompts::kMessageBoxes) {
         modalWatch_.setInterval(20);
-        QObject::connect(&modalWatch_, &QTimer::timeout, [this] { AnswerModal(); });
+        QObject::connect(&modalWatch_, &QTimer::timeout, [this] {
+            AnswerModal();
+            freeDuringTransfer |= window && Progress().IsOpen() && window->isEnabled();
+        });
         modalWatch_.start();
     }
 
@@ -286,6 +289,8 @@ protected:
 
     // The texts of the message boxes answered so far, in order.
     std::vector<std::string> boxTexts;
+    // Whether the main window was ever seen enabled while the Cloning window was up.
+    bool freeDuringTransfer = false;
 
 private:
     static void Dismiss(QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); }
@@ -326,6 +331,7 @@ TEST_F(UserFlowTest, CloneReadThroughTheMenuShowsTheRadiosChannels) {
 
     ChooseAnswering("&Read <- TR", {Click(QMessageBox::Yes)});
     ASSERT_TRUE(TransferEnded([&] { return controller->CurrentDocument().Modified(); }));
+    EXPECT_FALSE(freeDuringTransfer) << "the window is held while the radio is read";
 
     ASSERT_EQ(boxTexts.size(), 1u) << "only the question";
     EXPECT_EQ(boxTexts[0].rfind(kReadQuestion, 0), 0u) << boxTexts[0];
@@ -425,6 +431,7 @@ TEST_F(UserFlowTest, AConfirmedWriteThroughTheMenuReachesTheRadio) {
 
     ChooseAnswering("&Write -> TR", {Click(QMessageBox::Ok), Click(QMessageBox::Ok)});
     ASSERT_TRUE(TransferEnded([&] { return boxTexts.size() == 2; }));
+    EXPECT_FALSE(freeDuringTransfer) << "the window is held while the radio is written";
 
     EXPECT_EQ(boxTexts, (std::vector<std::string>{"Write to transceiver. Are you sure?",
                                                   kWriteSucceededText}));
