@@ -203,24 +203,26 @@ protected:
     }
 
     // Clicks the tree item of `node` as a user does and waits for its sheet.
-    Sheet& ShowSheetOf(const TreeNode* node) {
+    void ShowSheetOf(const TreeNode* node) {
         SheetTreeView& tree = *window->TreeView();
         QTreeWidgetItem* item = tree.ItemOf(node);
-        EXPECT_NE(item, nullptr);
+        ASSERT_NE(item, nullptr);
         for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent()) {
             parent->setExpanded(true);
         }
         tree.scrollToItem(item);
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
         const std::string call(node->cell.LinkText());
-        EXPECT_TRUE(Eventually([&] {
+        ASSERT_TRUE(Eventually([&] {
             return window->ShownSheet() != nullptr && window->ShownSheet()->CallText() == call;
         })) << call;
-        return *window->ShownSheet();
     }
 
+    // The rows of the shown sheet as the grid draws them, marks written out.
     std::vector<std::string> ShownRows() {
-        return SheetRowTexts(*window->ShownSheet(), controller->Evaluator());
+        Sheet* sheet = window->ShownSheet();
+        return sheet != nullptr ? SheetRowTexts(*sheet, controller->Evaluator())
+                                : std::vector<std::string>{};
     }
 
     static Step Click(QMessageBox::StandardButton which) {
