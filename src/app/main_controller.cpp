@@ -411,7 +411,10 @@ void MainController::OnBusMessage(const BusMessage& message) {
             break;
         case message::kCloneOperationFinished:
         case message::kCloneProgressClosed:
-            if (view_.IsVisible()) {
+            // The end of the information exchange that a read or write begins with is
+            // only taken from the bus once that transfer runs: the window stays held
+            // until the command's last operation has ended.
+            if (view_.IsVisible() && !cloneManager_.IsBusy()) {
                 view_.SetEnabled(true);
             }
             break;

@@ -11,11 +11,13 @@
 #include "app/radio_capabilities.h"
 #include "clone/clone_messages.h"
 #include "controller_fixture.h"
+#include "image/default_images.h"
 #include "image/model_type.h"
 #include "radio/bank_table.h"
 #include "radio/cell_ids.h"
 #include "radio/radio_messages.h"
 #include "sheet/sheet_messages.h"
+#include "simulated_radio.h"
 
 namespace orvane {
 namespace {
@@ -193,6 +195,30 @@ TEST_F(MainControllerTest, TheStatusMessageAndTheWindowStateFollowTheBus) {
     view.visible = false;
     bus.Post(message::kCloneInformationStarting, 0, 0, true);
     EXPECT_TRUE(view.enabled) << "a hidden window is left alone";
+}
+
+TEST_F(MainControllerTest, TheWindowStaysHeldFromTheInformationExchangeToTheEndOfARead) {
+    Start();
+    EepromImage radioImage;
+    radioImage.Resize(kImageCapacity);
+    PrepareDefaultImage(radioImage, model_type::kLk1);
+    sim::RadioSetup setup;
+    setup.modelType = model_type::kLk1;
+    setup.flagsA = sim::DefaultFlagsA(model_type::kLk1);
+    AttachRadio(setup, radioImage);
+    prompter.answers = {PromptAnswer::Yes};
+
+    controller->CloneRead();
+    // The end of the information exchange reaches the bus only after the read has begun.
+    bool freedBeforeTheEnd = false;
+    for (int ms = 0; ms < 60'000 && !controller->CurrentDocument().Modified(); ms += 10) {
+        Run(10);
+        freedBeforeTheEnd |= view.enabled && !controller->CurrentDocument().Modified();
+    }
+    ASSERT_TRUE(controller->CurrentDocument().Modified()) << "the read ended";
+    EXPECT_FALSE(freedBeforeTheEnd);
+    Run(10);
+    EXPECT_TRUE(view.enabled);
 }
 
 TEST_F(MainControllerTest, BankRequestsChangeTheBankAndTellTheBankSheet) {

@@ -2,7 +2,8 @@
 // The desktop program's main window driven by the real main controller, offscreen: the
 // settings in a real INI file under a temporary home directory, the program's text
 // resources, Qt's timers and clock, the bus pumped as the program pumps it, and a
-// scripted prompter standing in for the message boxes.
+// scripted prompter standing in for the message boxes (or, for tests that answer them
+// as a user does, the program's own message boxes).
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@
 #include "base/cmc_task.h"
 #include "clone/busy_waiter.h"
 #include "gui/main_window.h"
+#include "gui/message_box_prompter.h"
 #include "gui/progress_window.h"
 #include "gui/qt_font.h"
 #include "gui/sheet_tree_view.h"
@@ -47,10 +49,13 @@ private:
 protected:
     static constexpr int kWaitMs = 3000;
 
-    WindowFixture()
+    enum class Prompts { kScripted, kMessageBoxes };
+
+    explicit WindowFixture(Prompts prompts = Prompts::kScripted)
         : application_(TestApplication()),
           homeWas_(qgetenv("HOME")),
-          store_(home_.filePath("config/Zelk/Orvane.ini"), AppSettings::kRegistryPath) {
+          store_(home_.filePath("config/Zelk/Orvane.ini"), AppSettings::kRegistryPath),
+          prompts_(prompts) {
         qputenv("HOME", home_.path().toUtf8());
         texts.SetSource(MainResource());
         helpTexts.SetSource(HelpTopicResource());
@@ -73,12 +78,15 @@ protected:
     // command line (the program name first), and shows the window.
     void Launch(const std::vector<std::string>& arguments = {"orvane"}) {
         settings_ = std::make_unique<AppSettings>(store_, lock_, ScreenSize{1280, 1024}, arguments);
+        Prompter& prompts =
+            prompts_ == Prompts::kScripted ? static_cast<Prompter&>(prompter) : messageBoxes_;
         context_ = std::make_unique<AppContext>(
-            AppContext{*settings_, texts, helpTexts, bus, cellNames, timers, clock, prompter});
+            AppContext{*settings_, texts, helpTexts, bus, cellNames, timers, clock, prompts});
         busPump_ = MakeTask(timers);
         busPump_->SetCallback([this](cmcTask&) { bus.Pump(); });
         busPump_->Start(10);
         window = std::make_unique<MainWindow>(*context_);
+        messageBoxes_.SetParent(window.get());
         progress_ = std::make_unique<ProgressWindow>(window.get());
         controller = std::make_unique<MainController>(
             ControllerServices{*context_, *window, window->Fonts(),
@@ -94,6 +102,9 @@ protected:
     }
 
     AppSettings& Settings() { return *settings_; }
+    // The settings file the program reads, for a setting that no menu offers.
+    SettingsStore& Store() { return store_; }
+    const ProgressWindow& Progress() const { return *progress_; }
     QString HomePath(const QString& name) const { return home_.filePath(name); }
 
     static bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = kWaitMs) {
@@ -171,12 +182,14 @@ private:
         }
     }
 
+    Prompts prompts_;
+    MessageBoxPrompter messageBoxes_;
     std::unique_ptr<AppSettings> settings_;
     std::unique_ptr<AppContext> context_;
     cmcTaskPtr busPump_;
     std::unique_ptr<ProgressWindow> progress_;
     PosixSerialDevice device_;
-    ComPortResolver ports_{nullptr, std::string(AppSettings::kRegistryPath) + "\\Ports"};
+    ComPortResolver ports_{&store_, std::string(AppSettings::kRegistryPath) + "\\Ports"};
     ClockBusyWaiter waiter_{clock};
 };
 

@@ -14,9 +14,9 @@
 #include "image/image_layout.h"
 #include "image/range_tables.h"
 #include "image/scratch_directory.h"
-#include "protocol_check.h"
 #include "simulator_process.h"
 #include "support/process_runner.h"
+#include "support/protocol_check.h"
 
 namespace orvane::testing {
 namespace {

@@ -15,8 +15,8 @@
 #include "image/default_images.h"
 #include "image/image_layout.h"
 #include "image/range_tables.h"
-#include "protocol_check.h"
 #include "simulator_process.h"
+#include "support/protocol_check.h"
 #include "support/scripted_prompter.h"
 
 namespace orvane {

@@ -27,7 +27,6 @@
 #include "image/image_layout.h"
 #include "image/model_type.h"
 #include "image/scratch_directory.h"
-#include "protocol_check.h"
 #include "radio/channel_store.h"
 #include "radio/memory_channel.h"
 #include "radio/memory_map.h"
@@ -35,6 +34,7 @@
 #include "radio_protocol.h"
 #include "simulator_process.h"
 #include "support/clone_box_texts.h"
+#include "support/protocol_check.h"
 #include "support/scripted_prompter.h"
 
 namespace orvane::testing {

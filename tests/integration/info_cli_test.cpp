@@ -8,9 +8,9 @@
 #include <fstream>
 
 #include "platform/posix_serial_device.h"
-#include "protocol_check.h"
 #include "simulator_process.h"
 #include "support/process_runner.h"
+#include "support/protocol_check.h"
 
 namespace orvane {
 namespace {

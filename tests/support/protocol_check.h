@@ -1,6 +1,7 @@
 #pragma once
 // Asks orvane-radio-sim, when the scope ends however it ends, whether the program kept
-// to the protocol: it exits with 0 only then, and otherwise its report is shown.
+// to the protocol: it exits with 0 only then, and otherwise its report is shown. For the
+// tests that run the simulator (they link orvane_radio_sim_process).
 
 #include <gtest/gtest.h>
 
