@@ -19,7 +19,7 @@ constexpr std::array<const char*, 7> kTreeImages = {
 constexpr int kWarningMark = 4;
 constexpr int kErrorMark = 5;
 // A mark over a node image covers its lower left, this share of its size.
-constexpr int kOverlayEighths = 5;
+constexpr int kOverlayEighths = 6;
 
 struct ThemedImage {
     const char* themeName;

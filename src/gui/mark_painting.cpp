@@ -53,11 +53,10 @@ void PaintMark(QPainter& painter, bool error, const QRect& box) {
     const MarkShape mark =
         ShapeOfMark(error, std::min(box.width(), box.height()), {box.left(), box.top()});
     painter.save();
-    // A wide outline or smoothed edge would otherwise bleed into the neighbouring pixels.
+    // A wide outline would otherwise bleed into the neighbouring pixels.
     painter.setClipRect(box, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // The polygons name pixels; their centres are half a pixel in.
-    painter.translate(0.5, 0.5);
+    // The polygons name whole pixels: drawn unsmoothed they stay crisp at small sizes.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(error ? kErrorOutline : kWarningOutline, mark.outlineWidth,
                         Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(error ? kErrorFill : kWarningFill);

@@ -274,6 +274,10 @@ void SheetGrid::SetLeftColumn(int column) { horizontalScrollBar()->setValue(colu
 void SheetGrid::SetTopRow(int row) { verticalScrollBar()->setValue(row); }
 
 void SheetGrid::ScrollIntoView(int column, int row) {
+    if (!viewport()->isVisible()) {
+        pendingScroll_ = GridCell{column, row};
+        return;
+    }
     if (column >= sheet_.FixedColumnCount()) {
         int left = std::min(leftColumn_, column);
         // Scroll right until the whole column shows, or it is the left one.
@@ -316,6 +320,21 @@ void SheetGrid::scrollContentsBy(int, int) {
 void SheetGrid::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
+    ScrollPendingCellIntoView();
+}
+
+void SheetGrid::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    // The layouts around a grid just shown settle in the events already posted.
+    QTimer::singleShot(0, this, &SheetGrid::ScrollPendingCellIntoView);
+}
+
+void SheetGrid::ScrollPendingCellIntoView() {
+    if (pendingScroll_ && viewport()->isVisible()) {
+        const GridCell cell = *pendingScroll_;
+        pendingScroll_.reset();
+        ScrollIntoView(cell.column, cell.row);
+    }
 }
 
 // ---- Painting ------------------------------------------------------------------------

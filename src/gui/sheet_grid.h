@@ -55,6 +55,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -113,6 +114,7 @@ private:
     std::optional<int> SizingColumnAt(QPoint point) const;
     void KeepWidthsWithinLimits();
     void AutoScrollStep();
+    void ScrollPendingCellIntoView();
 
     Sheet& sheet_;
     SheetGridServices services_;
@@ -123,6 +125,10 @@ private:
     QPointer<QWidget> choiceList_;
     std::optional<int> sizingColumn_;  // the column being sized by a drag
     QTimer* autoScroll_;
+    // A cell to scroll into view once the grid shows at its laid-out size: scrolled in a
+    // grid not yet sized, a cell on the right would push the columns before it out of
+    // a view that turns out wide enough for them.
+    std::optional<GridCell> pendingScroll_;
     QPoint lastMouse_;
     // Last, so that it goes first: its destruction posts messages the grid may get.
     std::unique_ptr<SheetView> view_;

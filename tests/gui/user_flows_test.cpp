@@ -379,6 +379,7 @@ TEST_F(UserFlowTest, AWriteStoppedByABadChannelWritesNothingAndMarksTheErrors) {
     EXPECT_TRUE(Contains(ShownRows(), "[x]")) << ::testing::PrintToString(ShownRows());
     ASSERT_NE(window->ShownGrid(), nullptr);
     EXPECT_TRUE(ShowsErrorMark(*window->ShownGrid()->viewport()));
+    SaveShot(*window, "write_stopped_by_an_error");
 }
 
 TEST_F(UserFlowTest, ANameTypedIntoTheGridIsSavedAtItsChannel) {
