@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QScreen>
 
 #include "gui/sheet_grid.h"
@@ -166,6 +167,18 @@ TEST_F(SheetGridTest, EverySheetShowsUnderEveryModel) {
             Save(*window, QString("sheet_model%1_%2").arg(model).arg(index++, 2, 10, QChar('0')));
         }
     }
+}
+
+TEST_F(SheetGridTest, ASheetWiderThanTheWindowOpensAtItsFirstColumn) {
+    Launch();
+    window->resize(640, 600);
+    SheetGrid& grid = OpenSheet("[St_Common]GI_Sheet_Home,1");
+    ASSERT_TRUE(WaitUntil([&] { return grid.isVisible(); }));
+    QCoreApplication::processEvents();
+    EXPECT_GT(grid.horizontalScrollBar()->maximum(), grid.horizontalScrollBar()->minimum())
+        << "the sheet is wider than the window";
+    EXPECT_EQ(grid.horizontalScrollBar()->value(), grid.horizontalScrollBar()->minimum())
+        << "the labels left of the first cell show";
 }
 
 TEST_F(SheetGridTest, AFrequencyTypedIntoAChannelReachesTheImage) {
