@@ -12,8 +12,12 @@ namespace {
 
 // The marks (4 and 5) are drawn from their polygons rather than loaded.
 constexpr std::array<const char*, 7> kTreeImages = {
-    ":/icons/radio.svg",       ":/icons/folder.svg", ":/icons/sheet.svg",
-    ":/icons/folder_open.svg", nullptr,              nullptr,
+    ":/icons/radio.svg",
+    ":/icons/folder.svg",
+    ":/icons/sheet.svg",
+    ":/icons/folder_open.svg",
+    nullptr,
+    nullptr,
     ":/icons/sheet_empty.svg",
 };
 constexpr int kWarningMark = 4;

@@ -57,8 +57,8 @@ void PaintMark(QPainter& painter, bool error, const QRect& box) {
     painter.setClipRect(box, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     // The polygons name whole pixels: drawn unsmoothed they stay crisp at small sizes.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(error ? kErrorOutline : kWarningOutline, mark.outlineWidth,
-                        Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(error ? kErrorOutline : kWarningOutline, mark.outlineWidth, Qt::SolidLine,
+                        Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(error ? kErrorFill : kWarningFill);
     painter.drawPolygon(ToQPolygon(mark.body));
     painter.setPen(QPen(kExclamation, 1));

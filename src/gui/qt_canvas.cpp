@@ -15,11 +15,11 @@ Colour ToPlain(const QColor& colour) {
            static_cast<Colour>(colour.blue()) << 16;
 }
 
+}  // namespace
+
 QRect ToQRect(const PixelRect& rect) {
     return QRect(QPoint(rect.left, rect.top), QPoint(rect.right, rect.bottom));
 }
-
-}  // namespace
 
 QtCanvas::QtCanvas(QPainter& painter, const QtFontMetrics& fonts, const QPalette& palette,
                    int imageSize)

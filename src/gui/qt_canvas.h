@@ -11,6 +11,9 @@
 
 namespace orvane {
 
+// The same pixels as a Qt rectangle.
+QRect ToQRect(const PixelRect& rect);
+
 class QtCanvas final : public Canvas {
 public:
     static constexpr int kDefaultImageSize = 16;

@@ -183,9 +183,9 @@ int SheetGrid::RowTop(int row) const {
     return y;
 }
 
-GridRect SheetGrid::CellRect(int column, int row) const {
-    return GridRect{ColumnLeft(column), RowTop(row), sheet_.ColumnWidth(column),
-                    sheet_.RowHeight(row)};
+PixelRect SheetGrid::CellRect(int column, int row) const {
+    return PixelRect::FromSize(ColumnLeft(column), RowTop(row), sheet_.ColumnWidth(column),
+                               sheet_.RowHeight(row));
 }
 
 VisibleCells SheetGrid::Visible() const {
@@ -308,7 +308,7 @@ void SheetGrid::scrollContentsBy(int, int) {
     topRow_ = verticalScrollBar()->value();
     if (editor_ && editor_->isVisible() && view_->EditedCell()) {
         const GridCell edited = *view_->EditedCell();
-        const GridRect cell = CellRect(edited.column, edited.row);
+        const PixelRect cell = CellRect(edited.column, edited.row);
         editor_->move(cell.left, editor_->y() + RowTop(edited.row) - cell.top);
     }
     viewport()->update();
@@ -378,14 +378,12 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
         CanvasClip clip(canvas, area);
         for (int row = firstRow; row <= lastRow; ++row) {
             for (int column = firstColumn; column <= lastColumn; ++column) {
-                const GridRect cell = CellRect(column, row);
-                const QRect cellRect(cell.left, cell.top, cell.width, cell.height);
-                if (cell.width <= 0 || cell.height <= 0 || !dirty.intersects(cellRect)) {
+                const PixelRect cell = CellRect(column, row);
+                const QRect cellRect = ToQRect(cell);
+                if (cell.Width() <= 0 || cell.Height() <= 0 || !dirty.intersects(cellRect)) {
                     continue;
                 }
-                painter_.DrawCell(canvas, *this, column, row,
-                                  PixelRect{cell.left, cell.top, cell.Right() - 1,
-                                            cell.top + cell.height - 1});
+                painter_.DrawCell(canvas, *this, column, row, cell);
                 if (!paintedWhole(cellRect)) {
                     partlyPainted.emplace_back(column, row);
                 }
@@ -423,9 +421,9 @@ void SheetGrid::InvalidateCell(int column, int row) {
     while (last + 1 < sheet_.ColumnCount() && sheet_.CellAt(last + 1, row).IsCovered()) {
         ++last;
     }
-    const GridRect from = CellRect(first, row);
-    const GridRect to = CellRect(last, row);
-    viewport()->update(QRect(from.left, from.top, to.Right() - from.left, from.height));
+    const PixelRect from = CellRect(first, row);
+    const PixelRect to = CellRect(last, row);
+    viewport()->update(ToQRect(PixelRect{from.left, from.top, to.right, from.bottom}));
 }
 
 void SheetGrid::InvalidateAll() { viewport()->update(); }
@@ -490,8 +488,7 @@ void SheetGrid::ShowEditor(const EditorPlacement& placement) {
         });
     }
     editor_->setFont(ToQFont(placement.font));
-    editor_->setGeometry(placement.rect.left, placement.rect.top, placement.rect.width,
-                         placement.rect.height);
+    editor_->setGeometry(ToQRect(placement.rect));
     editor_->setPlainText(QString::fromStdString(placement.text));
     QTextCursor cursor = editor_->textCursor();
     cursor.setPosition(placement.selStart);
@@ -547,8 +544,8 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 &&
                                          event->modifiers() == Qt::ShiftModifier)) {
         if (MenuBuilder* menu = view_->PopupMenu()) {
-            const GridRect cell = CellRect(view_->Current().column, view_->Current().row);
-            ShowPopupMenu(*menu, GridPoint{cell.left + cell.width / 2, cell.top + cell.height});
+            const PixelRect cell = CellRect(view_->Current().column, view_->Current().row);
+            ShowPopupMenu(*menu, PixelPoint{cell.left + cell.Width() / 2, cell.bottom + 1});
         }
         return;
     }
@@ -600,7 +597,7 @@ void SheetGrid::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
-    view_->OnMouseDown(ColumnAt(point.x()), RowAt(point.y()), GridPoint{point.x(), point.y()},
+    view_->OnMouseDown(ColumnAt(point.x()), RowAt(point.y()), PixelPoint{point.x(), point.y()},
                        ButtonOf(event->button()), Modifiers(event->modifiers()));
 }
 
@@ -630,7 +627,7 @@ void SheetGrid::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     const QPoint point = event->position().toPoint();
-    view_->OnMouseUp(ColumnAt(point.x()), RowAt(point.y()), GridPoint{point.x(), point.y()},
+    view_->OnMouseUp(ColumnAt(point.x()), RowAt(point.y()), PixelPoint{point.x(), point.y()},
                      ButtonOf(event->button()));
 }
 
@@ -638,7 +635,7 @@ void SheetGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         view_->OnDoubleClick(ColumnAt(point.x()), RowAt(point.y()),
-                             GridPoint{point.x(), point.y()});
+                             PixelPoint{point.x(), point.y()});
     }
 }
 
@@ -667,7 +664,7 @@ void SheetGrid::contextMenuEvent(QContextMenuEvent* event) {
 
 // ---- Windows the view opens ---------------------------------------------------------------
 
-void SheetGrid::ShowPopupMenu(MenuBuilder& menu, GridPoint at) {
+void SheetGrid::ShowPopupMenu(MenuBuilder& menu, PixelPoint at) {
     QMenu popup(this);
     MenuMirror mirror(popup, menu);
     popup.exec(viewport()->mapToGlobal(QPoint(at.x, at.y)));
@@ -676,9 +673,9 @@ void SheetGrid::ShowPopupMenu(MenuBuilder& menu, GridPoint at) {
 void SheetGrid::OpenChoicePopup(const CellRequest& request, const std::string& listKey,
                                 const CellLink& focus) {
     delete choiceList_;
-    const GridRect cell = CellRect(view_->Current().column, view_->Current().row);
+    const PixelRect cell = CellRect(view_->Current().column, view_->Current().row);
     const QRect onScreen(viewport()->mapToGlobal(QPoint(cell.left, cell.top)),
-                         QSize(cell.width, cell.height));
+                         QSize(cell.Width(), cell.Height()));
     auto* popup = new ChoicePopup(sheet_, request, listKey, focus, services_, this);
     choiceList_ = popup;
     popup->ShowUnder(onScreen);

@@ -69,7 +69,7 @@ protected:
 
 private:
     // GridHost
-    GridRect CellRect(int column, int row) const override;
+    PixelRect CellRect(int column, int row) const override;
     VisibleCells Visible() const override;
     void SetLeftColumn(int column) override;
     void SetTopRow(int row) override;
@@ -87,7 +87,7 @@ private:
     void ShowEditor(const EditorPlacement& placement) override;
     void HideEditor() override;
     std::string EditorText() const override;
-    void ShowPopupMenu(MenuBuilder& menu, GridPoint at) override;
+    void ShowPopupMenu(MenuBuilder& menu, PixelPoint at) override;
     void OpenChoicePopup(const CellRequest& request, const std::string& listKey,
                          const CellLink& focus) override;
     void HideHost() override;

@@ -1,8 +1,7 @@
 #pragma once
 // A surface cells are drawn on: the screen grid, a printer page or a preview page.
 //
-// Coordinates are device pixels. A rectangle names its first and last pixel column and
-// row, both inclusive, so a cell of width w at x spans x .. x + w - 1.
+// Coordinates are device pixels (see pixel_geometry.h).
 //
 // Colours handed to a canvas may be system colours (0xFF000000 plus the system colour
 // index, see colour_table.h). Resolving them is the canvas's job, because only the
@@ -20,26 +19,9 @@
 #include "platform/font_description.h"
 #include "platform/font_metrics.h"
 #include "sheet/colour_table.h"
+#include "sheet/pixel_geometry.h"
 
 namespace orvane {
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-
-    bool operator==(const PixelPoint&) const = default;
-};
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = -1;   // last pixel column
-    int bottom = -1;  // last pixel row
-
-    int Width() const { return right - left + 1; }
-    int Height() const { return bottom - top + 1; }
-    bool operator==(const PixelRect&) const = default;
-};
 
 class Canvas : public FontMetrics {
 public:

@@ -47,8 +47,7 @@ public:
     // cell draws the cell that covers it, over the rectangle widened left across the
     // covered columns. Zero-width and zero-height cells draw nothing. The data model's
     // answer is kept for ShowsCurrentAnswer.
-    void DrawCell(Canvas& canvas, GridPaintState& grid, int column, int row,
-                  const PixelRect& rect);
+    void DrawCell(Canvas& canvas, GridPaintState& grid, int column, int row, const PixelRect& rect);
     // Whether the data model answers for the cell (for a covered one, its owner) what
     // it answered when the cell was last drawn, so that drawing it again would change
     // nothing.

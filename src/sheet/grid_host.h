@@ -8,29 +8,13 @@
 #include <string>
 
 #include "platform/font_description.h"
+#include "sheet/pixel_geometry.h"
 
 namespace orvane {
 
 class MenuBuilder;
 struct CellLink;
 struct CellRequest;
-
-// A point in the grid's client coordinates.
-struct GridPoint {
-    int x = 0;
-    int y = 0;
-};
-
-// A rectangle in the grid's client coordinates.
-struct GridRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    int Right() const { return left + width; }  // first pixel column past it
-    bool operator==(const GridRect&) const = default;
-};
 
 // The scrolling cells that show, partly shown ones included.
 struct VisibleCells {
@@ -47,7 +31,7 @@ struct VisibleCells {
 struct EditorPlacement {
     static constexpr int kEditorMaxLength = 1024;
 
-    GridRect rect;
+    PixelRect rect;
     FontDescription font;
     std::string text;
     int selStart = 0;
@@ -59,7 +43,7 @@ public:
     virtual ~GridHost() = default;
 
     // Geometry and scrolling.
-    virtual GridRect CellRect(int column, int row) const = 0;
+    virtual PixelRect CellRect(int column, int row) const = 0;
     virtual VisibleCells Visible() const = 0;
     virtual void SetLeftColumn(int column) = 0;
     virtual void SetTopRow(int row) = 0;
@@ -92,7 +76,7 @@ public:
     virtual std::string EditorText() const = 0;
 
     // Shows the popup menu at a point of the grid.
-    virtual void ShowPopupMenu(MenuBuilder& menu, GridPoint at) = 0;
+    virtual void ShowPopupMenu(MenuBuilder& menu, PixelPoint at) = 0;
     // Opens the choice list `listKey` under the cell of `request`, its cursor on the
     // row linked as `focus`; the list's sheet gets a copy of `request` as its opening
     // request and runs in dialog mode.

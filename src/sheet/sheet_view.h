@@ -60,9 +60,9 @@ public:
     // A key pressed in the in-place editor. True when the view took it (Enter, Esc, Up,
     // Down, Page Up, Page Down); the editor handles the others itself.
     bool OnEditorKey(int platformKey, unsigned modifiers);
-    void OnMouseDown(int column, int row, GridPoint point, MouseButton button, unsigned modifiers);
-    void OnMouseUp(int column, int row, GridPoint point, MouseButton button);
-    void OnDoubleClick(int column, int row, GridPoint point);
+    void OnMouseDown(int column, int row, PixelPoint point, MouseButton button, unsigned modifiers);
+    void OnMouseUp(int column, int row, PixelPoint point, MouseButton button);
+    void OnDoubleClick(int column, int row, PixelPoint point);
     void OnMouseMove(int column, int row);
     void OnFocusChanged(bool focused);
     void OnScrolled();
@@ -111,7 +111,7 @@ private:
     void ApplyScrollRules(GridCell cell);
     void UpdateRememberedPosition();
     std::optional<GridCell> ClickTarget(int column, int row) const;
-    void FitColumnAtBorder(int column, int row, GridPoint point);
+    void FitColumnAtBorder(int column, int row, PixelPoint point);
 
     void InvalidateCell(GridCell cell);
     void InvalidateRowFrom(int row, int firstColumn);

@@ -107,7 +107,7 @@ std::optional<GridCell> SheetView::ClickTarget(int column, int row) const {
     return std::nullopt;
 }
 
-void SheetView::OnMouseDown(int column, int row, GridPoint point, MouseButton button,
+void SheetView::OnMouseDown(int column, int row, PixelPoint point, MouseButton button,
                             unsigned modifiers) {
     if (!enabled_) {
         return;
@@ -133,7 +133,7 @@ void SheetView::OnMouseDown(int column, int row, GridPoint point, MouseButton bu
     }
 }
 
-void SheetView::OnMouseUp(int column, int row, GridPoint point, MouseButton button) {
+void SheetView::OnMouseUp(int column, int row, PixelPoint point, MouseButton button) {
     if (button != MouseButton::kLeft) {
         return;
     }
@@ -144,7 +144,7 @@ void SheetView::OnMouseUp(int column, int row, GridPoint point, MouseButton butt
     }
 }
 
-void SheetView::OnDoubleClick(int column, int row, GridPoint point) {
+void SheetView::OnDoubleClick(int column, int row, PixelPoint point) {
     if (!enabled_) {
         return;
     }
@@ -158,13 +158,13 @@ void SheetView::OnDoubleClick(int column, int row, GridPoint point) {
 
 // A double click on a column border in a fixed row fits the column left of the border;
 // so does one just right of the last column.
-void SheetView::FitColumnAtBorder(int column, int row, GridPoint point) {
+void SheetView::FitColumnAtBorder(int column, int row, PixelPoint point) {
     if (column < 0) {
         const VisibleCells visible = host_.Visible();
         for (int last = visible.lastColumn; last >= 0; --last) {
-            const GridRect rect = host_.CellRect(last, 0);
-            if (rect.width > 0) {
-                if (point.x >= rect.Right() && point.x - rect.Right() <= kBorderZone) {
+            const PixelRect rect = host_.CellRect(last, 0);
+            if (rect.Width() > 0) {
+                if (point.x > rect.right && point.x - (rect.right + 1) <= kBorderZone) {
                     host_.AutoFitColumn(last);
                 }
                 return;
@@ -175,8 +175,8 @@ void SheetView::FitColumnAtBorder(int column, int row, GridPoint point) {
     if (row < 0 || row >= sheet_.FixedRowCount()) {
         return;
     }
-    const GridRect rect = host_.CellRect(column, row);
-    if (rect.Right() - point.x <= kBorderZone) {
+    const PixelRect rect = host_.CellRect(column, row);
+    if (rect.right + 1 - point.x <= kBorderZone) {
         host_.AutoFitColumn(column);
         return;
     }
@@ -184,7 +184,7 @@ void SheetView::FitColumnAtBorder(int column, int row, GridPoint point) {
         return;
     }
     for (int left = column - 1; left >= 0; --left) {
-        if (host_.CellRect(left, row).width > 0) {
+        if (host_.CellRect(left, row).Width() > 0) {
             host_.AutoFitColumn(left);
             return;
         }

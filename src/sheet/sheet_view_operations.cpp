@@ -151,26 +151,26 @@ void SheetView::FinishPendingRepeat() {
 void SheetView::OpenEditor(GridCell cell, const std::string& text, int selStart, int selLength) {
     selection_.Clear();
     SelectCell(cell, true);
-    const GridRect rect = host_.CellRect(cell.column, cell.row);
-    if (rect.width < 1 || rect.height < 1) {
+    const PixelRect rect = host_.CellRect(cell.column, cell.row);
+    if (rect.Width() < 1 || rect.Height() < 1) {
         return;
     }
     const SheetCell& sheetCell = sheet_.CellAt(cell.column, cell.row);
     EditorPlacement placement{rect, sheet_.CellFont(sheetCell), text, selStart, selLength};
     // One line of the cell's font, placed as the cell aligns its text.
     const int lineHeight = sheet_.Environment().fontMetrics.LineHeight(placement.font);
-    if (lineHeight < rect.height) {
-        placement.rect.height = lineHeight;
+    if (lineHeight < rect.Height()) {
         switch (sheetCell.Vertical()) {
             case VerticalAlignment::Top:
                 break;
             case VerticalAlignment::Middle:
-                placement.rect.top += (rect.height - lineHeight) / 2;
+                placement.rect.top += (rect.Height() - lineHeight) / 2;
                 break;
             case VerticalAlignment::Bottom:
-                placement.rect.top += rect.height - lineHeight;
+                placement.rect.top += rect.Height() - lineHeight;
                 break;
         }
+        placement.rect.bottom = placement.rect.top + lineHeight - 1;
     }
     edited_ = cell;
     host_.ShowEditor(placement);

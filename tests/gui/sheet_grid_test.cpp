@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "gui/sheet_grid.h"
 #include "image/model_type.h"

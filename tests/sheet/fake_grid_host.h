@@ -22,12 +22,12 @@ public:
     static constexpr int kCellWidth = 50;
     static constexpr int kCellHeight = 30;
 
-    GridRect CellRect(int column, int row) const override {
+    PixelRect CellRect(int column, int row) const override {
         int left = 0;
         for (int c = 0; c < column; ++c) {
             left += Width(c);
         }
-        return GridRect{left, row * kCellHeight, Width(column), kCellHeight};
+        return PixelRect::FromSize(left, row * kCellHeight, Width(column), kCellHeight);
     }
     VisibleCells Visible() const override { return visible; }
     void SetLeftColumn(int column) override { visible.firstColumn = column; }
@@ -54,7 +54,7 @@ public:
     void HideEditor() override { editor.reset(); }
     std::string EditorText() const override { return editorText; }
 
-    void ShowPopupMenu(MenuBuilder& menu, GridPoint at) override {
+    void ShowPopupMenu(MenuBuilder& menu, PixelPoint at) override {
         shownMenus.emplace_back(menu.Name(), at.x);
     }
     void OpenChoicePopup(const CellRequest&, const std::string& listKey, const CellLink&) override {

@@ -394,7 +394,7 @@ TEST_F(SheetViewTest, TheEditorTakesOneLineWhereTheCellAlignsItsText) {
     for (const auto& [column, top] : {std::pair{0, 0}, {1, 5}, {2, 10}}) {
         view->SendOperation({column, 0}, key::kEnter, 0);
         ASSERT_TRUE(host.editor);
-        EXPECT_EQ(host.editor->rect, (GridRect{column * 50, top, 50, 20}));
+        EXPECT_EQ(host.editor->rect, PixelRect::FromSize(column * 50, top, 50, 20));
         view->OnEditorKey(vk::kEscape, 0);
     }
     host.widths[1] = 0;
