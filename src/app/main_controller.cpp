@@ -67,6 +67,8 @@ MainController::MainController(const ControllerServices& services,
       choices_(app_.texts, app_.cellNames),
       evaluator_(RadioEnvironment{document_.Current(), radioOptions_, app_.texts, app_.cellNames,
                                   choices_, app_.bus, app_.prompter, *this}),
+      listOperations_(channelClipboard_, services.desktopClipboard, app_.texts, app_.prompter,
+                      app_.bus),
       banks_(document_.Current()),
       treeFilter_(app_.texts, app_.bus, banks_),
       files_(FileCommandsContext{document_, app_.settings, app_.texts, app_.prompter, view_,
@@ -83,6 +85,7 @@ MainController::MainController(const ControllerServices& services,
     if (expertMode_) {
         modePanelText_ = Text(kExpertPanelKey);
     }
+    evaluator_.SetListOperations(&listOperations_);
     tick_->SetCallback([this](cmcTask&) { Tick(); });
     app_.bus.Subscribe(this);
 }

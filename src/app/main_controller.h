@@ -27,6 +27,8 @@
 #include "clone/clone_environment.h"
 #include "clone/clone_manager.h"
 #include "radio/bank_table.h"
+#include "radio/channel_clipboard.h"
+#include "radio/channel_list_operations.h"
 #include "radio/controller_port.h"
 #include "radio/radio_cell_evaluator.h"
 #include "sheet/choice_index.h"
@@ -38,6 +40,7 @@ namespace orvane {
 
 class FontMetrics;
 class MainView;
+class TextClipboard;
 
 // What the program around the controller provides besides the application objects.
 struct ControllerServices {
@@ -47,6 +50,9 @@ struct ControllerServices {
     CloneEnvironment clone;       // the serial device and how port numbers map to devices
     CloneProgressView* progress;  // may be null: transfers then show no progress
     SheetPrinter* printer;        // null where nothing is printed (the command-line tool)
+    // The desktop's clipboard, which also gets copied channels as text; null where there is
+    // none (the command-line tool).
+    TextClipboard* desktopClipboard = nullptr;
 };
 
 // The status bar's message panel.
@@ -178,6 +184,8 @@ private:
     Document document_;
     ChoiceIndex choices_;
     RadioCellEvaluator evaluator_;
+    ChannelClipboard channelClipboard_;
+    ChannelListOperations listOperations_;
     BankTable banks_;
     TreeFilter treeFilter_;
     FileCommands files_;

@@ -22,6 +22,7 @@
 #include "gui/measurement_probe.h"
 #include "gui/message_box_prompter.h"
 #include "gui/progress_window.h"
+#include "gui/qt_text_clipboard.h"
 #include "gui/qt_font.h"
 #include "gui/termination_signals.h"
 #include "platform/com_port_resolver.h"
@@ -75,10 +76,11 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     PosixSerialDevice serialDevice;
     const ComPortResolver ports(&store, std::string(AppSettings::kRegistryPath) + "\\Ports");
     ClockBusyWaiter waiter(clock);
+    QtTextClipboard clipboard;
     MainController controller(
         ControllerServices{context, window, window.Fonts(),
                            CloneEnvironment{timers, clock, waiter, serialDevice, ports}, &progress,
-                           nullptr},
+                           nullptr, &clipboard},
         arguments);
     window.Attach(controller);
     controller.Start();

@@ -16,6 +16,34 @@ QKeySequence ShortcutOf(const std::string& text) {
     return sequence;
 }
 
+namespace {
+
+MenuItem* ItemWithShortcut(MenuItem& parent, const QKeySequence& keys) {
+    for (auto& child : parent.children) {
+        if (!child->separator && !child->shortcut.empty() && ShortcutOf(child->shortcut) == keys) {
+            return child.get();
+        }
+        if (MenuItem* found = ItemWithShortcut(*child, keys)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool ClickShortcut(MenuBuilder& builder, const QKeySequence& keys) {
+    MenuItem* item = ItemWithShortcut(builder.Root(), keys);
+    if (item == nullptr) {
+        return false;
+    }
+    builder.RefreshStates();
+    if (item->enabled && item->visible) {
+        builder.Click(*item);
+    }
+    return true;
+}
+
 MenuMirror::MenuMirror(QWidget& container, MenuBuilder& builder) : container_(container), builder_(builder) {
     builder_.SetListener(this);
     Rebuild();

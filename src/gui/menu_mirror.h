@@ -48,4 +48,9 @@ private:
 // the text names no key.
 QKeySequence ShortcutOf(const std::string& text);
 
+// Clicks the item of `builder` whose shortcut is `keys`, when the data model, asked
+// afresh, shows it enabled; false when no item has that shortcut. A popup menu's
+// shortcuts work this way while it is not open.
+bool ClickShortcut(MenuBuilder& builder, const QKeySequence& keys);
+
 }  // namespace orvane

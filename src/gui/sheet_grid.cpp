@@ -88,13 +88,17 @@ unsigned Modifiers(Qt::KeyboardModifiers modifiers) {
 }
 
 // What a key types, as the data model receives characters: 13 for Enter, 8 for
-// Backspace, printable ASCII as itself; 0 for anything else.
+// Backspace, printable ASCII as itself; 0 for anything else. A key held with Ctrl, Alt or
+// Meta types nothing, whatever text the keyboard layout gives it: Ctrl+V is a shortcut.
 int TypedCharacter(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
         return key::kEnter;
     }
     if (event.key() == Qt::Key_Backspace) {
         return key::kBackspace;
+    }
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return 0;
     }
     const QString text = event.text();
     if (text.size() == 1 && text[0].unicode() >= key::kSpace &&
@@ -557,6 +561,14 @@ void SheetGrid::keyPressEvent(QKeyEvent* event) {
         QApplication::sendEvent(editor_.get(), event);
         return;
     }
+    // The keys the grid leaves alone may be the shortcuts of the cell's popup menu
+    // (Ctrl+C, Del, Ins, Ctrl+Up ...), which work without opening it; the keypad's Del
+    // and Ins count as the others.
+    const QKeySequence keys(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier,
+                                            static_cast<Qt::Key>(event->key())));
+    if (MenuBuilder* menu = view_->PopupMenu(); menu != nullptr && ClickShortcut(*menu, keys)) {
+        return;
+    }
     event->ignore();
 }
 
@@ -665,6 +677,9 @@ void SheetGrid::contextMenuEvent(QContextMenuEvent* event) {
 // ---- Windows the view opens ---------------------------------------------------------------
 
 void SheetGrid::ShowPopupMenu(MenuBuilder& menu, PixelPoint at) {
+    // What the items allow may have changed since the cursor came to the cell (a Copy
+    // fills the clipboard that Paste needs).
+    menu.RefreshStates();
     QMenu popup(this);
     MenuMirror mirror(popup, menu);
     popup.exec(viewport()->mapToGlobal(QPoint(at.x, at.y)));

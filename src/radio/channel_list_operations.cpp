@@ -92,7 +92,10 @@ void ChannelListOperations::Copy(CellEvaluation& evaluation, const ListRange& ra
     clipboard_.CopyFrom(evaluation.channels, kChannelKind, block.from, block.Length());
     Select(evaluation.request, block);
     Status("GI_AppMess_S_Copy");
-    desktopClipboard_.SetText(ChannelsAsTabText(clipboard_.Channels(), range.bank, range.first));
+    if (desktopClipboard_ != nullptr) {
+        desktopClipboard_->SetText(
+            ChannelsAsTabText(clipboard_.Channels(), range.bank, range.first));
+    }
 }
 
 void ChannelListOperations::Paste(CellEvaluation& evaluation, const ListRange& range) {

@@ -1,7 +1,8 @@
 #pragma once
 // The popup menu's list commands on the channel lists and the bank table: copy and paste
-// through the program's channel clipboard (copies also go to the desktop clipboard as
-// tab-separated text), moving blocks up and down, clearing, deleting and inserting.
+// through the program's channel clipboard (copies also go to the desktop clipboard, where
+// there is one, as tab-separated text), moving blocks up and down, clearing, deleting and
+// inserting.
 // Bank mode deletes and inserts by asking the main controller, which keeps the bank
 // table in step.
 
@@ -20,7 +21,8 @@ struct CellRequest;
 
 class ChannelListOperations final : public ListOperations {
 public:
-    ChannelListOperations(ChannelClipboard& clipboard, TextClipboard& desktopClipboard,
+    // `desktopClipboard` may be null: copies then stay in the program.
+    ChannelListOperations(ChannelClipboard& clipboard, TextClipboard* desktopClipboard,
                           TextStore& texts, Prompter& prompter, MessageBus& bus)
         : clipboard_(clipboard),
           desktopClipboard_(desktopClipboard),
@@ -59,7 +61,7 @@ private:
     void Status(std::string_view key);
 
     ChannelClipboard& clipboard_;
-    TextClipboard& desktopClipboard_;
+    TextClipboard* desktopClipboard_;
     TextStore& texts_;
     Prompter& prompter_;
     MessageBus& bus_;

@@ -11,7 +11,14 @@ SheetPopupMenu::SheetPopupMenu(const MenuEnvironment& environment, std::int32_t 
 SheetPopupMenu::~SheetPopupMenu() { Drop(); }
 
 void SheetPopupMenu::Show(const std::string& name, bool forced) {
-    if (shown_ && name == name_ && !forced) {
+    if (shown_ && name == name_) {
+        // The same menu is kept: one of its items may be running its command right now (a
+        // question box or the closing menu hands the focus back, which forces a show).
+        // The main menu only takes its copy again, in case another sheet's replaced it.
+        if (forced && builder_) {
+            environment_.bus.Post(message::kClearMenuItems, 0, mirrorCellId_, true);
+            PostMirror();
+        }
         return;
     }
     Drop();
@@ -22,8 +29,12 @@ void SheetPopupMenu::Show(const std::string& name, bool forced) {
     }
     builder_ = std::make_unique<MenuBuilder>(environment_, name, onClick_);
     builder_->Build();
+    PostMirror();
+}
+
+void SheetPopupMenu::PostMirror() {
     environment_.bus.PostText(message::kRebuildMenuItems,
-                              reinterpret_cast<std::intptr_t>(builder_.get()), mirrorCellId_, name,
+                              reinterpret_cast<std::intptr_t>(builder_.get()), mirrorCellId_, name_,
                               true);
 }
 

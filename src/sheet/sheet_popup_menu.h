@@ -21,14 +21,16 @@ public:
     SheetPopupMenu(const SheetPopupMenu&) = delete;
     SheetPopupMenu& operator=(const SheetPopupMenu&) = delete;
 
-    // Shows the menu of body `name` (empty: no menu). Nothing changes when it already
-    // does, unless `forced`.
+    // Shows the menu of body `name` (empty: no menu). A menu already shown stays; when
+    // `forced`, the main menu copies it again.
     void Show(const std::string& name, bool forced);
     // Null while there is no menu.
     MenuBuilder* Builder() const { return builder_.get(); }
 
 private:
     void Drop();
+    // Has the main menu build its copy of the items (message 13).
+    void PostMirror();
 
     MenuEnvironment environment_;
     std::int32_t mirrorCellId_;

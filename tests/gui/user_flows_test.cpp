@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImage>
@@ -65,26 +66,38 @@ Memory ChannelEntry(const Memory& memory, int position) {
     return entry;
 }
 
-// HT-Lk1 factory data, marked as made for it as a saved file is, with memory channel
-// `position` (bank 0 holds the first positions) in use on `rxHz` under `name`; `edit`
-// changes the image further.
-Memory RadioMemory(int position, Hertz rxHz, const std::string& name,
-                   const std::function<void(EepromImage&)>& edit = {}) {
-    EepromImage image;
-    image.Resize(kImageCapacity);
-    PrepareDefaultImage(image, model_type::kLk1);
-    image.SetByte(kModelTypeAddress, model_type::kLk1);
+// Stores memory channel `position` (bank 0 holds the first positions) in use on `rxHz`
+// under `name`.
+void StoreChannel(EepromImage& image, int position, Hertz rxHz, const std::string& name) {
     MemoryChannel channel;
     channel.kind = MemoryChannel::kMemory;
     channel.position = position;
     channel.used = true;
     channel.rxHz = channel.txHz = rxHz;
     channel.name = name;
-    ChannelStore(image, model_type::kLk1).Store(channel);
-    if (edit) {
-        edit(image);
-    }
+    ChannelStore(image, image.GetByte(kModelTypeAddress)).Store(channel);
+}
+
+// Factory data of `model`, marked as made for it as a saved file is, changed by `edit`.
+Memory ModelMemory(std::int32_t model, const std::function<void(EepromImage&)>& edit) {
+    EepromImage image;
+    image.Resize(kImageCapacity);
+    PrepareDefaultImage(image, model);
+    image.SetByte(kModelTypeAddress, static_cast<std::uint8_t>(model));
+    edit(image);
     return CloneArea(image);
+}
+
+// HT-Lk1 factory data with memory channel `position` in use on `rxHz` under `name`;
+// `edit` changes the image further.
+Memory RadioMemory(int position, Hertz rxHz, const std::string& name,
+                   const std::function<void(EepromImage&)>& edit = {}) {
+    return ModelMemory(model_type::kLk1, [&](EepromImage& image) {
+        StoreChannel(image, position, rxHz, name);
+        if (edit) {
+            edit(image);
+        }
+    });
 }
 
 // The address ranges where `a` and `b` differ, as "first-last" in hexadecimal.
@@ -155,9 +168,10 @@ protected:
 
     // The clone data file `name` in the temporary home, written with the simulator's
     // own writer so that the program's file code is tested by reading it.
-    std::string DataFile(const QString& name, const Memory& memory) const {
+    std::string DataFile(const QString& name, const Memory& memory,
+                         std::int32_t model = model_type::kLk1) const {
         const std::string path = HomePath(name).toStdString();
-        EXPECT_EQ(sim::WriteCloneDataFile(path, sim::ModelVersionOf(model_type::kLk1), memory), "");
+        EXPECT_EQ(sim::WriteCloneDataFile(path, sim::ModelVersionOf(model), memory), "");
         return path;
     }
 
@@ -177,9 +191,12 @@ protected:
         ASSERT_EQ(Settings().ComPort, 1);
     }
 
+    // The dialogs opened from now on get `steps`, one each.
+    void Answering(std::deque<Step> steps) { steps_ = std::move(steps); }
+
     // Runs the menu command `caption`; the dialogs it opens get `steps`, one each.
     void ChooseAnswering(const QString& caption, std::deque<Step> steps) {
-        steps_ = std::move(steps);
+        Answering(std::move(steps));
         Choose(caption);
     }
 
@@ -216,6 +233,15 @@ protected:
         ASSERT_TRUE(Eventually([&] {
             return window->ShownSheet() != nullptr && window->ShownSheet()->CallText() == call;
         })) << call;
+    }
+
+    // Shows the sheet of `node` in the active window, ready for keys, and returns its grid.
+    SheetGrid& ShowGridOf(const TreeNode* node) {
+        ShowSheetOf(node);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_NE(window->ShownGrid(), nullptr);
+        return *window->ShownGrid();
     }
 
     // The rows of the shown sheet as the grid draws them, marks written out.
@@ -287,6 +313,55 @@ protected:
                                 : (now.column < target->column ? Qt::Key_Right : Qt::Key_Left));
         }
         ASSERT_EQ(grid.View().Current(), *target);
+    }
+
+    // Opens the current cell's popup menu with the Menu key, as a user does, and hands it
+    // to `use` once it shows; a menu `use` leaves open closes afterwards.
+    static void UsePopupMenu(SheetGrid& grid, const std::function<void(QMenu&)>& use) {
+        bool used = false;
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr || used) {
+                return;
+            }
+            used = true;
+            use(*menu);
+            if (menu->isVisible()) {
+                menu->close();
+            }
+        });
+        watch.start();
+        grid.setFocus();
+        QTest::keyClick(&grid, Qt::Key_Menu);
+        EXPECT_TRUE(used) << "no popup menu showed";
+    }
+
+    // The items of `menu` in order, a disabled one in brackets; separators and hidden
+    // items left out.
+    static std::string ItemStates(const QMenu& menu) {
+        std::string states;
+        for (const QAction* action : menu.actions()) {
+            if (action->isSeparator() || !action->isVisible()) {
+                continue;
+            }
+            const std::string caption = action->text().toStdString();
+            states += (states.empty() ? "" : " ") +
+                      (action->isEnabled() ? caption : "(" + caption + ")");
+        }
+        return states;
+    }
+
+    // Clicks the item captioned `caption` of an open popup menu.
+    static void ClickItem(QMenu& menu, const QString& caption) {
+        for (QAction* action : menu.actions()) {
+            if (action->text() == caption) {
+                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+                return;
+            }
+        }
+        ADD_FAILURE() << "no item " << caption.toStdString();
     }
 
     // The texts of the message boxes answered so far, in order.
@@ -445,6 +520,161 @@ TEST_F(UserFlowTest, AConfirmedWriteThroughTheMenuReachesTheRadio) {
     // The write closed the sheet; the selected node's sheet comes back.
     EXPECT_TRUE(Eventually(
         [&] { return window->ShownSheet() && window->ShownSheet()->CallText() == shownCall; }));
+}
+
+// The names of the first `count` memory channels of a saved file, "-" for a blank one.
+std::vector<std::string> ChannelNames(const Memory& memory, int count) {
+    constexpr std::int32_t kNameOffset = 6;
+    std::vector<std::string> names;
+    for (int position = 0; position < count; ++position) {
+        const Memory entry = ChannelEntry(memory, position);
+        if ((entry.back() & memory_map::kFlagBlank) != 0) {
+            names.emplace_back("-");
+            continue;
+        }
+        std::string name(entry.begin() + kNameOffset,
+                         entry.begin() + kNameOffset + memory_map::kNameLength);
+        names.push_back(name.substr(0, name.find_last_not_of(' ') + 1));
+    }
+    return names;
+}
+
+// Bank 0 of five positions, ALPHA and BRAVO in the first two, the other banks empty.
+void TwoChannelsInBankOf5(EepromImage& image) {
+    StoreChannel(image, 0, 118'100'000, "ALPHA");
+    StoreChannel(image, 1, 121'500'000, "BRAVO");
+    for (int bank = 0; bank < 10; ++bank) {
+        image.SetByte(memory_map::kBankCapacities + bank, bank == 0 ? 5 : 0);
+    }
+}
+
+// Copy, Paste, Up, Down, Insert, Delete and Clear on a bank sheet, each from the popup
+// menu or its key as a user gives them: the status bar after each, and the channels of
+// the saved file.
+TEST_F(UserFlowTest, ChannelListOperationsFromThePopupMenuAndTheirKeys) {
+    const std::string opened = DataFile("club.zcf", ModelMemory(model_type::kLk1, TwoChannelsInBankOf5));
+    const std::string unedited = HomePath("unedited.zcf").toStdString();
+    const std::string edited = HomePath("edited.zcf").toStdString();
+    Launch();
+    OpenThroughTheMenu(opened);
+    ChooseAnswering("Save &As...", {TypeFileName(unedited)});
+    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "unedited.zcf - Orvane"; }));
+    SheetGrid& grid = ShowGridOf(controller->Tree()->FindBankNode(0));
+
+    struct Action {
+        const char* what;
+        int position;               // the channel whose name cell has the cursor
+        std::function<void()> act;  // the user's action there
+        std::deque<Step> answers;   // to the questions it asks
+        const char* status;
+        std::vector<std::string> names;  // bank 0 afterwards, its capacity in all
+    };
+    const auto popup = [&](const char* caption) {
+        return [&grid, caption] {
+            UsePopupMenu(grid, [caption](QMenu& menu) { ClickItem(menu, caption); });
+        };
+    };
+    const auto key = [&grid](Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+        return [&grid, pressed, modifiers] { QTest::keyClick(&grid, pressed, modifiers); };
+    };
+    const std::vector<Action> actions = {
+        {"Copy from the popup menu", 0, popup("Copy"), {}, " Copied",
+         {"ALPHA", "BRAVO", "-", "-", "-"}},
+        {"Ctrl+V onto a blank row asks nothing", 3, key(Qt::Key_V, Qt::ControlModifier), {},
+         " Pasted", {"ALPHA", "BRAVO", "-", "ALPHA", "-"}},
+        {"Ctrl+Up", 3, key(Qt::Key_Up, Qt::ControlModifier), {}, "",
+         {"ALPHA", "BRAVO", "ALPHA", "-", "-"}},
+        {"Down from the popup menu", 0, popup("Down"), {}, "",
+         {"BRAVO", "ALPHA", "ALPHA", "-", "-"}},
+        {"Ins", 1, key(Qt::Key_Insert), {}, " Inserted",
+         {"BRAVO", "-", "ALPHA", "ALPHA", "-", "-"}},
+        {"Del of a used channel, confirmed", 2, key(Qt::Key_Delete), {Click(QMessageBox::Ok)},
+         " Deleted", {"BRAVO", "-", "ALPHA", "-", "-"}},
+        {"Clear from the popup menu, confirmed", 0, popup("Clear"), {Click(QMessageBox::Ok)},
+         " Cleared", {"-", "-", "ALPHA", "-", "-"}},
+    };
+    for (const Action& action : actions) {
+        SCOPED_TRACE(action.what);
+        MoveTo(grid, cell::kMchName, action.position);
+        Answering(action.answers);
+        action.act();
+        EXPECT_EQ(controller->Status().text, action.status);
+        const Memory now = CloneArea(controller->CurrentDocument().Current());
+        EXPECT_EQ(now[memory_map::kBankCapacities], action.names.size());
+        EXPECT_EQ(ChannelNames(now, static_cast<int>(action.names.size())), action.names);
+    }
+    EXPECT_EQ(boxTexts, (std::vector<std::string>{"Deleting. Are you sure?",
+                                                  "Clearing. Are you sure?"}));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("ALPHA"));
+
+    ChooseAnswering("Save &As...", {TypeFileName(edited)});
+    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "edited.zcf - Orvane"; }));
+    const Memory before = ReadDataFile(unedited);
+    const Memory after = ReadDataFile(edited);
+    EXPECT_EQ(after[memory_map::kBankCapacities], 5);
+    EXPECT_EQ(ChannelNames(after, 5), actions.back().names);
+    // The surviving ALPHA is the record that was copied, moved and shifted, unchanged.
+    EXPECT_EQ(ChannelEntry(after, 2), ChannelEntry(before, 0));
+}
+
+// Which popup menu items a user can choose, on telling rows of each kind of list.
+TEST_F(UserFlowTest, ThePopupMenuEnablesWhatTheRowAllows) {
+    const std::string bankFile =
+        DataFile("bank.zcf", ModelMemory(model_type::kLk1, TwoChannelsInBankOf5));
+    const std::string fullFile =
+        DataFile("full.zcf", ModelMemory(model_type::kLk1, [](EepromImage& image) {
+                     StoreChannel(image, 0, 118'100'000, "ALPHA");
+                     for (int bank = 0; bank < 10; ++bank) {
+                         image.SetByte(memory_map::kBankCapacities + bank, bank < 2 ? 100 : 0);
+                     }
+                 }));
+    const std::string exportFile = DataFile(
+        "export.zcf",
+        ModelMemory(model_type::kLk1S,
+                    [](EepromImage& image) { StoreChannel(image, 0, 118'100'000, "ALPHA"); }),
+        model_type::kLk1S);
+    struct Case {
+        const char* what;
+        const std::string& file;
+        const char* sheetCall;  // empty: bank 0
+        CellId cellId;
+        int position;
+        const char* items;
+    };
+    const Case cases[] = {
+        {"HT-Lk1, a used channel", bankFile, "", cell::kMchName, 1,
+         "Edit... Copy Paste Up Down Clear Delete Insert Help"},
+        {"HT-Lk1, the New row", bankFile, "", cell::kMchName, 5,
+         "Edit... (Copy) (Paste) (Up) (Down) (Clear) (Delete) Insert Help"},
+        {"HT-Lk1, the first channel of a full bank", fullFile, "", cell::kMchName, 0,
+         "Edit... Copy Paste (Up) Down Clear Delete Insert Help"},
+        {"HT-Lk1, bank 0 of the bank table", bankFile, "GI_Sheet_BankOp", cell::kBankName, 0,
+         "Edit... (Up) Down Help"},
+        {"HT-Lk1S/Lk2S, the first channel, nothing copied", exportFile,
+         "[St_S_ColCut]GI_Sheet_MemoryCH_S,0", cell::kMchName, 0,
+         "Edit... Copy (Paste) (Up) Down Clear Delete Insert Help"},
+        {"HT-Lk1S/Lk2S, the last channel", exportFile, "[St_S_ColCut]GI_Sheet_MemoryCH_S,0",
+         cell::kMchName, 99, "Edit... Copy (Paste) Up (Down) Clear Delete Insert Help"},
+    };
+    Launch();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenThroughTheMenu(c.file);
+        SheetGrid& grid = ShowGridOf(*c.sheetCall
+                                         ? controller->Tree()->FindNodeByLinkText(c.sheetCall)
+                                         : controller->Tree()->FindBankNode(0));
+        MoveTo(grid, c.cellId, c.position);
+        UsePopupMenu(grid, [&](QMenu& menu) { EXPECT_EQ(ItemStates(menu), c.items); });
+    }
+    // Every position is allocated: Ins says so and changes nothing.
+    OpenThroughTheMenu(fullFile);
+    SheetGrid& grid = ShowGridOf(controller->Tree()->FindBankNode(0));
+    MoveTo(grid, cell::kMchName, 0);
+    Answering({Click(QMessageBox::Ok)});
+    QTest::keyClick(&grid, Qt::Key_Insert);
+    ASSERT_FALSE(boxTexts.empty()) << controller->Status().text;
+    EXPECT_EQ(boxTexts.back().rfind("The number of channels exceed.", 0), 0u) << boxTexts.back();
+    EXPECT_FALSE(controller->CurrentDocument().Modified());
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "gui/main_window.h"
 #include "gui/message_box_prompter.h"
 #include "gui/progress_window.h"
+#include "gui/qt_text_clipboard.h"
 #include "gui/qt_font.h"
 #include "gui/sheet_tree_view.h"
 #include "platform/com_port_resolver.h"
@@ -91,7 +92,7 @@ protected:
         controller = std::make_unique<MainController>(
             ControllerServices{*context_, *window, window->Fonts(),
                                CloneEnvironment{timers, clock, waiter_, device_, ports_},
-                               progress_.get(), nullptr},
+                               progress_.get(), nullptr, &clipboard_},
             arguments);
         window->Attach(*controller);
         controller->Start();
@@ -191,6 +192,7 @@ private:
     PosixSerialDevice device_;
     ComPortResolver ports_{&store_, std::string(AppSettings::kRegistryPath) + "\\Ports"};
     ClockBusyWaiter waiter_{clock};
+    QtTextClipboard clipboard_;
 };
 
 }  // namespace orvane::testing

@@ -64,7 +64,7 @@ protected:
 
     ChannelClipboard clipboard;
     testing::KeptTextClipboard desktop;
-    ChannelListOperations operations{clipboard, desktop, texts, prompter, bus};
+    ChannelListOperations operations{clipboard, &desktop, texts, prompter, bus};
     testing::BankRequestHandler bankRequests{bus, image, options};
 };
 
