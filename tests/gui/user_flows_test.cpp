@@ -347,8 +347,8 @@ protected:
                 continue;
             }
             const std::string caption = action->text().toStdString();
-            states += (states.empty() ? "" : " ") +
-                      (action->isEnabled() ? caption : "(" + caption + ")");
+            states +=
+                (states.empty() ? "" : " ") + (action->isEnabled() ? caption : "(" + caption + ")");
         }
         return states;
     }
@@ -552,7 +552,8 @@ void TwoChannelsInBankOf5(EepromImage& image) {
 // menu or its key as a user gives them: the status bar after each, and the channels of
 // the saved file.
 TEST_F(UserFlowTest, ChannelListOperationsFromThePopupMenuAndTheirKeys) {
-    const std::string opened = DataFile("club.zcf", ModelMemory(model_type::kLk1, TwoChannelsInBankOf5));
+    const std::string opened =
+        DataFile("club.zcf", ModelMemory(model_type::kLk1, TwoChannelsInBankOf5));
     const std::string unedited = HomePath("unedited.zcf").toStdString();
     const std::string edited = HomePath("edited.zcf").toStdString();
     Launch();
@@ -578,20 +579,48 @@ TEST_F(UserFlowTest, ChannelListOperationsFromThePopupMenuAndTheirKeys) {
         return [&grid, pressed, modifiers] { QTest::keyClick(&grid, pressed, modifiers); };
     };
     const std::vector<Action> actions = {
-        {"Copy from the popup menu", 0, popup("Copy"), {}, " Copied",
+        {"Copy from the popup menu",
+         0,
+         popup("Copy"),
+         {},
+         " Copied",
          {"ALPHA", "BRAVO", "-", "-", "-"}},
-        {"Ctrl+V onto a blank row asks nothing", 3, key(Qt::Key_V, Qt::ControlModifier), {},
-         " Pasted", {"ALPHA", "BRAVO", "-", "ALPHA", "-"}},
-        {"Ctrl+Up", 3, key(Qt::Key_Up, Qt::ControlModifier), {}, "",
+        {"Ctrl+V onto a blank row asks nothing",
+         3,
+         key(Qt::Key_V, Qt::ControlModifier),
+         {},
+         " Pasted",
+         {"ALPHA", "BRAVO", "-", "ALPHA", "-"}},
+        {"Ctrl+Up",
+         3,
+         key(Qt::Key_Up, Qt::ControlModifier),
+         {},
+         "",
          {"ALPHA", "BRAVO", "ALPHA", "-", "-"}},
-        {"Down from the popup menu", 0, popup("Down"), {}, "",
+        {"Down from the popup menu",
+         0,
+         popup("Down"),
+         {},
+         "",
          {"BRAVO", "ALPHA", "ALPHA", "-", "-"}},
-        {"Ins", 1, key(Qt::Key_Insert), {}, " Inserted",
+        {"Ins",
+         1,
+         key(Qt::Key_Insert),
+         {},
+         " Inserted",
          {"BRAVO", "-", "ALPHA", "ALPHA", "-", "-"}},
-        {"Del of a used channel, confirmed", 2, key(Qt::Key_Delete), {Click(QMessageBox::Ok)},
-         " Deleted", {"BRAVO", "-", "ALPHA", "-", "-"}},
-        {"Clear from the popup menu, confirmed", 0, popup("Clear"), {Click(QMessageBox::Ok)},
-         " Cleared", {"-", "-", "ALPHA", "-", "-"}},
+        {"Del of a used channel, confirmed",
+         2,
+         key(Qt::Key_Delete),
+         {Click(QMessageBox::Ok)},
+         " Deleted",
+         {"BRAVO", "-", "ALPHA", "-", "-"}},
+        {"Clear from the popup menu, confirmed",
+         0,
+         popup("Clear"),
+         {Click(QMessageBox::Ok)},
+         " Cleared",
+         {"-", "-", "ALPHA", "-", "-"}},
     };
     for (const Action& action : actions) {
         SCOPED_TRACE(action.what);
@@ -603,8 +632,8 @@ TEST_F(UserFlowTest, ChannelListOperationsFromThePopupMenuAndTheirKeys) {
         EXPECT_EQ(now[memory_map::kBankCapacities], action.names.size());
         EXPECT_EQ(ChannelNames(now, static_cast<int>(action.names.size())), action.names);
     }
-    EXPECT_EQ(boxTexts, (std::vector<std::string>{"Deleting. Are you sure?",
-                                                  "Clearing. Are you sure?"}));
+    EXPECT_EQ(boxTexts,
+              (std::vector<std::string>{"Deleting. Are you sure?", "Clearing. Are you sure?"}));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("ALPHA"));
 
     ChooseAnswering("Save &As...", {TypeFileName(edited)});
@@ -660,9 +689,9 @@ TEST_F(UserFlowTest, ThePopupMenuEnablesWhatTheRowAllows) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         OpenThroughTheMenu(c.file);
-        SheetGrid& grid = ShowGridOf(*c.sheetCall
-                                         ? controller->Tree()->FindNodeByLinkText(c.sheetCall)
-                                         : controller->Tree()->FindBankNode(0));
+        SheetGrid& grid =
+            ShowGridOf(*c.sheetCall ? controller->Tree()->FindNodeByLinkText(c.sheetCall)
+                                    : controller->Tree()->FindBankNode(0));
         MoveTo(grid, c.cellId, c.position);
         UsePopupMenu(grid, [&](QMenu& menu) { EXPECT_EQ(ItemStates(menu), c.items); });
     }
