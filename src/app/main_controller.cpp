@@ -15,6 +15,7 @@
 #include "image/model_type.h"
 #include "radio/bank_channel_requests.h"
 #include "radio/radio_messages.h"
+#include "radio/user_messages.h"
 #include "sheet/key_codes.h"
 #include "sheet/sheet_factory.h"
 #include "sheet/sheet_messages.h"
@@ -28,6 +29,7 @@ constexpr const char* kModelNamesKey = "GI_AppInd_Model";
 constexpr const char* kExpertPanelKey = "GI_StatusPanel_Expert";
 constexpr const char* kChangeModelKey = "GI_AppMess_ChangeModel_3";
 constexpr const char* kTreeKey = "GI_Tree_Main";
+constexpr const char* kPrintingMissingKey = "GI_Sys_PrintingMissing";
 constexpr const char* kExpertArgument = "/prolix";
 
 bool HasExpertArgument(const std::vector<std::string>& arguments) {
@@ -306,16 +308,29 @@ void MainController::OpenFile(const std::string& path) { files_.OpenFile(path); 
 void MainController::SaveFile(const std::string& path) { files_.SaveFile(path); }
 void MainController::SaveAsWithDialog() { files_.SaveAsWithDialog(); }
 void MainController::PrintCurrent() {
-    if (printer_ != nullptr) {
+    if (PrinterReady()) {
         files_.PrintCurrent(*printer_, *this);
     }
 }
 
 void MainController::PrintAll() {
-    if (printer_ != nullptr) {
+    if (PrinterReady()) {
         files_.PrintAll(*printer_, *this);
     }
 }
+
+bool MainController::PrinterReady() {
+    if (printer_ != nullptr) {
+        return true;
+    }
+    // A print command that silently did nothing would look like a print that went
+    // astray. Status texts begin with a blank that keeps them off the panel's edge.
+    const std::string text = Text(kPrintingMissingKey);
+    ShowStatusText(app_.bus, " " + text);
+    app_.prompter.Ask(Prompt{Text(kAppTitleKey), text, PromptIcon::Information, PromptButtons::Ok});
+    return false;
+}
+
 void MainController::CloneRead() { clone_.CloneRead(); }
 void MainController::CloneWrite() { clone_.CloneWrite(); }
 void MainController::GoAdjustMode() { clone_.GoAdjustMode(); }

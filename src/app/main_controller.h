@@ -49,7 +49,9 @@ struct ControllerServices {
     const FontMetrics& fontMetrics;
     CloneEnvironment clone;       // the serial device and how port numbers map to devices
     CloneProgressView* progress;  // may be null: transfers then show no progress
-    SheetPrinter* printer;        // null where nothing is printed (the command-line tool)
+    // Null where nothing is printed: the command-line tool, and the desktop program
+    // until it has a printer to give; the print commands then say printing is missing.
+    SheetPrinter* printer;
     // The desktop's clipboard, which also gets copied channels as text; null where there is
     // none (the command-line tool).
     TextClipboard* desktopClipboard = nullptr;
@@ -171,6 +173,9 @@ private:
     void DestroySheet();
     void InsertChannel(int bank, int position);
     void DeleteChannel(int bank, int position);
+    // True when there is a printer; otherwise says, in a box and in the status bar, that
+    // printing is not available.
+    bool PrinterReady();
 
     AppContext& app_;
     MainView& view_;

@@ -1,6 +1,7 @@
 #include "app/recent_files.h"
 
-#include "base/ascii_case.h"
+#include <filesystem>
+#include <system_error>
 
 namespace orvane {
 namespace {
@@ -12,9 +13,20 @@ std::string_view WithoutTrailingSeparator(std::string_view path) {
     return path;
 }
 
+// The absolute form, so that a relative path from the command line matches the full
+// path a dialog gives; "" stays "" (an empty stored entry).
+std::filesystem::path Absolute(std::string_view path) {
+    if (path.empty()) {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return (error ? std::filesystem::path(path) : absolute).lexically_normal();
+}
+
 }  // namespace
 
-bool SamePath(std::string_view a, std::string_view b) { return EqualIgnoringAsciiCase(a, b); }
+bool SamePath(std::string_view a, std::string_view b) { return Absolute(a) == Absolute(b); }
 
 void RecentFiles::RemoveEqual(const std::string& path) {
     std::erase_if(paths_, [&](const std::string& entry) { return SamePath(entry, path); });

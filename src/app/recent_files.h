@@ -1,6 +1,6 @@
 #pragma once
 // The recent-file list: at most ten full paths, newest first, without duplicates
-// (paths compare case-insensitively).
+// (paths compare exactly, letter case included, once made absolute).
 
 #include <string>
 #include <string_view>
@@ -8,7 +8,8 @@
 
 namespace orvane {
 
-// Paths name the same file when they differ at most in letter case.
+// Paths name the same file when their absolute, normalised forms are equal. Letter case
+// counts: "A.zcf" and "a.zcf" are two files.
 bool SamePath(std::string_view a, std::string_view b);
 
 class RecentFiles {

@@ -1,8 +1,26 @@
 #include "app/window_placement.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace orvane {
+namespace {
+
+// A stored size between the window's minimum and the work area's extent: a hand-edited
+// 100000 would otherwise make a window of the largest size the system allows.
+int FittedExtent(int stored, std::int64_t areaExtent, int minimum) {
+    return static_cast<int>(
+        std::max<std::int64_t>(std::min<std::int64_t>(stored, areaExtent), minimum));
+}
+
+// Only a work area at the very end of the int range can move a bound outside it.
+int Narrowed(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+}  // namespace
 
 WindowBounds DefaultWindowBounds(int screenWidth, int screenHeight) {
     WindowBounds bounds;
@@ -14,19 +32,31 @@ WindowBounds DefaultWindowBounds(int screenWidth, int screenHeight) {
 }
 
 WindowBounds ClampToWorkArea(WindowBounds bounds, const WorkArea& area) {
-    constexpr int kReachable = 16;
-    if (bounds.left > area.right - kReachable) {
-        bounds.left = area.right - kReachable;
+    constexpr std::int64_t kReachable = 16;
+    // Stored values may be anything: the sums are formed in 64 bits, where they cannot
+    // overflow.
+    const std::int64_t areaLeft = area.left;
+    const std::int64_t areaTop = area.top;
+    const std::int64_t areaRight = area.right;
+    const std::int64_t areaBottom = area.bottom;
+    bounds.width = FittedExtent(bounds.width, areaRight - areaLeft, kMinWindowWidth);
+    bounds.height = FittedExtent(bounds.height, areaBottom - areaTop, kMinWindowHeight);
+    std::int64_t left = bounds.left;
+    std::int64_t top = bounds.top;
+    if (left > areaRight - kReachable) {
+        left = areaRight - kReachable;
     }
-    if (bounds.top > area.bottom - kReachable) {
-        bounds.top = area.bottom - kReachable;
+    if (top > areaBottom - kReachable) {
+        top = areaBottom - kReachable;
     }
-    if (bounds.left + bounds.width < area.left + kReachable) {
-        bounds.left = area.left - bounds.width + kReachable;
+    if (left + bounds.width < areaLeft + kReachable) {
+        left = areaLeft - bounds.width + kReachable;
     }
-    if (bounds.top < area.top) {
-        bounds.top = area.top;
+    if (top < areaTop) {
+        top = areaTop;
     }
+    bounds.left = Narrowed(left);
+    bounds.top = Narrowed(top);
     return bounds;
 }
 

@@ -22,10 +22,11 @@ struct WorkArea {
 // At most 800 x 600, centred across and 30 % down the screen.
 WindowBounds DefaultWindowBounds(int screenWidth, int screenHeight);
 
-// Moves the bounds so that at least 16 pixels of the window stay on the work area.
-WindowBounds ClampToWorkArea(WindowBounds bounds, const WorkArea& area);
-
 inline constexpr int kMinWindowWidth = 400;
 inline constexpr int kMinWindowHeight = 200;
+
+// Limits the size to the work area's (and to at least the minimum window size), then
+// moves the bounds so that at least 16 pixels of the window stay on the work area.
+WindowBounds ClampToWorkArea(WindowBounds bounds, const WorkArea& area);
 
 }  // namespace orvane

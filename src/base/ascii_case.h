@@ -1,5 +1,5 @@
 #pragma once
-// Comparing names the user types (paths, model names, tree captions) without regard to
+// Comparing names the user types (model names, tree captions, switches) without regard to
 // letter case. Only ASCII letters fold: radio texts and the program's captions are ASCII.
 
 #include <string_view>

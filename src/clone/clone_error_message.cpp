@@ -46,7 +46,8 @@ std::string PortFailureLine(const CloneResult& result) {
     if (result.portFailure.empty()) {
         return {};
     }
-    std::string line = "\n" + result.portFailure + ".";
+    // Its own paragraph after the check list, so that it reads as part of the message.
+    std::string line = "\n\n" + result.portFailure + ".";
     if (result.portFailureIsPermission) {
         line +=
             " Add your user to the 'dialout' group (sudo usermod -aG dialout $USER),"

@@ -28,7 +28,7 @@ bool SerialPort::Open(int portNumber, std::string_view settings) {
 
     std::string path = locator_.DevicePath(portNumber);
     if (path.empty()) {
-        openFailure_ = "no serial device is present for COM " + std::to_string(portNumber);
+        openFailure_ = "No serial device is present for COM " + std::to_string(portNumber);
         return false;
     }
     if (!device_.Open(path)) {

@@ -171,8 +171,7 @@ void MainWindow::PlaceFromSettings() {
     QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     WorkArea area{available.left(), available.top(), available.right() + 1, available.bottom() + 1};
     WindowBounds bounds = ClampToWorkArea(context_.settings.Window, area);
-    setGeometry(bounds.left, bounds.top, std::max(bounds.width, kMinWindowWidth),
-                std::max(bounds.height, kMinWindowHeight));
+    setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
     const int treeWidth = std::max(context_.settings.SplitterV, kMinPanelWidth);
     splitter_->setSizes({treeWidth, std::max(width() - treeWidth - kSplitterWidth, 0)});
 }

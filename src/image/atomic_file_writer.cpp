@@ -115,6 +115,9 @@ bool AtomicFileWriter::Write(std::string_view data) {
             continue;
         }
         if (written <= 0) {
+            // Nothing more comes of this file: it goes now, before anyone reports the
+            // failure, not when the writer is destroyed.
+            Discard();
             return false;
         }
         data.remove_prefix(static_cast<std::size_t>(written));

@@ -19,6 +19,7 @@ public:
     // False when the target cannot be written: its directory is missing or not writable,
     // or the target exists and is read-only or not a regular file.
     bool Open(const std::string& targetPath);
+    // False removes the temporary file at once; Commit then fails too.
     bool Write(std::string_view data);
     // Flushes, closes and renames over the target; false leaves the target untouched.
     bool Commit();

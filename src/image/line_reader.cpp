@@ -1,22 +1,43 @@
 #include "image/line_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 namespace orvane {
 
 bool LineReader::Open(const std::string& path) {
-    // Only regular files: a directory cannot be read as lines, and a device such as
-    // /dev/zero could feed one endless line.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return false;
-    }
-    file_.reset(std::fopen(path.c_str(), "rb"));
+    file_.reset();
     position_ = filled_ = 0;
     readError_ = false;
-    return file_ != nullptr;
+    // Only regular files: a directory cannot be read as lines, and a device such as
+    // /dev/zero could feed one endless line. A path that is no regular file is not even
+    // opened (opening a serial line can reset what hangs on it); the decisive check is
+    // made on the opened descriptor, so that nothing put in the file's place in between
+    // gets read. The open does not wait, so a FIFO without a writer is refused at once.
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    const int flags = fcntl(descriptor, F_GETFL);
+    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(descriptor);
+        return false;
+    }
+    file_.reset(fdopen(descriptor, "rb"));
+    if (!file_) {
+        close(descriptor);
+        return false;
+    }
+    return true;
 }
 
 bool LineReader::Refill() {

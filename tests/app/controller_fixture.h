@@ -45,7 +45,7 @@ protected:
     // Creates and starts the controller, as the program does once the window exists.
     MainController& Start() {
         controller = std::make_unique<MainController>(
-            ControllerServices{context, view, metrics, Environment(), nullptr, &printer},
+            ControllerServices{context, view, metrics, Environment(), nullptr, givenPrinter},
             arguments_);
         controller->Start();
         bus.Pump();
@@ -73,6 +73,7 @@ protected:
     FakeMainView view;
     FakeFontMetrics metrics;
     NullPrinter printer;
+    SheetPrinter* givenPrinter = &printer;  // null: a program without printing
     std::unique_ptr<MainController> controller;
 };
 

@@ -207,6 +207,14 @@ TEST_F(FileCommandsTest, ReopeningTheOpenFileWithChangesSavesThroughTheDialog) {
     EXPECT_FALSE(document_.Modified());
 }
 
+TEST_F(FileCommandsTest, ANameDifferingOnlyInCaseIsAnotherFile) {
+    const std::string lower = SaveDefault(kLk2, "club.zcf");
+    OpenEdited("Club.zcf");
+    EXPECT_TRUE(commands_.OpenFile(lower));  // the scripted prompter answers Yes
+    EXPECT_EQ(prompter_.shown.at(0).text, "Save changes to Club.zcf?");
+    EXPECT_TRUE(view_.requests.empty());
+}
+
 TEST_F(FileCommandsTest, TheSaveQuestionNamesTheFileAndNoSkipsTheSave) {
     const std::string path = OpenEdited("named.zcf");
     prompter_.answers = {PromptAnswer::No};

@@ -276,6 +276,19 @@ TEST_F(MainControllerTest, PrintAllHandsOverEverySheetOfTheTree) {
               printer.printed.end());
 }
 
+TEST_F(MainControllerTest, WithoutAPrinterThePrintCommandsSayPrintingIsMissing) {
+    givenPrinter = nullptr;
+    Start();
+    const std::string text = "Printing is not available in this version.";
+    prompter.whenShown = [&](const Prompt& shown) {
+        EXPECT_EQ(shown.text, text);
+        EXPECT_EQ(controller->Status().text, " " + text);
+    };
+    controller->PrintCurrent();
+    controller->PrintAll();
+    EXPECT_EQ(prompter.shown.size(), 2u);
+}
+
 // Capability bits as the radio reports them and the options they set, with and without
 // expert mode (which keeps the options the image carries).
 TEST(RadioCapabilitiesTest, TheRadioFlagsSetTheOptions) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/window_title.h"
 
 namespace orvane {
@@ -23,6 +25,27 @@ TEST(WindowPlacementTest, WorkAreaOffsetsCount) {
     WindowBounds b = ClampToWorkArea({0, 0, 800, 600}, shifted);
     EXPECT_EQ(b.left, 1920 - 800 + 16);
     EXPECT_EQ(b.top, 30);
+}
+
+// Hand-edited bounds up to the int range's ends: sizes fit, the sums do not overflow.
+TEST(WindowPlacementTest, StoredBoundsOfAnySizeFit) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const struct {
+        WindowBounds stored;
+        WorkArea area;
+        WindowBounds placed;
+    } cases[] = {
+        {{0, 0, 100000, 100000}, kDesktop, {0, 0, 1920, 1040}},
+        {{-3000, 100, 100000, -5}, kDesktop, {-1904, 100, 1920, 200}},
+        {{0, 0, 800, 600}, {0, 0, 320, 240}, {0, 0, 400, 240}},
+        {{kMin, kMin, kMin, kMin}, kDesktop, {-384, 0, 400, 200}},
+        {{kMax, kMax, kMax, kMax}, {kMin, kMin, kMax, kMax}, {kMax - 16, kMax - 16, kMax, kMax}},
+        {{kMax, kMax, 800, 600}, {kMin, kMin, kMin + 5, kMin + 5}, {kMin, kMin, 400, 200}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClampToWorkArea(c.stored, c.area), c.placed) << c.stored.left;
+    }
 }
 
 TEST(WindowTitleTest, FileNameThenApplicationTitle) {

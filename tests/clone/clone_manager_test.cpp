@@ -263,7 +263,7 @@ TEST(CloneErrorMessageTest, HeadLineAndCheckLinesPerCode) {
     }
 }
 
-TEST(CloneErrorMessageTest, PortFailureAddsOneLineWithTheFixForPermissions) {
+TEST(CloneErrorMessageTest, PortFailureAddsAParagraphWithTheFixForPermissions) {
     TextStore texts;
     texts.SetSource(MainResource());
     CloneResult result;
@@ -279,7 +279,7 @@ TEST(CloneErrorMessageTest, PortFailureAddsOneLineWithTheFixForPermissions) {
     result.portFailure = "/dev/ttyUSB0: No such file or directory";
     EXPECT_TRUE(
         CloneErrorMessage(result, 1, texts)
-            .ends_with(" - transceiver power is ON.\n/dev/ttyUSB0: No such file or directory."));
+            .ends_with(" - transceiver power is ON.\n\n/dev/ttyUSB0: No such file or directory."));
 }
 
 TEST(ProgressFillTest, CellsFilledAndTheirColumns) {

@@ -98,7 +98,7 @@ TEST_F(SerialPortTest, FailedOpensSayWhy) {
     // No device behind the number.
     locator.path.clear();
     EXPECT_FALSE(port.Open(7, "9600,N,8,1"));
-    EXPECT_EQ(port.OpenFailure(), "no serial device is present for COM 7");
+    EXPECT_EQ(port.OpenFailure(), "No serial device is present for COM 7");
 }
 
 TEST_F(SerialPortTest, ClosedPortDoesNothing) {

@@ -2,6 +2,7 @@
 // coverage, line ends, and that a failed load leaves the image as it was.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -192,8 +193,11 @@ TEST_F(CloneFileTest, FailuresShowOneWarningAndSuccessShowsNothing) {
     EXPECT_EQ(file.Load(directory_.File("missing.zcf")), FileError::FileOpen);
     EXPECT_EQ(file.Load(directory_.Path().string()), FileError::FileOpen);
     EXPECT_EQ(file.Load("/dev/zero"), FileError::FileOpen);  // an endless line
-    ASSERT_EQ(prompter_.shown.size(), 4u);
-    EXPECT_EQ(prompter_.shown[3].text, "File error.\n\nCannot open the file.");
+    const std::string fifo = directory_.File("fifo.zcf");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(file.Load(fifo), FileError::FileOpen);  // no writer: reading would wait
+    ASSERT_EQ(prompter_.shown.size(), 5u);
+    EXPECT_EQ(prompter_.shown[4].text, "File error.\n\nCannot open the file.");
 }
 
 TEST_F(CloneFileTest, TheVersionOfTheCurrentModelIsNotCompared) {

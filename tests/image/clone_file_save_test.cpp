@@ -214,12 +214,14 @@ TEST_F(CloneFileTest, AWriteFailureReportsCodeTwoAndKeepsTheOldFile) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{1024, 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
+        std::size_t filesWhileShown = 0;
+        prompter_.whenShown = [&](const Prompt&) { filesWhileShown = FilesIn(directory_.Path()); };
         CloneFile file(image_, texts_, prompter_);
         const bool reported = file.Save(path) == FileError::FileAccess &&
                               prompter_.shown.size() == 1 &&
                               prompter_.shown[0].text == "File error.\n\nCannot access the file.";
         const bool intact = ReadWholeFile(path) == kOldContents;
-        const bool clean = FilesIn(directory_.Path()) == 1;
+        const bool clean = filesWhileShown == 1 && FilesIn(directory_.Path()) == 1;
         std::_Exit(reported && intact && clean ? 0 : 1);
     };
     EXPECT_EXIT(saveUnderLimit(), ::testing::ExitedWithCode(0), "");

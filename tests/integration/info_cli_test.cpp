@@ -122,7 +122,7 @@ TEST_F(InfoCliTest, PortThatCannotBeOpenedNamesTheDeviceAndTheReason) {
     auto missing = RunProcess(ORVANE_CLI_PATH, {"info", "--port", "/dev/orvane-no-such-port"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "Cannot access COM 1.\n\n" + kCheckLines +
-                               "/dev/orvane-no-such-port: No such file or directory.\n");
+                               "\n/dev/orvane-no-such-port: No such file or directory.\n");
 
     // A port held by another program is refused, and the holder keeps it.
     SimulatorProcess sim({});

@@ -3,6 +3,7 @@
 // button, OK or Yes).
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/prompter.h"
@@ -13,6 +14,9 @@ class ScriptedPrompter final : public Prompter {
 public:
     PromptAnswer Ask(const Prompt& prompt) override {
         shown.push_back(prompt);
+        if (whenShown) {
+            whenShown(prompt);
+        }
         if (!answers.empty()) {
             PromptAnswer answer = answers.front();
             answers.pop_front();
@@ -25,6 +29,7 @@ public:
 
     std::deque<PromptAnswer> answers;
     std::vector<Prompt> shown;
+    std::function<void(const Prompt&)> whenShown;  // runs while each box shows
 };
 
 }  // namespace orvane::testing

@@ -51,6 +51,7 @@ const Lines kSystemKeys = {
     "GI_Sys_HtmlHelp_Popup_Height",
     "GI_Sys_HtmlHelp_Error",
     "GI_Sys_HelpViewerMissing",
+    "GI_Sys_PrintingMissing",
 };
 
 const Lines kAppKeys = {
@@ -333,7 +334,7 @@ protected:
 // Keys.
 
 TEST(MainResourceKeyTable, GroupSizes) {
-    EXPECT_EQ(kSystemKeys.size(), 15u);
+    EXPECT_EQ(kSystemKeys.size(), 16u);
     EXPECT_EQ(kAppKeys.size(), 4u);
     EXPECT_EQ(kMessageKeys.size(), 22u);
     EXPECT_EQ(kStatusPanelKeys.size(), 2u);
@@ -743,6 +744,7 @@ TEST_F(MainResourceTest, SingleLineTexts) {
         {"GI_Sys_HtmlHelp_Error", 0, "Cannot find the %s file."},
         {"GI_Sys_HtmlHelp_Error", 1, "No Help topic is associated with this item."},
         {"GI_Sys_HelpViewerMissing", 0, " Help is not available in this version."},
+        {"GI_Sys_PrintingMissing", 0, "Printing is not available in this version."},
         {"GI_App_About_Caption", 0, "About Orvane"},
         {"GI_App_About_Label_Reg", 0, "Orvane Revision 1.0"},
         {"GI_App_About_Button", 0, "OK"},
