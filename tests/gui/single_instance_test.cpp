@@ -259,6 +259,7 @@ TEST_F(SingleInstanceTest, AnotherUsersRuntimeDirectoryNeitherStopsTheProgramNor
     nobodys.insert("HOME", home.filePath("nobody"));
     nobodys.insert("XDG_CONFIG_HOME", home.filePath("nobody/config"));
     nobodys.insert("XDG_RUNTIME_DIR", theirs);
+    nobodys.insert("TMPDIR", home.filePath("tmp"));  // where Qt itself may fall back
     QProcess squatter;
     ASSERT_TRUE(StartUntilPainted(squatter, nobodys, home.filePath("nobody"), {}, true))
         << squatter.readAllStandardError().toStdString();
