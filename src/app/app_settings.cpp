@@ -38,7 +38,9 @@ std::int32_t WithParity(std::int32_t bits) {
 AppSettings::AppSettings(SettingsStore& store, InstanceLock& lock, ScreenSize screen,
                          const std::vector<std::string>& arguments)
     : store_(store), lock_(lock), screen_(screen) {
-    firstInstance_ = lock_.TryAcquire(kMutexName);
+    // Only a lock that another copy holds means that one runs. A lock that cannot be made
+    // at all must not keep the program from starting: it then runs without the rule.
+    firstInstance_ = lock_.TryAcquire(kMutexName) != LockState::kHeldElsewhere;
     if (!firstInstance_) {
         return;
     }

@@ -28,7 +28,8 @@ public:
     static constexpr std::int32_t kMagic = 753951;
     static constexpr const char* kAdjustArgument = "RQ-6190TrimGoAhead";
 
-    // Takes the single-instance lock; the first instance loads the stored settings.
+    // Takes the single-instance lock; the first instance loads the stored settings. A lock
+    // that cannot be made leaves this the first instance.
     // `arguments` is the whole command line, the program name included.
     AppSettings(SettingsStore& store, InstanceLock& lock, ScreenSize screen,
                 const std::vector<std::string>& arguments);

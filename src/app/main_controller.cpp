@@ -9,6 +9,7 @@
 #include "app/main_view.h"
 #include "app/model_handling.h"
 #include "app/radio_capabilities.h"
+#include "app/startup_file.h"
 #include "app/window_title.h"
 #include "base/ascii_case.h"
 #include "clone/clone_messages.h"
@@ -30,11 +31,10 @@ constexpr const char* kExpertPanelKey = "GI_StatusPanel_Expert";
 constexpr const char* kChangeModelKey = "GI_AppMess_ChangeModel_3";
 constexpr const char* kTreeKey = "GI_Tree_Main";
 constexpr const char* kPrintingMissingKey = "GI_Sys_PrintingMissing";
-constexpr const char* kExpertArgument = "/prolix";
 
 bool HasExpertArgument(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-        return EqualIgnoringAsciiCase(argument, kExpertArgument);
+        return EqualIgnoringAsciiCase(argument, kExpertSwitch);
     });
 }
 

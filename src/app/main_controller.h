@@ -98,6 +98,8 @@ public:
     CellEvaluator& Evaluator() { return evaluator_; }
     SheetEnvironment SheetContext();
     int ModelType() const { return app_.settings.Radio.modelType; }
+    // A clone operation runs; the window may not be disabled for it yet.
+    bool TransferRunning() const { return cloneManager_.IsBusy(); }
 
     // The window's events.
     // The tree's selection settled: the selected node's sheet opens.

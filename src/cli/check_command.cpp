@@ -75,9 +75,8 @@ int RunCheck(const CliInvocation& invocation) {
                            << ")\n";
         } else {
             allPassed = false;
-            const FileError result = commands.LastFileError();
-            invocation.err << path << ": file error " << static_cast<int>(result) << ": "
-                           << FileErrorText(result, session.Texts()) << '\n';
+            invocation.err << FileErrorLine(path, commands.LastFileError(), session.Texts())
+                           << '\n';
         }
     }
     return allPassed ? kExitOk : kExitFailed;

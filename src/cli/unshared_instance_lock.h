@@ -8,7 +8,7 @@ namespace orvane::cli {
 
 class UnsharedInstanceLock final : public InstanceLock {
 public:
-    bool TryAcquire(const std::string&) override { return true; }
+    LockState TryAcquire(const std::string&) override { return LockState::kAcquired; }
     void Release() override {}
 };
 

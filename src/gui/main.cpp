@@ -1,12 +1,13 @@
 // orvane: the desktop program. Creates the application-wide objects in their fixed
 // order (settings, the two text stores, the message bus, the main controller), ends at
-// once when another instance runs, and otherwise shows the main window until it closes.
+// once when another instance runs (handing it the file named on the command line), and
+// otherwise shows the main window until it closes.
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
 #include <exception>
+#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -18,6 +19,7 @@
 #include "clone/busy_waiter.h"
 #include "gui/file_handoff.h"
 #include "gui/gui_fatal_handler.h"
+#include "gui/handed_files.h"
 #include "gui/main_window.h"
 #include "gui/measurement_probe.h"
 #include "gui/message_box_prompter.h"
@@ -26,6 +28,7 @@
 #include "gui/qt_text_clipboard.h"
 #include "gui/termination_signals.h"
 #include "platform/com_port_resolver.h"
+#include "platform/instance_lock.h"
 #include "platform/posix_serial_device.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_timer_host.h"
@@ -35,20 +38,34 @@ namespace {
 
 constexpr int kBusPumpIntervalMs = 10;
 
+// The second copy's part: hands the file to the running copy. Fails when that copy did
+// not take it, so that a file manager or a script can tell.
+int HandOver(const FileInstanceLock& lock, const std::optional<std::string>& file) {
+    if (!file) {
+        return 0;
+    }
+    std::string problem;
+    if (HandFileToRunningInstance(HandoffSocketName(lock.FilePath()), *file, problem)) {
+        return 0;
+    }
+    std::cerr << "orvane: " << *file << " was not handed to the running copy: " << problem << '\n';
+    return 1;
+}
+
 int Run(QApplication& application, const std::vector<std::string>& arguments) {
     QSize screen = QGuiApplication::primaryScreen()->size();
     QtSettingsStore store(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath);
     FileInstanceLock lock;
     AppSettings settings(store, lock, ScreenSize{screen.width(), screen.height()}, arguments);
     const std::optional<std::string> file = FileToOpenAtStart(arguments);
-    const std::string handoffSocket = HandoffSocketName(AppSettings::kMutexName);
     if (!settings.IsFirstInstance()) {
         // The running copy opens the file; this one ends either way, as the
         // single-instance rule wants.
-        if (file) {
-            HandFileToRunningInstance(handoffSocket, *file);
-        }
-        return 0;
+        return HandOver(lock, file);
+    }
+    if (!lock.IsHeld()) {
+        std::cerr << "orvane: " << lock.Problem()
+                  << "; starting without the single-instance check\n";
     }
     TextStore texts;
     texts.SetSource(MainResource());
@@ -84,23 +101,20 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
         arguments);
     window.Attach(controller);
     controller.Start();
+    // A later start hands its file over from now on; each waits until the program is idle.
+    HandedFiles handedFiles(window, controller);
+    std::optional<FileHandoffServer> handoff;
+    if (lock.IsHeld()) {
+        handoff.emplace(HandoffSocketName(lock.FilePath()),
+                        [&handedFiles](const std::string& path) { return handedFiles.Take(path); });
+        if (const std::string problem = handoff->Problem(); !problem.empty()) {
+            std::cerr << "orvane: later starts cannot hand files over: " << problem << '\n';
+        }
+    }
     // Null unless a measuring script asked for reports; made before the window shows, to
     // see its first paint.
     const std::unique_ptr<MeasurementProbe> probe = MeasurementProbe::FromEnvironment(window);
-    window.show();
-    // A file named on the command line opens once the window shows, as if chosen; so
-    // does one that a later start hands over, which also brings the window to the front.
-    if (file) {
-        QTimer::singleShot(0, &window, [&controller, path = *file] { controller.OpenFile(path); });
-    }
-    FileHandoffServer handoff(handoffSocket, [&window, &controller](const std::string& path) {
-        window.raise();
-        window.activateWindow();
-        // While a transfer or a dialog holds the window, a file cannot replace the data.
-        if (window.isEnabled()) {
-            controller.OpenFile(path);
-        }
-    });
+    window.ShowAtStart(file, std::cerr);
     return application.exec();
 }
 
@@ -108,6 +122,10 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
 }  // namespace orvane
 
 int main(int argc, char* argv[]) {
+    // Before the application: printing the usage or the version needs no display.
+    if (orvane::PrintRequestedInformation(std::vector<std::string>(argv, argv + argc), std::cout)) {
+        return 0;
+    }
     QApplication application(argc, argv);
     orvane::GuiFatalHandler fatalHandler;
     orvane::ScopedFatalHandler installed(fatalHandler);

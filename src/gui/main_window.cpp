@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <ostream>
 
 #include "app/main_controller.h"
 #include "app/window_title.h"
@@ -32,6 +33,7 @@
 #include "gui/sheet_dialog.h"
 #include "gui/sheet_pane.h"
 #include "gui/sheet_tree_view.h"
+#include "image/file_error.h"
 #include "sheet/cell_parser.h"
 #include "sheet/definition_text.h"
 #include "sheet/menu_builder.h"
@@ -135,6 +137,16 @@ void MainWindow::Attach(MainController& controller) {
     RefreshToolbar();
     treeView_->SetChangeDelay(LeadingNumber(context_.texts.FirstLine("GI_Sys_TreeChangeDelay")));
     RefreshStatusBar();
+}
+
+void MainWindow::ShowAtStart(const std::optional<std::string>& file, std::ostream& errors) {
+    if (file && controller_ != nullptr) {
+        FileCommands& files = controller_->Files();
+        if (!files.OpenFile(*file) && files.LastFileError() != FileError::None) {
+            errors << FileErrorLine(*file, files.LastFileError(), context_.texts) << std::endl;
+        }
+    }
+    show();
 }
 
 namespace {

@@ -6,7 +6,10 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <iosfwd>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/app_context.h"
 #include "app/main_view.h"
@@ -39,6 +42,12 @@ public:
     // From now on `controller` drives the window: the menu, the toolbar and the status
     // bar are built over it. Once, before the controller starts.
     void Attach(MainController& controller);
+
+    // Shows the window for the first time, with `file` (the one the program was started
+    // with) already open, so that the first paint holds its sheet. A file that cannot be
+    // opened is reported as the Open command reports it, over the window, and on `errors`
+    // as the command-line tool reports it.
+    void ShowAtStart(const std::optional<std::string>& file, std::ostream& errors);
 
     // The panel on the left that holds the tree of sheets, and the one on the right that
     // holds the open sheet.

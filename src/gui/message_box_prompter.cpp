@@ -36,6 +36,9 @@ QMessageBox::StandardButtons ButtonsOf(PromptButtons buttons) {
 }  // namespace
 
 PromptAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
+    if (parent_ != nullptr && !parent_->isVisible()) {
+        parent_->show();
+    }
     QMessageBox box(IconOf(prompt.icon), QString::fromStdString(prompt.caption),
                     QString::fromStdString(prompt.text), ButtonsOf(prompt.buttons), parent_);
     switch (box.exec()) {

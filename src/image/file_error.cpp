@@ -37,6 +37,11 @@ std::string FileErrorText(FileError code, TextStore& texts) {
     return key.empty() ? std::string() : texts.FirstLine(key);
 }
 
+std::string FileErrorLine(const std::string& path, FileError code, TextStore& texts) {
+    return path + ": file error " + std::to_string(static_cast<int>(code)) + ": " +
+           FileErrorText(code, texts);
+}
+
 void ShowFileError(FileError code, TextStore& texts, Prompter& prompter) {
     const std::string_view key = MessageKey(code);
     if (key.empty()) {

@@ -24,6 +24,9 @@ enum class FileError : int {
 // The code's own text ("Illegal data."); empty for None and for codes outside 1..9.
 std::string FileErrorText(FileError code, TextStore& texts);
 
+// How a program reports on stderr that `path` failed: "PATH: file error N: TEXT".
+std::string FileErrorLine(const std::string& path, FileError code, TextStore& texts);
+
 // A warning box: "File error.", a blank line, the code's text. Nothing for None and for
 // codes outside 1..9.
 void ShowFileError(FileError code, TextStore& texts, Prompter& prompter);

@@ -1,45 +1,61 @@
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstring>
+#include <utility>
 
 #include "platform/instance_lock.h"
+#include "platform/runtime_directory.h"
 
 namespace orvane {
 
 FileInstanceLock::~FileInstanceLock() { Release(); }
 
-std::string FileInstanceLock::LockFilePath(const std::string& name) {
-    std::string fileName;
-    for (char c : name) {
-        fileName += (c == '/' || c == ' ') ? '_' : c;
-    }
-    fileName += ".lock";
-    if (const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR"); runtimeDir && *runtimeDir) {
-        return std::string(runtimeDir) + "/" + fileName;
-    }
-    // Without a runtime directory the lock lives in /tmp, made per user.
-    return "/tmp/" + std::to_string(getuid()) + "-" + fileName;
+LockState FileInstanceLock::Unavailable(std::string problem) {
+    problem_ = std::move(problem);
+    return LockState::kUnavailable;
 }
 
-bool FileInstanceLock::TryAcquire(const std::string& name) {
+LockState FileInstanceLock::TryAcquire(const std::string& name) {
     Release();
-    int fd = open(LockFilePath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    path_.clear();
+    problem_.clear();
+    const RuntimeDirectory directory = PrivateRuntimeDirectory();
+    if (directory.path.empty()) {
+        return Unavailable(directory.problem);
+    }
+    path_ = directory.path + "/";
+    for (char c : name) {
+        path_ += (c == '/' || c == ' ') ? '_' : c;
+    }
+    path_ += ".lock";
+    const int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        return false;
+        return Unavailable("cannot open lock file " + path_ + ": " + std::strerror(errno));
+    }
+    // Whoever holds a lock file of another user could keep this program from starting.
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != geteuid()) {
+        close(fd);
+        return Unavailable("lock file " + path_ + " is not this user's own file");
     }
     int rc;
     do {
         rc = flock(fd, LOCK_EX | LOCK_NB);
     } while (rc != 0 && errno == EINTR);
     if (rc != 0) {
+        const int error = errno;
         close(fd);
-        return false;
+        if (error == EWOULDBLOCK) {
+            return LockState::kHeldElsewhere;
+        }
+        return Unavailable("cannot lock " + path_ + ": " + std::strerror(error));
     }
     fd_ = fd;
-    return true;
+    return LockState::kAcquired;
 }
 
 void FileInstanceLock::Release() {

@@ -6,17 +6,22 @@
 
 namespace orvane {
 
+enum class LockState {
+    kAcquired,       // this process now holds the lock
+    kHeldElsewhere,  // another copy holds it
+    kUnavailable,    // the lock cannot be made here: nothing tells whether another copy runs
+};
+
 class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
-    // True when this process now holds the lock; false when another one does, or when
-    // the lock cannot be made at all (then this process must not act as the first).
-    virtual bool TryAcquire(const std::string& name) = 0;
+    virtual LockState TryAcquire(const std::string& name) = 0;
+    // Nothing when the lock is not held.
     virtual void Release() = 0;
 };
 
-// A lock file in the user's runtime directory, held with flock(). The kernel drops it
-// when the process ends, however it ends, so a crash never leaves a stale lock.
+// A lock file in the user's private runtime directory, held with flock(). The kernel
+// drops it when the process ends, however it ends, so a crash never leaves a stale lock.
 class FileInstanceLock final : public InstanceLock {
 public:
     FileInstanceLock() = default;
@@ -24,14 +29,21 @@ public:
     FileInstanceLock(const FileInstanceLock&) = delete;
     FileInstanceLock& operator=(const FileInstanceLock&) = delete;
 
-    bool TryAcquire(const std::string& name) override;
+    LockState TryAcquire(const std::string& name) override;
     void Release() override;
 
-    // The file that stands for the lock `name`.
-    static std::string LockFilePath(const std::string& name);
+    bool IsHeld() const { return fd_ >= 0; }
+    // The lock file of the last attempt; empty when there was no usable runtime directory.
+    const std::string& FilePath() const { return path_; }
+    // Why the last attempt was kUnavailable, for a message; empty otherwise.
+    const std::string& Problem() const { return problem_; }
 
 private:
+    LockState Unavailable(std::string problem);
+
     int fd_ = -1;
+    std::string path_;
+    std::string problem_;
 };
 
 }  // namespace orvane

@@ -212,7 +212,7 @@ TEST_F(AppSettingsTest, LaterInstanceNeitherLoadsNorSaves) {
     Run({"orvane"}, [](AppSettings& s) { s.ComPort = 9; });
     const std::size_t values = store.ValueCount();
     FakeInstanceLock taken;
-    taken.heldElsewhere = true;
+    taken.state = LockState::kHeldElsewhere;
     {
         AppSettings second(store, taken, kScreen, {"orvane", "RQ-6190TrimGoAhead"});
         EXPECT_FALSE(second.IsFirstInstance());

@@ -1,36 +1,27 @@
-// The file a start-up names: the first argument after the program name that is an
-// existing file; switches, missing files and folders name none.
+// The desktop program's command line: the file a start-up names is the first argument
+// after the program name that is no switch, whether or not it exists.
 
 #include "app/startup_file.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "image/scratch_directory.h"
-
 namespace orvane {
 namespace {
 
-TEST(StartupFileTest, TheFirstExistingFileAfterTheProgramName) {
-    testing::ScratchDirectory directory;
-    const std::string file = directory.File("club.zcf");
-    std::ofstream(file) << "data";
-    const std::string other = directory.File("spare.zcf");
-    std::ofstream(other) << "data";
-    const std::string folder = directory.Path().string();
+TEST(StartupFileTest, TheFirstArgumentThatIsNoSwitchNamesTheFile) {
     struct Case {
         std::vector<std::string> arguments;
         std::optional<std::string> expected;
     };
     const Case cases[] = {
-        {{file}, std::nullopt},  // the program name itself is never the file
+        {{"club.zcf"}, std::nullopt},  // the program name itself is never the file
         {{"orvane"}, std::nullopt},
-        {{"orvane", "/prolix"}, std::nullopt},
-        {{"orvane", directory.File("missing.zcf")}, std::nullopt},
-        {{"orvane", folder}, std::nullopt},
-        {{"orvane", "/prolix", file}, file},
-        {{"orvane", file, other}, file},
+        {{"orvane", "/prolix", "/PROLIX", "RQ-6190TrimGoAhead"}, std::nullopt},
+        // A file that is not there is still the file: opening it says what is wrong.
+        {{"orvane", "/nosuch/missing.zcf"}, "/nosuch/missing.zcf"},
+        {{"orvane", "/prolix", "club.zcf", "spare.zcf"}, "club.zcf"},
+        {{"orvane", "rq-6190trimgoahead"}, "rq-6190trimgoahead"},  // the adjust switch has one case
+        {{"orvane", " club.zcf\nx"}, " club.zcf\nx"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FileToOpenAtStart(c.arguments), c.expected) << c.arguments.back();

@@ -16,7 +16,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
@@ -28,11 +30,14 @@
 
 #include "app/sheet_text.h"
 #include "clone_data_file.h"
+#include "gui/file_handoff.h"
+#include "gui/handed_files.h"
 #include "gui/image_lists.h"
 #include "gui/sheet_grid.h"
 #include "gui/sheet_tree_view.h"
 #include "image/default_images.h"
 #include "image/model_type.h"
+#include "platform/instance_lock.h"
 #include "radio/cell_ids.h"
 #include "radio/channel_store.h"
 #include "radio/memory_map.h"
@@ -191,7 +196,7 @@ protected:
         ASSERT_EQ(Settings().ComPort, 1);
     }
 
-    // The dialogs opened from now on get `steps`, one each.
+    // The dialogs that open from now on get `steps`, one each.
     void Answering(std::deque<Step> steps) { steps_ = std::move(steps); }
 
     // Runs the menu command `caption`; the dialogs it opens get `steps`, one each.
@@ -704,6 +709,78 @@ TEST_F(UserFlowTest, ThePopupMenuEnablesWhatTheRowAllows) {
     ASSERT_FALSE(boxTexts.empty()) << controller->Status().text;
     EXPECT_EQ(boxTexts.back().rfind("The number of channels exceed.", 0), 0u) << boxTexts.back();
     EXPECT_FALSE(controller->CurrentDocument().Modified());
+}
+
+TEST_F(UserFlowTest, AFileNamedAtStartIsOpenWhenTheWindowFirstPaints) {
+    Launch({"orvane", DataFile("club.zcf", RadioMemory(1, 118'100'000, "TOWER"))});
+    // Before the window could handle any event: its first paint shows the file's sheet.
+    EXPECT_EQ(titleWhenShown, "club.zcf - Orvane");
+    EXPECT_TRUE(sheetWhenShown);
+}
+
+TEST_F(UserFlowTest, AMissingFileNamedAtStartIsReportedOverTheWindow) {
+    const std::string missing = HomePath("nosuch.zcf").toStdString();
+    bool overTheWindow = false;
+    Answering({[&](QWidget& box) {
+        overTheWindow = box.parentWidget() == window.get() && window->isVisible();
+        Click(QMessageBox::Ok)(box);
+    }});
+    Launch({"orvane", missing});
+
+    EXPECT_EQ(boxTexts, std::vector<std::string>{"File error.\n\nCannot open the file."});
+    EXPECT_TRUE(overTheWindow);
+    EXPECT_EQ(startErrors.str(), missing + ": file error 1: Cannot open the file.\n");
+    EXPECT_EQ(window->windowTitle(), "Untitled - Orvane");
+}
+
+TEST_F(UserFlowTest, AFileHandedOverUnderTheWriteQuestionWaitsUntilTheWriteIsDone) {
+    constexpr int kPosition = 4;
+    const std::string confirmed =
+        DataFile("confirmed.zcf", RadioMemory(kPosition, 122'800'000, "UNICOM"));
+    const std::string handed = DataFile("handed.zcf", RadioMemory(kPosition, 121'500'000, "GUARD"));
+    const std::string radioFile = HomePath("radio.zcf").toStdString();
+    SimulatorProcess sim({"--write-file", radioFile});
+    ProtocolCheck check(sim);
+    Launch();
+    UsePortOf(sim);
+    OpenThroughTheMenu(confirmed);
+    const Memory confirmedData = CloneArea(controller->CurrentDocument().Current());
+
+    // This process is the running copy: it holds the instance lock in a runtime directory
+    // of its own and takes over files as the program does.
+    ASSERT_TRUE(QDir(HomePath("")).mkdir("run"));
+    const QByteArray runtimeWas = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", HomePath("run").toUtf8());
+    const auto restoreRuntime = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtimeWas); });
+    FileInstanceLock lock;
+    ASSERT_EQ(lock.TryAcquire(AppSettings::kMutexName), LockState::kAcquired) << lock.Problem();
+    HandedFiles handedFiles(*window, *controller);
+    FileHandoffServer server(HandoffSocketName(lock.FilePath()),
+                             [&](const std::string& path) { return handedFiles.Take(path); });
+    ASSERT_EQ(server.Problem(), "");
+
+    // While the question is up, a later start hands the other file over.
+    const Step handOverThenConfirm = [&](QWidget& question) {
+        QProcess second;  // in this process's environment, with its runtime directory
+        second.start(ORVANE_GUI_PATH, {QString::fromStdString(handed)});
+        EXPECT_TRUE(Eventually([&] { return second.state() == QProcess::NotRunning; }));
+        EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+        EXPECT_TRUE(question.isVisible());
+        EXPECT_EQ(window->windowTitle().toStdString(), "confirmed.zcf - Orvane")
+            << "nothing replaced the data";
+        Click(QMessageBox::Ok)(question);
+    };
+    ChooseAnswering("&Write -> TR", {handOverThenConfirm, Click(QMessageBox::Ok)});
+    ASSERT_TRUE(TransferEnded([&] { return boxTexts.size() == 2; }));
+    EXPECT_EQ(boxTexts, (std::vector<std::string>{"Write to transceiver. Are you sure?",
+                                                  kWriteSucceededText}));
+
+    // The radio holds the data the user confirmed; the handed file opens afterwards.
+    ASSERT_NE(ChannelEntry(confirmedData, kPosition),
+              ChannelEntry(ReadDataFile(handed), kPosition));
+    EXPECT_EQ(ChannelEntry(ReadDataFile(radioFile), kPosition),
+              ChannelEntry(confirmedData, kPosition));
+    EXPECT_TRUE(Eventually([&] { return window->windowTitle() == "handed.zcf - Orvane"; }));
 }
 
 }  // namespace

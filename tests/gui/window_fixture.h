@@ -16,10 +16,12 @@
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/main_controller.h"
+#include "app/startup_file.h"
 #include "base/cmc_task.h"
 #include "clone/busy_waiter.h"
 #include "gui/main_window.h"
@@ -76,7 +78,8 @@ protected:
     }
 
     // Starts the program as the desktop entry point does, with `arguments` as its
-    // command line (the program name first), and shows the window.
+    // command line (the program name first), and shows the window with the file the
+    // command line names.
     void Launch(const std::vector<std::string>& arguments = {"orvane"}) {
         settings_ = std::make_unique<AppSettings>(store_, lock_, ScreenSize{1280, 1024}, arguments);
         Prompter& prompts =
@@ -96,7 +99,9 @@ protected:
             arguments);
         window->Attach(*controller);
         controller->Start();
-        window->show();
+        window->ShowAtStart(FileToOpenAtStart(arguments), startErrors);
+        titleWhenShown = window->windowTitle();
+        sheetWhenShown = window->ShownSheet() != nullptr;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // The tick opens the first node's sheet once the window shows.
         ASSERT_TRUE(WaitUntil([this] { return window->ShownSheet() != nullptr; }));
@@ -157,6 +162,10 @@ protected:
     ScriptedPrompter prompter;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<MainController> controller;
+    // What the start-up reported on stderr, and the window as it first showed.
+    std::ostringstream startErrors;
+    QString titleWhenShown;
+    bool sheetWhenShown = false;
 
 private:
     static QAction* FindAction(const QList<QAction*>& actions, const QString& caption) {

@@ -1,5 +1,5 @@
 #pragma once
-// An instance lock for unit tests: `held` says whether another process "has" it.
+// An instance lock for unit tests: `state` is what taking it comes to.
 
 #include "platform/instance_lock.h"
 
@@ -7,16 +7,16 @@ namespace orvane::testing {
 
 class FakeInstanceLock final : public InstanceLock {
 public:
-    bool TryAcquire(const std::string&) override {
-        acquired = !heldElsewhere;
-        return acquired;
+    LockState TryAcquire(const std::string&) override {
+        acquired = state == LockState::kAcquired;
+        return state;
     }
     void Release() override {
         acquired = false;
         ++releases;
     }
 
-    bool heldElsewhere = false;
+    LockState state = LockState::kAcquired;
     bool acquired = false;
     int releases = 0;
 };
