@@ -32,8 +32,7 @@ TEST_F(QtFontTest, HeightsAndStylesCarryOver) {
     EXPECT_EQ(ToQFont(description).pixelSize(), 1);
 }
 
-// A positive height is a cell height, ascent and descent with the internal leading: the
-// largest font no higher, which these heights (the title bars' 16 among them) hit exactly.
+// A positive height is the whole cell height: ascent and descent, internal leading included.
 TEST_F(QtFontTest, APositiveHeightIsTheFontsWholeHeight) {
     for (const int height : {16, 20, 26, 40}) {
         FontDescription description;

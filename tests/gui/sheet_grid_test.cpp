@@ -1,8 +1,8 @@
 // The sheet grid in the real main window with the real controller and data model,
 // offscreen: every shipped sheet shows under every model, a frequency typed into a
-// channel reaches the image, the in-place editor opens on F2 over the cell's text,
-// commits on Enter and cancels on Escape, the drawn pixels show the selection and the
-// marks, and a value changed through a cell repaints every cell that shows it and no other.
+// channel reaches the image, the in-place editor opens on F2, commits on Enter and
+// cancels on Escape, the drawn pixels show the selection and the marks, and a value
+// changed through a cell repaints every cell that shows it and no other.
 
 #include <QDir>
 #include <QImage>
@@ -168,8 +168,7 @@ TEST_F(SheetGridTest, EverySheetShowsUnderEveryModel) {
             SCOPED_TRACE(call);
             SheetGrid& grid = OpenSheet(call);
             EXPECT_GT(grid.ContentSize().width(), 0);
-            // Something is drawn: not every pixel of the grid is the background. The page
-            // of the Memory CH node is one empty label: nothing but the background.
+            // Something is drawn: not every pixel is the background (but for one empty label).
             const QImage image = Grab(grid);
             const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
             bool drawn = false;
@@ -407,18 +406,16 @@ TEST_F(SheetGridTest, TheEditorShowsTheTextWhereTheCellDrewIt) {
     }
 }
 
-// The title bar stands above the grid with a bevel of its own, 16 + 2 + 8 pixels high
-// for the 16-pixel title font; the sunken bevel of the grid's panel starts below it.
+// The title bar stands above the grid with a bevel of its own (navy just inside it), 16 +
+// 2 + 8 pixels high for the 16-pixel title font; the grid panel's sunken bevel follows.
 TEST_F(SheetGridTest, TheTitleBarStandsAboveTheGridsSunkenPanel) {
     Launch();
     SheetGrid& grid = OpenSheet(kBank0);
     QWidget* panel = grid.parentWidget();
-    auto* pane = qobject_cast<SheetPane*>(panel->parentWidget());
-    ASSERT_NE(pane, nullptr);
-    EXPECT_EQ(pane->TitleBar().geometry(), QRect(0, 0, pane->width(), 26));
-    EXPECT_EQ(panel->geometry(), QRect(0, 26, pane->width(), pane->height() - 26));
-    // Navy from just inside the title's own bevel.
-    EXPECT_EQ(Grab(*pane).pixelColor(pane->width() - 10, 2), QColor(0, 0, 128));
+    auto& pane = dynamic_cast<SheetPane&>(*panel->parentWidget());
+    EXPECT_EQ(pane.TitleBar().geometry(), QRect(0, 0, pane.width(), 26));
+    EXPECT_EQ(panel->geometry(), QRect(0, 26, pane.width(), pane.height() - 26));
+    EXPECT_EQ(Grab(pane).pixelColor(pane.width() - 10, 2), QColor(0, 0, 128));
 }
 
 // The start page has no selectable cell: shown disabled, with no current cell, and the
@@ -426,16 +423,14 @@ TEST_F(SheetGridTest, TheTitleBarStandsAboveTheGridsSunkenPanel) {
 TEST_F(SheetGridTest, TheStartPageHasNoCursorAndKeepsTheGridsColour) {
     Launch();
     SheetGrid& grid = *window->ShownGrid();
-    ASSERT_EQ(grid.ShownSheet().Name(), "GI_Sheet_TopPage");
     EXPECT_EQ(grid.View().Current(), SheetView::kNoCell);
     const QImage image = Grab(*grid.viewport());
     EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1),
               grid.palette().color(QPalette::Active, QPalette::Base));
 }
 
-// A font size change drops the widths kept before (here narrowed to 12 pixels): the bank
-// sheet reopens with its columns laid out for the new font, wide enough for their texts
-// and the texts' margins, and keeps those widths.
+// A font size change drops the widths kept before (narrowed to 12 here): the bank sheet
+// reopens with its columns laid out for the new font, fit for their texts, and keeps them.
 TEST_F(SheetGridTest, AFontSizeChangeFitsTheColumnsToTheNewFontAndKeepsThem) {
     Launch();
     const auto banks =
