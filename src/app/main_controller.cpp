@@ -200,7 +200,12 @@ void MainController::OpenSheet(const std::string& callText) {
         sheet_->RememberedPosition() = *position;
     }
     sheet_->Build();
-    columnWidths_.Restore(*sheet_);
+    if (resetWidthsOnOpen_) {
+        resetWidthsOnOpen_ = false;
+        columnWidths_.Reset(*sheet_);
+    } else {
+        columnWidths_.Restore(*sheet_);
+    }
     view_.ShowSheet(sheet_.get());
     if (view_.IsVisible() && view_.IsEnabled()) {
         view_.SetFocus(gridHadFocus_ ? ViewFocus::kGrid : ViewFocus::kTree);
@@ -356,6 +361,9 @@ std::string MainController::RecentFile(int slot) const {
 
 void MainController::ChangeFontSize(int percentage) {
     app_.settings.FontSizePercentage = percentage;
+    // The widths kept for the old size would cut the texts of the new one: the next
+    // sheet to open drops them and keeps its widths laid out at the new size.
+    resetWidthsOnOpen_ = true;
     // The tick opens the sheet again at the new size, where it was.
     CloseSheet();
 }

@@ -204,6 +204,8 @@ private:
     SheetPositionMemory positions_;
     SettingsColumnWidthStore widthStore_{app_.settings};
     ColumnWidthMemory columnWidths_{app_.texts, widthStore_};
+    // Set by a font size change: the next sheet that opens forgets the kept widths.
+    bool resetWidthsOnOpen_ = false;
     bool gridHadFocus_ = true;
     std::optional<Deadline> recheck_;
     cmcTaskPtr tick_;

@@ -60,11 +60,9 @@ QFrame* MakePanel(QWidget* parent) {
 MainWindow::MainWindow(AppContext& context) : context_(context) {
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
     setAcceptDrops(true);
-    const std::string appTitle = context_.texts.FirstLine("GI_Sys_AppTitle");
-    // The platform appends the display name to titles that lack it; the titles already
-    // end with the application title, so this keeps it from appearing twice.
-    QGuiApplication::setApplicationDisplayName(QString::fromStdString(appTitle));
-    SetTitle(MainWindowTitle(kUntitledName, appTitle));
+    // No application display name is set: the platform would append it to every
+    // window's caption ("COM Port — Orvane"), and each caption is already complete.
+    SetTitle(MainWindowTitle(kUntitledName, context_.texts.FirstLine("GI_Sys_AppTitle")));
     setWindowIcon(image_list::ApplicationIcon());
     ApplyFormFont();
     BuildPanels();

@@ -90,7 +90,9 @@ QAction* MenuMirror::AddItem(QWidget& container, MenuItem& item) {
         container.addAction(menu->menuAction());
         return menu->menuAction();
     }
-    auto* action = new QAction(caption, &container);
+    // A separator's caption is the "-" that made it; shown as text it would stand beside
+    // the line.
+    auto* action = new QAction(item.separator ? QString() : caption, &container);
     action->setSeparator(item.separator);
     if (!item.separator) {
         action->setShortcut(ShortcutOf(item.shortcut));

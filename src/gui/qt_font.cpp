@@ -1,11 +1,13 @@
 #include "gui/qt_font.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QString>
 #include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
+#include <unordered_map>
 
 namespace orvane {
 namespace {
@@ -23,14 +25,39 @@ QString FamilyFor(const std::string& face) {
                       : QString::fromStdString(face);
 }
 
+// The largest pixel size at which `font` is at most `cellHeight` pixels from ascent to
+// descent. Sizes are tried from about four fifths of the height, near where the answer
+// lies; the answers are kept, as start-up asks for the same few fonts many times.
+int PixelSizeForCellHeight(const QFont& font, int cellHeight) {
+    static std::unordered_map<QString, int> sizes;
+    const QString key = QStringLiteral("%1|%2|%3|%4")
+                            .arg(font.family())
+                            .arg(font.weight())
+                            .arg(font.italic())
+                            .arg(cellHeight);
+    if (const auto found = sizes.find(key); found != sizes.end()) {
+        return found->second;
+    }
+    QFont sized(font);
+    const auto heightAt = [&sized](int pixelSize) {
+        sized.setPixelSize(pixelSize);
+        return QFontMetrics(sized).height();
+    };
+    int size = std::max(1, cellHeight * 4 / 5);
+    while (size > 1 && heightAt(size) > cellHeight) {
+        --size;
+    }
+    while (heightAt(size + 1) <= cellHeight) {
+        ++size;
+    }
+    sizes.emplace(key, size);
+    return size;
+}
+
 }  // namespace
 
 QFont ToQFont(const FontDescription& description) {
     QFont font(FamilyFor(description.face));
-    // Negative heights are character heights; positive ones include the internal
-    // leading, which at these sizes is about a fifth of the cell.
-    int pixels = description.height < 0 ? -description.height : description.height * 4 / 5;
-    font.setPixelSize(std::max(pixels, 1));
     font.setBold(description.style & FontDescription::kBold);
     font.setItalic(description.style & FontDescription::kItalic);
     font.setUnderline(description.style & FontDescription::kUnderline);
@@ -39,6 +66,15 @@ QFont ToQFont(const FontDescription& description) {
         font.setFixedPitch(true);
         font.setStyleHint(QFont::Monospace);
     }
+    // Negative heights are character heights, the pixel size itself; positive ones are
+    // cell heights, the internal leading included.
+    int pixels = 1;
+    if (description.height < 0) {
+        pixels = -description.height;
+    } else if (description.height > 0) {
+        pixels = PixelSizeForCellHeight(font, description.height);
+    }
+    font.setPixelSize(pixels);
     return font;
 }
 

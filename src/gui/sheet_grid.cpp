@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTimer>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "gui/choice_popup.h"
 #include "gui/menu_mirror.h"
 #include "gui/qt_canvas.h"
+#include "gui/qt_colour.h"
 #include "gui/qt_font.h"
 #include "sheet/column_widths.h"
 #include "sheet/key_codes.h"
@@ -120,6 +123,50 @@ SheetView::MouseButton ButtonOf(Qt::MouseButton button) {
 }
 
 }  // namespace
+
+// The in-place editor: a plain text box whose text keeps the distance from the box's
+// sides that the cell's text keeps from the cell's.
+class SheetGrid::CellEditor final : public QPlainTextEdit {
+public:
+    // The text keeps this margin inside its viewport: room for the caret after the last
+    // character of a right-aligned line. The viewport reaches as far past the text's
+    // place, so that the text itself stands where the placement puts it.
+    static constexpr int kCaretRoom = 1;
+
+    explicit CellEditor(QWidget* parent) : QPlainTextEdit(parent) {
+        setFrameShape(QFrame::NoFrame);
+        // The margins beside the text show the box's colour, not the cell under it.
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        document()->setDocumentMargin(kCaretRoom);
+        setTabChangesFocus(true);
+    }
+
+    void Place(const EditorPlacement& placement) {
+        setViewportMargins(placement.leftIndent - kCaretRoom, -kCaretRoom,
+                           placement.rightIndent - kCaretRoom, -kCaretRoom);
+        QTextOption option = document()->defaultTextOption();
+        option.setAlignment(AlignmentOf(placement.alignment));
+        document()->setDefaultTextOption(option);
+        setGeometry(ToQRect(placement.rect));
+    }
+
+private:
+    static Qt::Alignment AlignmentOf(HorizontalAlignment alignment) {
+        switch (alignment) {
+            case HorizontalAlignment::Centre:
+                return Qt::AlignHCenter;
+            case HorizontalAlignment::Right:
+                return Qt::AlignRight;
+            case HorizontalAlignment::Left:
+                break;
+        }
+        return Qt::AlignLeft;
+    }
+};
 
 SheetGrid::SheetGrid(Sheet& sheet, const SheetGridServices& services, QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -358,15 +405,16 @@ void SheetGrid::paintEvent(QPaintEvent* event) {
     QtCanvas canvas(painter, services_.fonts, palette());
     const VisibleCells visible = Visible();
     // Every cell fills its own background; only the room past the last column and row
-    // needs the window colour.
-    const QColor window = palette().color(QPalette::Base);
+    // needs the grid's, the basic cell's colour. A disabled grid keeps it: a sheet
+    // without selectable cells is no greyed-out control.
+    const QColor background = ToQColor(sheet_.BasicCell().colour, palette());
     const int contentRight = ColumnLeft(visible.lastColumn + 1);
     const int contentBottom = RowTop(visible.lastRow + 1);
-    painter.fillRect(QRect(contentRight, 0, viewport()->width() - contentRight,
-                           viewport()->height()),
-                     window);
+    painter.fillRect(
+        QRect(contentRight, 0, viewport()->width() - contentRight, viewport()->height()),
+        background);
     painter.fillRect(QRect(0, contentBottom, contentRight, viewport()->height() - contentBottom),
-                     window);
+                     background);
     const int fixedColumns = sheet_.FixedColumnCount();
     const int fixedRows = sheet_.FixedRowCount();
     const int right = viewport()->width() - 1;
@@ -475,13 +523,7 @@ void SheetGrid::focusOutEvent(QFocusEvent* event) {
 
 void SheetGrid::ShowEditor(const EditorPlacement& placement) {
     if (!editor_) {
-        editor_ = std::make_unique<QPlainTextEdit>(viewport());
-        editor_->setFrameShape(QFrame::NoFrame);
-        editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
-        editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        editor_->document()->setDocumentMargin(0);
-        editor_->setTabChangesFocus(true);
+        editor_ = std::make_unique<CellEditor>(viewport());
         editor_->installEventFilter(this);
         connect(editor_.get(), &QPlainTextEdit::textChanged, this, [this] {
             const QString text = editor_->toPlainText();
@@ -492,7 +534,7 @@ void SheetGrid::ShowEditor(const EditorPlacement& placement) {
         });
     }
     editor_->setFont(ToQFont(placement.font));
-    editor_->setGeometry(ToQRect(placement.rect));
+    editor_->Place(placement);
     editor_->setPlainText(QString::fromStdString(placement.text));
     QTextCursor cursor = editor_->textCursor();
     cursor.setPosition(placement.selStart);

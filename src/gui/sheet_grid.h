@@ -15,7 +15,6 @@
 #include "sheet/grid_host.h"
 #include "sheet/sheet_view.h"
 
-class QPlainTextEdit;
 class QTimer;
 
 namespace orvane {
@@ -121,7 +120,8 @@ private:
     CellPainter painter_;
     int leftColumn_;
     int topRow_;
-    std::unique_ptr<QPlainTextEdit> editor_;
+    class CellEditor;
+    std::unique_ptr<CellEditor> editor_;
     QPointer<QWidget> choiceList_;
     std::optional<int> sizingColumn_;  // the column being sized by a drag
     QTimer* autoScroll_;

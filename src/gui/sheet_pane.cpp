@@ -9,28 +9,32 @@
 namespace orvane {
 namespace {
 
-constexpr int kTitleBevel = 2;
+constexpr int kBevel = 2;
 constexpr int kTitlePadding = 8;
 
 }  // namespace
 
 SheetPane::SheetPane(Sheet& sheet, const SheetGridServices& services, QWidget* parent)
-    : QFrame(parent), sheet_(sheet), title_(new QLabel(this)) {
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Sunken);
-    setLineWidth(kTitleBevel);
+    : QWidget(parent), sheet_(sheet), title_(new QLabel(this)) {
     title_->setFrameShape(QFrame::Panel);
     title_->setFrameShadow(QFrame::Sunken);
-    title_->setLineWidth(kTitleBevel);
+    title_->setLineWidth(kBevel);
     title_->setTextFormat(Qt::PlainText);
     title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     title_->setAutoFillBackground(true);
-    grid_ = new SheetGrid(sheet, services, this);
+    auto* gridPanel = new QFrame(this);
+    gridPanel->setFrameShape(QFrame::Panel);
+    gridPanel->setFrameShadow(QFrame::Sunken);
+    gridPanel->setLineWidth(kBevel);
+    grid_ = new SheetGrid(sheet, services, gridPanel);
+    auto* gridLayout = new QVBoxLayout(gridPanel);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->addWidget(grid_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(title_);
-    layout->addWidget(grid_, 1);
+    layout->addWidget(gridPanel, 1);
     setFocusProxy(grid_);
     connect(grid_, &SheetGrid::SheetTitleChanged, this, &SheetPane::ShowTitle);
     ShowTitle();
@@ -54,7 +58,7 @@ void SheetPane::ShowTitle() {
         palette.setColor(QPalette::WindowText, ToQColor(style.titleFont->colour, palette));
     }
     title_->setPalette(palette);
-    title_->setFixedHeight(title_->fontMetrics().height() + kTitleBevel + kTitlePadding);
+    title_->setFixedHeight(title_->fontMetrics().height() + kBevel + kTitlePadding);
 }
 
 }  // namespace orvane

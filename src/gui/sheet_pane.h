@@ -1,7 +1,8 @@
 #pragma once
-// The open sheet as the main window shows it: its title bar over its grid.
+// The open sheet as the main window shows it: its title bar, bevelled on its own, over
+// the grid's sunken panel.
 
-#include <QFrame>
+#include <QWidget>
 
 #include "gui/sheet_grid.h"
 
@@ -9,7 +10,7 @@ class QLabel;
 
 namespace orvane {
 
-class SheetPane final : public QFrame {
+class SheetPane final : public QWidget {
     Q_OBJECT
 
 public:
@@ -17,6 +18,8 @@ public:
     ~SheetPane() override;
 
     SheetGrid& Grid() { return *grid_; }
+    // The title bar, hidden when the sheet has no title.
+    QLabel& TitleBar() { return *title_; }
 
 private:
     void ShowTitle();

@@ -17,8 +17,6 @@ namespace {
 constexpr Colour kRuleGrey = 0x00808080;
 // Printed backgrounds other than white all come out in this grey, with white text.
 constexpr Colour kPrintedDark = 0x00606060;
-// Pixels between the text and the left or right side of the cell, before scaling.
-constexpr double kTextIndent = 4.0;
 
 // Everything one drawing decides before it puts anything on the canvas.
 struct CellPaint {
@@ -144,44 +142,16 @@ void DrawRules(Canvas& canvas, const CellPaint& paint) {
     }
 }
 
-int FirstLineTop(const CellPaint& paint, int textHeight) {
-    const PixelRect& area = paint.area;
-    switch (paint.cell->Vertical()) {
-        case VerticalAlignment::Middle:
-            return area.top + (area.Height() - textHeight) / 2;
-        case VerticalAlignment::Bottom:
-            return Round(area.bottom + 1 - textHeight - paint.scale);
-        default:
-            return Round(area.top + paint.scale);
-    }
-}
-
-int LineLeft(const CellPaint& paint, int lineWidth) {
-    const PixelRect& area = paint.area;
-    int x = 0;
-    switch (paint.cell->Horizontal()) {
-        case HorizontalAlignment::Centre:
-            x = area.left + (area.Width() - lineWidth) / 2;
-            break;
-        case HorizontalAlignment::Right:
-            x = Round(area.right + 1 - lineWidth - kTextIndent * paint.scale);
-            break;
-        default:
-            x = Round(area.left + kTextIndent * paint.scale);
-            break;
-    }
-    return std::max(x, area.left);
-}
-
 // Draws the lines of the text; returns where the text ends on the right.
 int DrawLines(Canvas& canvas, const FontDescription& font, const CellPaint& paint) {
     const std::vector<std::string_view> lines = SplitAt(paint.text, '\n');
     const int lineHeight = canvas.LineHeight(font);
-    int y = FirstLineTop(paint, lineHeight * static_cast<int>(lines.size()));
+    int y =
+        TextTop(*paint.cell, paint.area, lineHeight * static_cast<int>(lines.size()), paint.scale);
     int textEnd = paint.area.left;
     for (std::string_view line : lines) {
         const int width = canvas.TextWidth(font, line);
-        const int x = LineLeft(paint, width);
+        const int x = LineLeft(*paint.cell, paint.area, width, paint.scale);
         if (x + width + 1 < paint.area.right) {
             canvas.DrawText({x, y}, line, font, paint.textColour);
         } else {
@@ -230,6 +200,33 @@ void DrawMark(Canvas& canvas, const CellPaint& paint, int textEnd) {
 }
 
 }  // namespace
+
+int TextTop(const SheetCell& cell, const PixelRect& area, int textHeight, double scale) {
+    switch (cell.Vertical()) {
+        case VerticalAlignment::Middle:
+            return area.top + (area.Height() - textHeight) / 2;
+        case VerticalAlignment::Bottom:
+            return Round(area.bottom + 1 - textHeight - scale);
+        default:
+            return Round(area.top + scale);
+    }
+}
+
+int LineLeft(const SheetCell& cell, const PixelRect& area, int lineWidth, double scale) {
+    int x = 0;
+    switch (cell.Horizontal()) {
+        case HorizontalAlignment::Centre:
+            x = area.left + (area.Width() - lineWidth) / 2;
+            break;
+        case HorizontalAlignment::Right:
+            x = Round(area.right + 1 - lineWidth - kCellTextIndent * scale);
+            break;
+        default:
+            x = Round(area.left + kCellTextIndent * scale);
+            break;
+    }
+    return std::max(x, area.left);
+}
 
 CellRequest DrawingRequest(Sheet& sheet, SheetCell& cell, bool selected) {
     CellRequest request;

@@ -14,6 +14,15 @@ namespace orvane {
 class Sheet;
 struct SheetCell;
 
+// Pixels between a cell's text and its left or right side, before the print scale.
+inline constexpr int kCellTextIndent = 4;
+
+// Where a cell puts its text in `area`, as the cell aligns it: the top of the first line
+// of a text `textHeight` pixels high, and the left of a line `lineWidth` pixels wide
+// (never left of the area). The in-place editor puts its text in the same place.
+int TextTop(const SheetCell& cell, const PixelRect& area, int textHeight, double scale);
+int LineLeft(const SheetCell& cell, const PixelRect& area, int lineWidth, double scale);
+
 // The drawing request for a cell of `sheet`, ready for the data model (mode kDraw):
 // what the painter asks, and what fitting a column to the shown texts asks too.
 CellRequest DrawingRequest(Sheet& sheet, SheetCell& cell, bool selected);

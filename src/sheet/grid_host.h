@@ -9,6 +9,7 @@
 
 #include "platform/font_description.h"
 #include "sheet/pixel_geometry.h"
+#include "sheet/sheet_cell.h"
 
 namespace orvane {
 
@@ -27,7 +28,9 @@ struct VisibleCells {
 // Where the in-place editor opens: a borderless single-line box (no word wrap, at most
 // kEditorMaxLength characters) over `rect`, in `font`, holding `text` with
 // `selLength` characters selected from `selStart`; its undo history is cleared and it
-// takes the focus.
+// takes the focus. The box stays inside the cell's rules, and its text stands where the
+// cell draws it: aligned as `alignment` says between `leftIndent` pixels from the box's
+// left side and `rightIndent` pixels from its right side, its line at the box's top.
 struct EditorPlacement {
     static constexpr int kEditorMaxLength = 1024;
 
@@ -36,6 +39,9 @@ struct EditorPlacement {
     std::string text;
     int selStart = 0;
     int selLength = 0;
+    HorizontalAlignment alignment = HorizontalAlignment::Left;
+    int leftIndent = 0;
+    int rightIndent = 0;
 };
 
 class GridHost {

@@ -114,6 +114,11 @@ void SheetView::PlaceCursor() {
     }
     enabled_ = IsSelectable(current_);
     host_.SetGridEnabled(enabled_);
+    if (!enabled_) {
+        // Nothing to select: no cell shows as the current one.
+        current_ = kNoCell;
+        return;
+    }
     selection_.RestartAt(current_);
     UpdateRememberedPosition();
 }
@@ -262,7 +267,7 @@ void SheetView::PostMenuRefresh() {
 }
 
 void SheetView::UpdatePopupMenu(bool forced) {
-    if (!host_.GridHasFocus() || (!forced && popupCell_ == current_)) {
+    if (!enabled_ || !host_.GridHasFocus() || (!forced && popupCell_ == current_)) {
         return;
     }
     popupCell_ = current_;

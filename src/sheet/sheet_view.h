@@ -70,6 +70,8 @@ public:
     void CommitEditor();
 
     // ---- State for painting ---------------------------------------------------------
+    // No cell is current on a sheet without selectable cells: kNoCell.
+    static constexpr GridCell kNoCell{-1, -1};
     GridCell Current() const { return current_; }
     // The cursor cell, or a line-selectable slot that is marked or row-highlighted.
     bool IsSlotSelected(int column, int row) const;

@@ -2,9 +2,11 @@
 // with the answers, repeated keys, choices in a choice list and the in-place editor.
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/font_metrics.h"
 #include "sheet/cell_evaluator.h"
+#include "sheet/cell_painter.h"
 #include "sheet/key_codes.h"
 #include "sheet/sheet_view.h"
 
@@ -157,21 +159,26 @@ void SheetView::OpenEditor(GridCell cell, const std::string& text, int selStart,
     }
     const SheetCell& sheetCell = sheet_.CellAt(cell.column, cell.row);
     EditorPlacement placement{rect, sheet_.CellFont(sheetCell), text, selStart, selLength};
-    // One line of the cell's font, placed as the cell aligns its text.
-    const int lineHeight = sheet_.Environment().fontMetrics.LineHeight(placement.font);
-    if (lineHeight < rect.Height()) {
-        switch (sheetCell.Vertical()) {
-            case VerticalAlignment::Top:
-                break;
-            case VerticalAlignment::Middle:
-                placement.rect.top += (rect.Height() - lineHeight) / 2;
-                break;
-            case VerticalAlignment::Bottom:
-                placement.rect.top += rect.Height() - lineHeight;
-                break;
-        }
-        placement.rect.bottom = placement.rect.top + lineHeight - 1;
+    // The box covers the cell up to its rules, so they still frame it.
+    PixelRect& box = placement.rect;
+    if (sheetCell.Rule() != RightRule::None && box.Width() > 1) {
+        --box.right;
     }
+    if (sheetCell.HasBottomRule() && box.Height() > 1) {
+        --box.bottom;
+    }
+    // One line of the cell's font, where the cell draws its first line.
+    const double scale = sheet_.Options().Scale();
+    const int lineHeight = sheet_.Environment().fontMetrics.LineHeight(placement.font);
+    if (lineHeight < box.Height()) {
+        const int top = TextTop(sheetCell, rect, lineHeight, scale);
+        box.top = std::clamp(top, box.top, box.bottom + 1 - lineHeight);
+        box.bottom = box.top + lineHeight - 1;
+    }
+    placement.alignment = sheetCell.Horizontal();
+    const int indent = static_cast<int>(std::lround(kCellTextIndent * scale));
+    placement.leftIndent = indent;
+    placement.rightIndent = indent - (rect.right - box.right);
     edited_ = cell;
     host_.ShowEditor(placement);
 }

@@ -48,9 +48,6 @@ TEST_F(MainWindowTest, StartsUntitledWithTheApplicationTitle) {
     MainWindow window(context);
     EXPECT_EQ(window.windowTitle(),
               "Untitled - " + QString::fromStdString(texts.FirstLine("GI_Sys_AppTitle")));
-    // The platform's own suffix would repeat the application title.
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(),
-              QString::fromStdString(texts.FirstLine("GI_Sys_AppTitle")));
 }
 
 TEST_F(MainWindowTest, FontComesFromTheMainFormDefinition) {

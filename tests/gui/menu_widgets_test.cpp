@@ -57,10 +57,12 @@ protected:
     FakeEvaluator evaluator;
 };
 
+// A separator shows as "-" followed by its text, which a menu would draw beside the
+// line: a separator has none.
 QStringList Texts(const QList<QAction*>& actions) {
     QStringList texts;
     for (const QAction* action : actions) {
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        texts << (action->isSeparator() ? "-" + action->text() : action->text());
     }
     return texts;
 }

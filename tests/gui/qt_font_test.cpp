@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 
 #include "qt_application.h"
 
@@ -27,11 +28,20 @@ TEST_F(QtFontTest, HeightsAndStylesCarryOver) {
     EXPECT_TRUE(font.bold());
     EXPECT_TRUE(font.underline());
     EXPECT_FALSE(font.italic());
-
-    description.height = 20;  // a cell height: the character is smaller
-    EXPECT_EQ(ToQFont(description).pixelSize(), 16);
     description.height = 0;
     EXPECT_EQ(ToQFont(description).pixelSize(), 1);
+}
+
+// A positive height is the whole cell height: ascent and descent, internal leading included.
+TEST_F(QtFontTest, APositiveHeightIsTheFontsWholeHeight) {
+    for (const int height : {16, 20, 26, 40}) {
+        FontDescription description;
+        description.height = height;
+        QFont font = ToQFont(description);
+        EXPECT_EQ(QFontMetrics(font).height(), height);
+        font.setPixelSize(font.pixelSize() + 1);
+        EXPECT_GT(QFontMetrics(font).height(), height);
+    }
 }
 
 TEST_F(QtFontTest, PlatformOnlyFacesBecomeTheDesktopFont) {

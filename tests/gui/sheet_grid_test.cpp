@@ -7,14 +7,17 @@
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 
 #include "gui/sheet_grid.h"
+#include "gui/sheet_pane.h"
 #include "image/model_type.h"
 #include "radio/bank_table.h"
 #include "radio/channel_store.h"
+#include "sheet/column_widths.h"
 #include "sheet/key_codes.h"
 #include "window_fixture.h"
 
@@ -137,6 +140,17 @@ protected:
         return {-1, -1};
     }
 
+    // Where the text is in `area`: the bounds of its dark pixels.
+    static QRect Ink(const QImage& image, const QRect& area) {
+        QRect ink;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                ink |= image.pixelColor(x, y).lightness() < 100 ? QRect(x, y, 1, 1) : QRect();
+            }
+        }
+        return ink;
+    }
+
     static void Save(QWidget& widget, const QString& name) {
         QDir().mkpath("screenshots");
         widget.grab().save("screenshots/" + name + ".png");
@@ -154,7 +168,7 @@ TEST_F(SheetGridTest, EverySheetShowsUnderEveryModel) {
             SCOPED_TRACE(call);
             SheetGrid& grid = OpenSheet(call);
             EXPECT_GT(grid.ContentSize().width(), 0);
-            // Something is drawn: not every pixel of the grid is the background.
+            // Something is drawn: not every pixel is the background (but for one empty label).
             const QImage image = Grab(grid);
             const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
             bool drawn = false;
@@ -163,7 +177,7 @@ TEST_F(SheetGridTest, EverySheetShowsUnderEveryModel) {
                     drawn = image.pixel(x, y) != background;
                 }
             }
-            EXPECT_TRUE(drawn);
+            EXPECT_EQ(drawn, grid.ShownSheet().Name() != "GI_Sheet_TreeTop");
             Save(*window, QString("sheet_model%1_%2").arg(model).arg(index++, 2, 10, QChar('0')));
         }
     }
@@ -366,6 +380,79 @@ TEST_F(SheetGridTest, ACommittedFrequencyRepaintsOnlyItsRow) {
         const QRect area = painted.region.boundingRect();
         EXPECT_FALSE(area.isEmpty()) << frequency;
         EXPECT_LE(area.height(), grid.ShownSheet().RowHeight(cell.row)) << frequency;
+    }
+}
+
+// The text does not move when the editor opens over its cell, and the cell's rules still
+// frame the editor: its box ends one pixel short of the right and the bottom rule.
+TEST_F(SheetGridTest, TheEditorShowsTheTextWhereTheCellDrewIt) {
+    SheetGrid& grid = OnBank0Channel(1, cell::kMchFreq);
+    const int row = RowOfChannel(grid, 1);
+    for (const auto& [cellId, text] :
+         {std::pair{cell::kMchFreq, "121.5"}, {cell::kMchName, "TOWER"}}) {
+        grid.View().SendOperation(CellOf(grid, cellId, 1), key::kNone, 0, std::string(text));
+        GoTo(grid, row, cellId);
+        QPlainTextEdit* editor = OpenEditor(grid);
+        ASSERT_NE(editor, nullptr);
+        editor->setPlainText(editor->toPlainText());  // no selection
+        editor->setCursorWidth(0);
+        const QRect box = editor->geometry();
+        const QImage edited = Grab(*grid.viewport());
+        EXPECT_EQ(edited.pixelColor(box.right() + 1, box.bottom()), QColor(0x80, 0x80, 0x80));
+        EXPECT_EQ(edited.pixelColor(box.center().x(), box.bottom() + 1), QColor(0x80, 0x80, 0x80));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        GoTo(grid, row + 1, cellId);  // the cell drawn plain, its row not tinted
+        EXPECT_EQ(Ink(edited, box), Ink(Grab(*grid.viewport()), box)) << text;
+    }
+}
+
+// The title bar stands above the grid with a bevel of its own (navy just inside it), 16 +
+// 2 + 8 pixels high for the 16-pixel title font; the grid panel's sunken bevel follows.
+TEST_F(SheetGridTest, TheTitleBarStandsAboveTheGridsSunkenPanel) {
+    Launch();
+    SheetGrid& grid = OpenSheet(kBank0);
+    QWidget* panel = grid.parentWidget();
+    auto& pane = dynamic_cast<SheetPane&>(*panel->parentWidget());
+    EXPECT_EQ(pane.TitleBar().geometry(), QRect(0, 0, pane.width(), 26));
+    EXPECT_EQ(panel->geometry(), QRect(0, 26, pane.width(), pane.height() - 26));
+    EXPECT_EQ(Grab(pane).pixelColor(pane.width() - 10, 2), QColor(0, 0, 128));
+}
+
+// The start page has no selectable cell: shown disabled, with no current cell, and the
+// room past its cells keeps the grid's colour, not a disabled control's grey.
+TEST_F(SheetGridTest, TheStartPageHasNoCursorAndKeepsTheGridsColour) {
+    Launch();
+    SheetGrid& grid = *window->ShownGrid();
+    EXPECT_EQ(grid.View().Current(), SheetView::kNoCell);
+    const QImage image = Grab(*grid.viewport());
+    EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1),
+              grid.palette().color(QPalette::Active, QPalette::Base));
+}
+
+// A font size change drops the widths kept before (narrowed to 12 here): the bank sheet
+// reopens with its columns laid out for the new font, fit for their texts, and keeps them.
+TEST_F(SheetGridTest, AFontSizeChangeFitsTheColumnsToTheNewFontAndKeepsThem) {
+    Launch();
+    const auto banks =
+        window->TreeView()->findItems("0:", Qt::MatchStartsWith | Qt::MatchRecursive);
+    ASSERT_EQ(banks.size(), 1);
+    window->TreeView()->setCurrentItem(banks.front());
+    ASSERT_TRUE(WaitUntil([&] { return controller->OpenSheetCall() == kBank0; }));
+    for (int column = 0; column < controller->OpenedSheet()->ColumnCount(); ++column) {
+        controller->OpenedSheet()->SetColumnWidth(column, 12);
+    }
+    Choose("&5  150% (Big)");
+    ASSERT_TRUE(WaitUntil([&] { return controller->OpenSheetCall() == kBank0; }));
+    Sheet& sheet = *controller->OpenedSheet();
+    const std::string key = std::string(AppSettings::kRegistryPath) + "\\Display\\memch\\colwidth";
+    for (int column = 0; column < sheet.ColumnCount(); ++column) {
+        if (IsSizableColumn(sheet, column)) {
+            const int width = sheet.ColumnWidth(column);
+            EXPECT_EQ(Settings().ReadRegistryInt(key, std::to_string(column)), width);
+            // Fitting sets the widest text's width with its margins.
+            EXPECT_GE(width,
+                      AutoFitColumn(sheet, column, controller->Evaluator(), window->Fonts()));
+        }
     }
 }
 

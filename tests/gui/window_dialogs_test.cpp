@@ -5,15 +5,18 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/sheet_text.h"
 #include "gui/about_box.h"
 #include "gui/com_port_dialog.h"
+#include "gui/progress_window.h"
 #include "gui/sheet_dialog.h"
 #include "gui/sheet_grid.h"
 #include "window_fixture.h"
@@ -97,7 +100,8 @@ TEST_F(WindowDialogsTest, ComPortDialogRefusesNumbersOutsideTheRange) {
 TEST_F(WindowDialogsTest, ComPortDialogLayout) {
     Launch();
     ComPortDialog dialog(texts, prompter, 1, window.get());
-    EXPECT_EQ(dialog.windowTitle(), "COM Port");
+    dialog.show();
+    EXPECT_EQ(dialog.windowHandle()->title(), "COM Port");
     const QFontMetrics metrics(dialog.font());
     const int line = metrics.height();
     auto* notice = dialog.findChild<QLabel*>();
@@ -115,6 +119,20 @@ TEST_F(WindowDialogsTest, ComPortDialogLayout) {
     EXPECT_EQ(dialog.width(), notice->width() + 2 * line);
     EXPECT_EQ(dialog.height(), ok->y() + ok->height() * 3 / 2);
     SaveShot(dialog, "com_port_dialog");
+}
+
+// The window system shows the titles Qt hands it ("COM Port" above), adding " — " and
+// the application's display name once one is set: none is, so that it follows the
+// application name.
+TEST_F(WindowDialogsTest, CaptionsAreTheWindowsOwnTitles) {
+    Launch();
+    ProgressWindow progress(window.get());
+    progress.Open();
+    EXPECT_EQ(progress.Window()->windowHandle()->title(), "Cloning");
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName("orvane-probe");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "orvane-probe");
+    QCoreApplication::setApplicationName(name);
 }
 
 TEST_F(WindowDialogsTest, MoreEntryStoresThePortTheDialogAccepts) {

@@ -43,7 +43,7 @@ std::vector<std::pair<std::string, std::string>> Definitions() {
         {"T_Labels_Cells", "a|b\nc|d"},
         {"T_Align_Style", ""},
         {"T_Align_BasicCell", "{($Basic)}"},
-        {"T_Align_Cells", "{S~}top|{S-}middle|{S_}bottom"},
+        {"T_Align_Cells", "{S~}top|{S-}middle|{S_}bottom\n{S>XB_}ruled"},
         {"T_Pick_Style", ""},
         {"T_Pick_BasicCell", "{($Basic)}"},
         {"T_Pick_Cells", "{S(%CL_Pick[0])}a\n{S(%CL_Pick[1])}b\n{S(%CL_Pick[2])}c"},
@@ -169,10 +169,12 @@ protected:
     std::unique_ptr<SheetView> view;
 };
 
-TEST_F(SheetViewTest, ASheetOfLabelsIsDisabledAndNeverSendsOperations) {
+TEST_F(SheetViewTest, ASheetOfLabelsIsDisabledHasNoCurrentCellAndNeverSendsOperations) {
     SheetView& labels = Open("T_Labels");
     EXPECT_FALSE(host.enabled);
     EXPECT_FALSE(labels.IsEnabled());
+    EXPECT_EQ(labels.Current(), SheetView::kNoCell);
+    EXPECT_FALSE(labels.IsSlotSelected(0, 0)) << "no cell is drawn as the current one";
     Type('x');
     Press(vk::kF2);
     Press(vk::kRight);
@@ -387,14 +389,19 @@ TEST_F(SheetViewTest, TheRequestsCallbacksOpenTheEditorOrAChoiceList) {
     EXPECT_EQ(host.openedChoices, std::vector<std::string>{"GI_Sheet_Sel_X"});
 }
 
-TEST_F(SheetViewTest, TheEditorTakesOneLineWhereTheCellAlignsItsText) {
+TEST_F(SheetViewTest, TheEditorTakesOneLineWhereTheCellDrawsItsTextInsideItsRules) {
     evaluator.answer = [](CellRequest&) { return CellEvaluator::kOpenEditor; };
     Open("T_Align");
-    // A line of the basic font is 20 pixels; cells are 30 high.
-    for (const auto& [column, top] : {std::pair{0, 0}, {1, 5}, {2, 10}}) {
-        view->SendOperation({column, 0}, key::kEnter, 0);
+    // A line of the basic font is 20 pixels; cells are 30 high. Text is drawn a pixel in
+    // from the top or bottom; the last cell's right and bottom rules stay outside.
+    for (const auto& [cell, box] : {std::pair{GridCell{0, 0}, PixelRect::FromSize(0, 1, 50, 20)},
+                                    {{1, 0}, PixelRect::FromSize(50, 5, 50, 20)},
+                                    {{2, 0}, PixelRect::FromSize(100, 9, 50, 20)},
+                                    {{0, 1}, PixelRect::FromSize(0, 39, 49, 20)}}) {
+        view->SendOperation(cell, key::kEnter, 0);
         ASSERT_TRUE(host.editor);
-        EXPECT_EQ(host.editor->rect, PixelRect::FromSize(column * 50, top, 50, 20));
+        EXPECT_EQ(host.editor->rect, box);
+        EXPECT_EQ(host.editor->rightIndent, cell.row == 0 ? 4 : 3) << "text 4 pixels off the side";
         view->OnEditorKey(vk::kEscape, 0);
     }
     host.widths[1] = 0;
