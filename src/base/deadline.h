@@ -13,7 +13,6 @@ public:
 
     // Stores the duration and the current tick.
     void Arm(std::uint32_t durationMs);
-    void Disarm() { armed_ = false; }
     bool IsArmed() const { return armed_; }
 
     // 0 when not armed; the time left while it runs; on expiry disarms and gives 0.

@@ -49,10 +49,8 @@ public:
     // as the command-line tool reports it.
     void ShowAtStart(const std::optional<std::string>& file, std::ostream& errors);
 
-    // The panel on the left that holds the tree of sheets, and the one on the right that
-    // holds the open sheet.
+    // The panel on the left that holds the tree of sheets.
     QFrame* TreePanel() const { return treePanel_; }
-    QFrame* SheetPanel() const { return sheetPanel_; }
     SheetTreeView* TreeView() const { return treeView_; }
     MainStatusBar* StatusPanels() const { return statusBar_; }
     // Null until attached.

@@ -3,20 +3,11 @@
 // channel list or the bank table; the evaluator hands them the range the list covers.
 
 #include "radio/cell_ids.h"
-#include "radio/memory_map.h"
 
 namespace orvane {
 
 struct CellEvaluation;
 struct SheetCell;
-
-// The positions a list kind spans and whether its rows can be cleared: only the channel
-// list (positions 0..199) can.
-inline int ListFirst(ListKind) { return 0; }
-inline int ListLast(ListKind kind) {
-    return kind == ListKind::Channels ? memory_map::kChannelCount - 1 : 0;
-}
-inline bool ListClearable(ListKind kind) { return kind == ListKind::Channels; }
 
 struct ListRange {
     static constexpr int kNoBank = 10;  // the export model's single list

@@ -1,6 +1,7 @@
 #include "radio/cell_evaluation.h"
 #include "radio/cell_names.h"
 #include "radio/list_operations.h"
+#include "radio/memory_map.h"
 #include "sheet/sheet_cell.h"
 
 namespace orvane {

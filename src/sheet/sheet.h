@@ -97,7 +97,6 @@ public:
     // The first column and row holding a selectable cell (the grid size when none).
     int FirstSelectableColumn() const { return firstSelectableColumn_; }
     int FirstSelectableRow() const { return firstSelectableRow_; }
-    int IndexOffset() const { return indexOffset_; }
     const SheetCounters& Counters() const { return counters_; }
 
     SheetPosition& RememberedPosition() { return rememberedPosition_; }

@@ -8,6 +8,7 @@
 #include "radio/cell_evaluation.h"
 #include "radio/entry_keys.h"
 #include "radio/list_operations.h"
+#include "radio/memory_map.h"
 #include "radio/notify_flags.h"
 #include "radio_fixture.h"
 
