@@ -11,8 +11,8 @@
 
 #include <memory>
 
+#include "app/application_objects.h"
 #include "app/main_controller.h"
-#include "base/cmc_task.h"
 #include "clone/busy_waiter.h"
 #include "gui/main_window.h"
 #include "gui/sheet_grid.h"
@@ -25,7 +25,6 @@
 #include "sheet/key_codes.h"
 #include "support/fake_instance_lock.h"
 #include "support/scripted_prompter.h"
-#include "text/text_resource.h"
 
 namespace orvane {
 namespace {
@@ -39,13 +38,14 @@ public:
     Program()
         : store_(home_.filePath("Orvane.ini"), AppSettings::kRegistryPath),
           settings_(store_, lock_, ScreenSize{1280, 1024}, {"orvane"}),
-          context_{settings_, texts_, helpTexts_, bus_, cellNames_, timers_, clock_, prompter_},
-          window_(context_),
+          objects_(settings_, timers_, clock_, prompter_),
+          window_(objects_.Context()),
           ports_(nullptr, "Ports"),
-          controller_(ControllerServices{context_, window_, window_.Fonts(),
-                                         CloneEnvironment{timers_, clock_, waiter_, device_, ports_},
-                                         nullptr, nullptr},
-                      {"orvane"}) {
+          controller_(
+              ControllerServices{objects_.Context(), window_, window_.Fonts(),
+                                 CloneEnvironment{timers_, clock_, waiter_, device_, ports_},
+                                 nullptr, nullptr},
+              {"orvane"}) {
         window_.Attach(controller_);
         controller_.Start();
         window_.resize(1280, 900);
@@ -64,7 +64,7 @@ public:
     // gone. A loop that never let it run would measure a growing backlog.
     void Settle() {
         QApplication::processEvents();
-        bus_.Pump();
+        objects_.Bus().Pump();
     }
     SheetGrid& OpenBank0() {
         controller_.OpenSheet(kBank0);
@@ -79,16 +79,10 @@ private:
     QtSettingsStore store_;
     testing::FakeInstanceLock lock_;
     AppSettings settings_;
-    TextStore texts_;
-    TextStore helpTexts_;
-    // The window reads the texts from its construction on.
-    bool textsLoaded_ = texts_.SetSource(MainResource()) && helpTexts_.SetSource(HelpTopicResource());
-    MessageBus bus_;
-    CellNames cellNames_;
     QtTimerHost timers_;
     SteadyClock clock_;
     testing::ScriptedPrompter prompter_;
-    AppContext context_;
+    ApplicationObjects objects_;
     MainWindow window_;
     PosixSerialDevice device_;
     ComPortResolver ports_;

@@ -2,12 +2,8 @@
 
 #include <QEventLoop>
 
-#include "text/text_resource.h"
-
 namespace orvane::cli {
 namespace {
-
-constexpr int kBusPumpMs = 10;
 
 std::unique_ptr<QCoreApplication> ApplicationIfNone() {
     if (QCoreApplication::instance() != nullptr) {
@@ -33,27 +29,22 @@ ControllerSession::ControllerSession(const SessionOptions& options)
       store_(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath),
       readOnlyStore_(store_),
       settings_(readOnlyStore_, lock_, ScreenSize{}, arguments_),
-      textsLoaded_(texts_.SetSource(MainResource()) &&
-                   helpTexts_.SetSource(HelpTopicResource())),
+      objects_(settings_, timers_, clock_, options.prompter),
       port_(store_, options.port),
-      context_{settings_, texts_, helpTexts_, bus_, cellNames_, timers_, clock_, options.prompter},
       controller_(
-          ControllerServices{context_, view_, metrics_,
+          ControllerServices{objects_.Context(), view_, metrics_,
                              CloneEnvironment{timers_, clock_, waiter_, device_, port_.Locator()},
                              options.progress, nullptr},
-          arguments_),
-      busPump_(MakeTask(timers_)) {
+          arguments_) {
     settings_.ComPort = port_.Number();
     settings_.ComSpeedHigh = options.highSpeed ? 1 : 0;
-    busPump_->SetCallback([this](cmcTask&) { bus_.Pump(); });
-    busPump_->Start(kBusPumpMs);
     controller_.Start();
 }
 
 void ControllerSession::Settle() {
     // A message may post another; each pump delivers what was queued before it began.
-    while (bus_.QueuedCount() > 0) {
-        bus_.Pump();
+    while (objects_.Bus().QueuedCount() > 0) {
+        objects_.Bus().Pump();
     }
 }
 

@@ -11,10 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
 #include "app/app_settings.h"
+#include "app/application_objects.h"
 #include "app/main_controller.h"
-#include "base/cmc_task.h"
 #include "base/message_bus.h"
 #include "cli/character_metrics.h"
 #include "cli/headless_view.h"
@@ -26,7 +25,6 @@
 #include "platform/posix_serial_device.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_timer_host.h"
-#include "radio/cell_names.h"
 #include "text/text_store.h"
 
 namespace orvane::cli {
@@ -51,9 +49,9 @@ public:
     ControllerSession& operator=(const ControllerSession&) = delete;
 
     MainController& Controller() { return controller_; }
-    TextStore& Texts() { return texts_; }
+    TextStore& Texts() { return objects_.Texts(); }
     // What the controller and the clone manager post while a command runs.
-    MessageBus& Bus() { return bus_; }
+    MessageBus& Bus() { return objects_.Bus(); }
 
     // Delivers the queued messages (the tree's bank captions among them).
     void Settle();
@@ -71,22 +69,15 @@ private:
     ReadOnlySettingsStore readOnlyStore_;
     UnsharedInstanceLock lock_;
     AppSettings settings_;
-    TextStore texts_;
-    TextStore helpTexts_;
-    // The controller reads the texts from its construction on.
-    bool textsLoaded_;
-    MessageBus bus_;
-    CellNames cellNames_;
     QtTimerHost timers_;
     SteadyClock clock_;
+    ApplicationObjects objects_;
     ClockBusyWaiter waiter_{clock_};
     PosixSerialDevice device_;
     PortTarget port_;
     HeadlessView view_;
     CharacterMetrics metrics_;
-    AppContext context_;
     MainController controller_;
-    cmcTaskPtr busPump_;
 };
 
 }  // namespace orvane::cli

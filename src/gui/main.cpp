@@ -1,7 +1,7 @@
 // orvane: the desktop program. Creates the application-wide objects in their fixed
-// order (settings, the two text stores, the message bus, the main controller), ends at
-// once when another instance runs (handing it the file named on the command line), and
-// otherwise shows the main window until it closes.
+// order (settings, the ApplicationObjects with the two text stores and the message bus,
+// the main controller), ends at once when another instance runs (handing it the file
+// named on the command line), and otherwise shows the main window until it closes.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,10 +11,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/app_context.h"
+#include "app/application_objects.h"
 #include "app/main_controller.h"
 #include "app/startup_file.h"
-#include "base/cmc_task.h"
 #include "base/fatal.h"
 #include "clone/busy_waiter.h"
 #include "gui/file_handoff.h"
@@ -35,8 +34,6 @@
 
 namespace orvane {
 namespace {
-
-constexpr int kBusPumpIntervalMs = 10;
 
 // The second copy's part: hands the file to the running copy. Fails when that copy did
 // not take it, so that a file manager or a script can tell.
@@ -67,20 +64,11 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
         std::cerr << "orvane: " << lock.Problem()
                   << "; starting without the single-instance check\n";
     }
-    TextStore texts;
-    texts.SetSource(MainResource());
-    TextStore helpTexts;
-    helpTexts.SetSource(HelpTopicResource());
-    MessageBus bus;
-    CellNames cellNames;
     QtTimerHost timers;
     SteadyClock clock;
     MessageBoxPrompter prompter;
-    AppContext context{settings, texts, helpTexts, bus, cellNames, timers, clock, prompter};
-
-    cmcTaskPtr busPump = MakeTask(timers);
-    busPump->SetCallback([&bus](cmcTask&) { bus.Pump(); });
-    busPump->Start(kBusPumpIntervalMs);
+    ApplicationObjects objects(settings, timers, clock, prompter);
+    AppContext& context = objects.Context();
 
     // The window comes first, as the controller's view; the controller starts once the
     // window has built its menu, toolbar and status bar over it.

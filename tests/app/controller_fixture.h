@@ -11,6 +11,7 @@
 
 #include "app/app_context.h"
 #include "app/app_settings.h"
+#include "app/application_objects.h"
 #include "app/main_controller.h"
 #include "base/message_bus.h"
 #include "fake_main_view.h"
@@ -54,8 +55,9 @@ protected:
 
     // Lets `ms` of virtual time pass, with the bus pumped as the program pumps it.
     void Run(std::uint32_t ms) {
-        for (std::uint32_t step = 0; step < ms; step += 10) {
-            time.Advance(10);
+        constexpr std::uint32_t kPumpMs = ApplicationObjects::kBusPumpIntervalMs;
+        for (std::uint32_t step = 0; step < ms; step += kPumpMs) {
+            time.Advance(kPumpMs);
             bus.Pump();
         }
     }

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/application_objects.h"
 #include "app/main_controller.h"
 #include "app/startup_file.h"
 #include "base/cmc_task.h"
@@ -88,7 +89,7 @@ protected:
             AppContext{*settings_, texts, helpTexts, bus, cellNames, timers, clock, prompts});
         busPump_ = MakeTask(timers);
         busPump_->SetCallback([this](cmcTask&) { bus.Pump(); });
-        busPump_->Start(10);
+        busPump_->Start(ApplicationObjects::kBusPumpIntervalMs);
         window = std::make_unique<MainWindow>(*context_);
         messageBoxes_.SetParent(window.get());
         progress_ = std::make_unique<ProgressWindow>(window.get());
