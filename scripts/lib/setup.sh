@@ -3,13 +3,16 @@
 
 ORVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# Everything the build, the tests and the benchmarks need on Debian 12.
+# Everything the build, the tests and the benchmarks need on Debian 12: x11-utils and
+# python3 for scripts/bench; dpkg-dev (dpkg-shlibdeps) and appstream (its validator) for
+# the Debian package and its test.
 ORVANE_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth
+    xvfb xauth x11-utils python3
+    dpkg-dev appstream
 )
 
 orvane_install_packages() {
