@@ -16,6 +16,13 @@ namespace orvane {
 class Sheet;
 struct SheetCell;
 
+// Where a request's text comes from; without an origin the text is only an answer.
+enum class TextOrigin : std::int32_t {
+    kNone = 0,
+    kEditor = 1,  // committed from the in-place editor
+    kChoice = 2,  // chosen in a choice popup
+};
+
 struct CellRequest {
     // flags
     static constexpr std::uint32_t kCurrent = 0x01;   // in: the cell is current or selected
@@ -42,7 +49,7 @@ struct CellRequest {
     std::string parameter;
     std::uint32_t flags = 0;
     std::int32_t markPosition = 0;
-    std::int32_t textOrigin = 0;  // 1 editor text, 2 a choice
+    TextOrigin textOrigin = TextOrigin::kNone;
     bool moveRequested = false;
     CellLink moveTo;
     std::int32_t repeatKey = 0;

@@ -284,7 +284,7 @@ TEST_F(ChannelCellsTest, ChoiceCellsStepOpenTheirListAndTakeTheChosenRow) {
     CellRequest rowRequest;
     rowRequest.cell = &row;
     auto commit = Prepare(cell::kMchTxInhibit, 0, category::kConv);
-    commit->request.textOrigin = 2;
+    commit->request.textOrigin = TextOrigin::kChoice;
     commit->request.parentRequest = &rowRequest;
     Evaluate(*commit, CellEvaluator::kOperate);
     EXPECT_TRUE(ChannelAt(0).txInhibit);

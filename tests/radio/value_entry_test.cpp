@@ -39,7 +39,7 @@ struct Committed {
     Committed(std::string text) {
         request.cell = &cell;
         request.fromGrid = true;
-        request.textOrigin = 1;
+        request.textOrigin = TextOrigin::kEditor;
         request.text = std::move(text);
     }
 };
