@@ -148,7 +148,7 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
         } else if (!cell.rxCell && !cell.homeForm && channel.txHz == round(channel.rxHz)) {
             request.text = "<-";
             SetAlignment(request, HorizontalAlignment::Centre);
-            request.markPosition = 1;
+            request.markPosition = MarkPosition::kLeft;
         }
     }
     return result;

@@ -132,7 +132,7 @@ TEST(FrequencyEntryTest, TheTransmitCellShowsAnArrowWhenItFollowsReceive) {
     FrequencyEntry(draw.request, channel, kTx, k25k);
     EXPECT_EQ(draw.request.text, "<-");
     EXPECT_EQ(draw.cell.Horizontal(), HorizontalAlignment::Centre);
-    EXPECT_EQ(draw.request.markPosition, 1);
+    EXPECT_EQ(draw.request.markPosition, MarkPosition::kLeft);
 
     Pressed other(0);
     MemoryChannel duplex = Used(110'000'000, 119'000'000);
