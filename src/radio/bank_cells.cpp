@@ -55,7 +55,7 @@ void BankCells::Capacity(CellEvaluation& evaluation, int bank) {
     const int trailingBlanks = TrailingBlanks(evaluation, bank);
     int change = 0;
     bool changed = false;
-    if (request.textOrigin == 1) {
+    if (request.textOrigin == TextOrigin::kEditor) {
         const TypedNumber typed = ReadTypedNumber(request.text);
         if (typed.present) {
             const auto wanted =
@@ -63,7 +63,8 @@ void BankCells::Capacity(CellEvaluation& evaluation, int bank) {
             change = LimitedChange(capacity, wanted, free, trailingBlanks);
             changed = true;
         }
-        request.textOrigin = 0;  // the typed text has been read; the entry only shows
+        // The typed text has been read; the entry only shows.
+        request.textOrigin = TextOrigin::kNone;
     }
     std::int32_t value = capacity + change;
     const int minimum = capacity - trailingBlanks;

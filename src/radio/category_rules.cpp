@@ -26,7 +26,8 @@ void RedirectTo(CellEvaluation& evaluation, CellId separateRx, CellId combined) 
 // is not an edit, so the transmit cells can still show "<-" and "---".
 bool IsEdit(const CellEvaluation& evaluation) {
     const std::int32_t code = evaluation.Key();
-    return (code != key::kNone && key::IsEditingKey(code)) || evaluation.request.textOrigin == 1;
+    return (code != key::kNone && key::IsEditingKey(code)) ||
+           evaluation.request.textOrigin == TextOrigin::kEditor;
 }
 
 bool IsBeyondRow(const CellEvaluation& evaluation) {

@@ -27,7 +27,7 @@ std::string TrimmedUpper(const std::string& text) {
 }
 
 bool IsChosenRow(const CellRequest& request, const ChoiceList& list) {
-    return request.textOrigin == 2 && request.parentRequest != nullptr &&
+    return request.textOrigin == TextOrigin::kChoice && request.parentRequest != nullptr &&
            request.parentRequest->cell != nullptr &&
            request.parentRequest->cell->link.cellId == list.rowCell;
 }
@@ -64,7 +64,7 @@ EntryResult ChoiceEntry(CellRequest& request, ChoiceLists& lists, const ChoiceLi
 EntryResult ChoiceEntryTyped(CellRequest& request, ChoiceLists& lists, const ChoiceList& list,
                              std::int32_t& value) {
     bool typedMatch = false;
-    if (request.textOrigin == 1) {
+    if (request.textOrigin == TextOrigin::kEditor) {
         const std::string typed = TrimmedUpper(request.text);
         for (const ChoiceRow& row : lists.Rows(list.key, list.rowCell)) {
             if (Upper(row.text.substr(0, std::min(row.text.size(), typed.size()))) == typed) {

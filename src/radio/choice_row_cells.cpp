@@ -30,7 +30,7 @@ void ChoiceRowCells::MarkDuplexRow(CellEvaluation& evaluation) {
     const bool navToCom = kNavBand.Contains(channel.rxHz) && kComBand.Contains(channel.txHz);
     if (!navToCom && !(options.Wx() && channel.HasWx()) && options.Vor() && options.BankMode()) {
         evaluation.SetWarning(true);
-        evaluation.request.markPosition = 3;
+        evaluation.request.markPosition = MarkPosition::kRight;
     }
 }
 

@@ -76,7 +76,7 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
     // that may not transmit.
     bool blankLook = !cell.homeForm && (cell.rxCell ? !channel.used : channel.txInhibit);
 
-    if (request.textOrigin == 1) {
+    if (request.textOrigin == TextOrigin::kEditor) {
         const std::string kept = KeptText(request.text);
         const Hertz typed = round(ReadMegahertz(kept));
         if (typed > 0 && !kept.empty()) {
@@ -148,7 +148,7 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
         } else if (!cell.rxCell && !cell.homeForm && channel.txHz == round(channel.rxHz)) {
             request.text = "<-";
             SetAlignment(request, HorizontalAlignment::Centre);
-            request.markPosition = 1;
+            request.markPosition = MarkPosition::kLeft;
         }
     }
     return result;

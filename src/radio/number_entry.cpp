@@ -57,7 +57,7 @@ EntryResult NumberEntry(CellRequest& request, std::int32_t& value, std::int32_t 
     const auto limit = [minimum, top](std::int64_t number) {
         return static_cast<std::int32_t>(std::clamp<std::int64_t>(number, minimum, top));
     };
-    if (request.textOrigin == 1) {
+    if (request.textOrigin == TextOrigin::kEditor) {
         const TypedNumber typed = ReadTypedNumber(request.text);
         if (typed.present) {
             value = limit(typed.value);

@@ -64,12 +64,13 @@ int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (request.cell == nullptr) {
         return CellEvaluator::kNothingToOpen;
     }
-    const bool acted = request.keyCode != 0 || request.textOrigin != 0 || request.commandId != 0;
+    const bool acted =
+        request.keyCode != 0 || request.textOrigin != TextOrigin::kNone || request.commandId != 0;
     if (request.keyCode != 0) {
         ShowStatusText(environment_.bus, "");
     }
     // Committed or chosen text is an input; otherwise the text is only an answer.
-    if (request.textOrigin == 0) {
+    if (request.textOrigin == TextOrigin::kNone) {
         request.text.clear();
     }
     request.flags &= ~(CellRequest::kWarning | CellRequest::kError);

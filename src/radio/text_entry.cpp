@@ -12,7 +12,7 @@ namespace orvane {
 
 EntryResult TextEntry(CellRequest& request, std::string& field, std::size_t width) {
     EntryResult result;
-    if (request.textOrigin == 1 || request.textOrigin == 2) {
+    if (request.textOrigin == TextOrigin::kEditor || request.textOrigin == TextOrigin::kChoice) {
         field = request.text.substr(0, std::min(request.text.size(), width));
         result.changed = true;
     }

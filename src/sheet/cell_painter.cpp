@@ -182,12 +182,13 @@ void DrawMark(Canvas& canvas, const CellPaint& paint, int textEnd) {
     }
     const PixelRect& area = paint.area;
     const int size = paint.printing ? area.Height() / 2 : canvas.ImageSize();
-    int position = paint.request.markPosition;
-    if (position == 0) {
-        position = paint.cell->Horizontal() == HorizontalAlignment::Right ? 1 : 3;
+    MarkPosition position = paint.request.markPosition;
+    if (position == MarkPosition::kDefault) {
+        position = paint.cell->Horizontal() == HorizontalAlignment::Right ? MarkPosition::kLeft
+                                                                          : MarkPosition::kRight;
     }
-    int x = position == 1 ? area.left + size / 8 : area.right - size - 1;
-    if (position == 3) {
+    int x = position == MarkPosition::kLeft ? area.left + size / 8 : area.right - size - 1;
+    if (position == MarkPosition::kRight) {
         x = std::min(x, textEnd);
     }
     if (paint.printing) {

@@ -16,6 +16,20 @@ namespace orvane {
 class Sheet;
 struct SheetCell;
 
+// Where a request's text comes from; without an origin the text is only an answer.
+enum class TextOrigin : std::int32_t {
+    kNone = 0,
+    kEditor = 1,  // committed from the in-place editor
+    kChoice = 2,  // chosen in a choice popup
+};
+
+// Where a cell's warning or error mark is drawn.
+enum class MarkPosition : std::int32_t {
+    kDefault = 0,  // kLeft for right-aligned cells, kRight for the others
+    kLeft = 1,
+    kRight = 3,  // at the cell's right, or right after a shorter text
+};
+
 struct CellRequest {
     // flags
     static constexpr std::uint32_t kCurrent = 0x01;   // in: the cell is current or selected
@@ -41,8 +55,8 @@ struct CellRequest {
     std::string callText;
     std::string parameter;
     std::uint32_t flags = 0;
-    std::int32_t markPosition = 0;
-    std::int32_t textOrigin = 0;  // 1 editor text, 2 a choice
+    MarkPosition markPosition = MarkPosition::kDefault;
+    TextOrigin textOrigin = TextOrigin::kNone;
     bool moveRequested = false;
     CellLink moveTo;
     std::int32_t repeatKey = 0;
@@ -65,8 +79,7 @@ struct CellRequest {
     //    so the marks still appear.
     //  - flags kWarning / kError: the warning mark (image 4) or the error mark (image 5,
     //    which wins when both are set).
-    //  - markPosition: 1 puts the mark at the cell's left, 3 at its right or right after
-    //    a shorter text; 0 means 1 for right-aligned cells and 3 for the others.
+    //  - markPosition: where the mark goes (see MarkPosition).
     //  - the horizontal alignment in cell->layout, which the data model may change for
     //    the value it shows (a centred "<-" for a TX frequency equal to RX).
     //  - textColour: a text colour in place of the font's (read-only and not-applicable

@@ -70,7 +70,7 @@ void SheetView::RunOperation(GridCell cell, std::int32_t keyCode, std::int32_t c
     request.commandId = commandId;
     if (text) {
         request.text = std::move(*text);
-        request.textOrigin = 1;
+        request.textOrigin = TextOrigin::kEditor;
         request.keyCode = key::kNone;
     }
     if (dialogMode_) {
@@ -104,7 +104,7 @@ void SheetView::CommitChoice(CellRequest& request) {
     if (const auto& opener = sheet_.Opening().parentRequest) {
         CellRequest commit = *opener;
         commit.parentRequest = &request;
-        commit.textOrigin = 2;
+        commit.textOrigin = TextOrigin::kChoice;
         handler_.EvaluateCell(commit, CellEvaluator::kOperate);
     }
     host_.HideHost();

@@ -9,11 +9,11 @@
 #include <unordered_map>
 #include <utility>
 
+#include "sheet/cell_request.h"
 #include "sheet/colour_table.h"
 
 namespace orvane {
 
-struct CellRequest;
 struct SheetCell;
 
 // Everything of a drawing answer that decides the pixels of the cell (see the drawing
@@ -22,7 +22,7 @@ struct ShownAnswer {
     std::string text;
     std::optional<Colour> textColour;
     std::uint32_t marks = 0;  // the request's warning and error flags
-    std::int32_t markPosition = 0;
+    MarkPosition markPosition = MarkPosition::kDefault;
     Colour fillColour = 0;
     std::int32_t fillTenths = 0;
     std::uint8_t layout = 0;  // the data model may change the cell's alignment

@@ -284,7 +284,7 @@ TEST_F(ChannelCellsTest, ChoiceCellsStepOpenTheirListAndTakeTheChosenRow) {
     CellRequest rowRequest;
     rowRequest.cell = &row;
     auto commit = Prepare(cell::kMchTxInhibit, 0, category::kConv);
-    commit->request.textOrigin = 2;
+    commit->request.textOrigin = TextOrigin::kChoice;
     commit->request.parentRequest = &rowRequest;
     Evaluate(*commit, CellEvaluator::kOperate);
     EXPECT_TRUE(ChannelAt(0).txInhibit);
@@ -300,11 +300,12 @@ TEST_F(ChannelCellsTest, TheDuplexListMarksItsDupRowWhenDuplexWouldBeWrong) {
         Evaluate(*row, CellEvaluator::kDraw);
         return std::pair{row->Warning(), row->request.markPosition};
     };
-    EXPECT_EQ(rowFor(0, 1), (std::pair{true, 3})) << "a COM channel";
-    EXPECT_EQ(rowFor(1, 1), (std::pair{false, 0})) << "NAV receive, COM transmit";
-    EXPECT_EQ(rowFor(0, 0), (std::pair{false, 0})) << "the simplex row";
+    EXPECT_EQ(rowFor(0, 1), (std::pair{true, MarkPosition::kRight})) << "a COM channel";
+    EXPECT_EQ(rowFor(1, 1), (std::pair{false, MarkPosition::kDefault}))
+        << "NAV receive, COM transmit";
+    EXPECT_EQ(rowFor(0, 0), (std::pair{false, MarkPosition::kDefault})) << "the simplex row";
     options.values.modelType = 0;
-    EXPECT_EQ(rowFor(0, 1), (std::pair{false, 0})) << "no VOR";
+    EXPECT_EQ(rowFor(0, 1), (std::pair{false, MarkPosition::kDefault})) << "no VOR";
 }
 
 TEST_F(ChannelCellsTest, WxChannelTagsWriteOnlyTheirBit) {

@@ -93,7 +93,7 @@ protected:
     std::unique_ptr<Sent> Commit(CellId cellId, int index, std::string text,
                                  CellCategory category = category::kConv) {
         auto sent = Prepare(cellId, index, category);
-        sent->request.textOrigin = 1;
+        sent->request.textOrigin = TextOrigin::kEditor;
         sent->request.text = std::move(text);
         Evaluate(*sent, CellEvaluator::kOperate);
         return sent;

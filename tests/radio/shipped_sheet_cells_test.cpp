@@ -134,7 +134,7 @@ TEST_F(ShippedSheetCellsTest, EditsThroughTheSheetsOwnCellsReachTheImage) {
         request.fromGrid = true;
         request.keyCode = keyCode;
         if (!text.empty()) {
-            request.textOrigin = 1;
+            request.textOrigin = TextOrigin::kEditor;
             request.text = std::move(text);
         }
         const int result = evaluator.EvaluateCell(request, CellEvaluator::kOperate);

@@ -39,7 +39,7 @@ struct Committed {
     Committed(std::string text) {
         request.cell = &cell;
         request.fromGrid = true;
-        request.textOrigin = 1;
+        request.textOrigin = TextOrigin::kEditor;
         request.text = std::move(text);
     }
 };
@@ -132,7 +132,7 @@ TEST(FrequencyEntryTest, TheTransmitCellShowsAnArrowWhenItFollowsReceive) {
     FrequencyEntry(draw.request, channel, kTx, k25k);
     EXPECT_EQ(draw.request.text, "<-");
     EXPECT_EQ(draw.cell.Horizontal(), HorizontalAlignment::Centre);
-    EXPECT_EQ(draw.request.markPosition, 1);
+    EXPECT_EQ(draw.request.markPosition, MarkPosition::kLeft);
 
     Pressed other(0);
     MemoryChannel duplex = Used(110'000'000, 119'000'000);

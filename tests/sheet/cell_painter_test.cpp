@@ -280,21 +280,20 @@ TEST_F(CellPainterTest, ScreenMarksAreImagesPlacedByTheDataModelsPosition) {
         int column;  // 1 left-aligned, 2 right-aligned
         std::string text;
         std::uint32_t flags;
-        std::int32_t position;
+        MarkPosition position;
         std::optional<RecordingCanvas::Image> image;
     };
     const std::uint32_t warning = CellRequest::kWarning;
     const std::uint32_t error = CellRequest::kError;
     // A 100 x 20 cell; images are 16 pixels, their last row at y 18.
     const Case cases[] = {
-        {"error wins", 1, "ab", warning | error, 1, {{5, {2, 3}}}},
-        {"after the text", 1, "ab", warning, 3, {{4, {14, 3}}}},
-        {"right edge", 1, std::string(30, 'x'), warning, 3, {{4, {82, 3}}}},
-        {"other position", 1, "ab", warning, 2, {{4, {82, 3}}}},
-        {"default, left-aligned", 1, "ab", warning, 0, {{4, {14, 3}}}},
-        {"default, right-aligned", 2, "ab", error, 0, {{5, {2, 3}}}},
-        {"empty text", 1, "", warning, 0, {{4, {9, 3}}}},
-        {"no mark", 1, "ab", 0, 1, std::nullopt},
+        {"error wins", 1, "ab", warning | error, MarkPosition::kLeft, {{5, {2, 3}}}},
+        {"after the text", 1, "ab", warning, MarkPosition::kRight, {{4, {14, 3}}}},
+        {"right edge", 1, std::string(30, 'x'), warning, MarkPosition::kRight, {{4, {82, 3}}}},
+        {"default, left-aligned", 1, "ab", warning, MarkPosition::kDefault, {{4, {14, 3}}}},
+        {"default, right-aligned", 2, "ab", error, MarkPosition::kDefault, {{5, {2, 3}}}},
+        {"empty text", 1, "", warning, MarkPosition::kDefault, {{4, {9, 3}}}},
+        {"no mark", 1, "ab", 0, MarkPosition::kLeft, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -384,7 +383,7 @@ TEST_F(CellPainterTest, PrintedMarksAreTheVectorShapesOfHalfTheCellHeight) {
         DrawingEvaluator::Answer& answer = Answer("CL_Mark");
         answer.text = "ab";
         answer.flags = CellRequest::kError;
-        answer.markPosition = 1;
+        answer.markPosition = MarkPosition::kLeft;
         const RecordingCanvas error = Draw(1, 3, rect, Printing());
         EXPECT_TRUE(error.images.empty());
         ASSERT_EQ(error.polygons.size(), 1u);

@@ -17,7 +17,7 @@ public:
     struct Answer {
         std::string text;
         std::uint32_t flags = 0;
-        std::int32_t markPosition = 0;
+        MarkPosition markPosition = MarkPosition::kDefault;
         std::optional<Colour> textColour;
         std::int32_t fillTenths = 0;
         Colour fillColour = 0;

@@ -63,7 +63,7 @@ public:
         CellLink link;
         std::int32_t keyCode;
         std::int32_t commandId;
-        std::int32_t textOrigin;
+        TextOrigin textOrigin;
         std::string text;
         std::uint32_t selectionFlags;
         std::int32_t rangeFrom;
@@ -438,7 +438,7 @@ TEST_F(SheetViewTest, EditorKeysCommitOrCancelAndMove) {
         ASSERT_EQ(operations.size(), c.commits ? 1u : 0u);
         if (c.commits) {
             EXPECT_EQ(operations[0].link, Link("CL_Val", 18));
-            EXPECT_EQ(operations[0].textOrigin, 1);
+            EXPECT_EQ(operations[0].textOrigin, TextOrigin::kEditor);
             EXPECT_EQ(operations[0].keyCode, 0);
             EXPECT_EQ(operations[0].text, "118.1");
         }
@@ -747,7 +747,7 @@ TEST_F(ChoiceListTest, AChoiceCommitsTheOpeningRequestAndClosesTheList) {
     ASSERT_EQ(evaluator.Operations().size(), 1u);
     const auto commit = evaluator.Operations()[0];
     EXPECT_EQ(commit.link, ownerCell.link);
-    EXPECT_EQ(commit.textOrigin, 2);
+    EXPECT_EQ(commit.textOrigin, TextOrigin::kChoice);
     EXPECT_EQ(commit.parent, (CellLink{CellLink::kNoCategory, Id("CL_Pick"), 1}));
     EXPECT_EQ(host.hides, 1);
 
