@@ -553,18 +553,72 @@ void TwoChannelsInBankOf5(EepromImage& image) {
     }
 }
 
+// Which popup menu items a user can choose on telling rows of each kind of list; then
 // Copy, Paste, Up, Down, Insert, Delete and Clear on a bank sheet, each from the popup
 // menu or its key as a user gives them: the status bar after each, and the channels of
 // the saved file.
 TEST_F(UserFlowTest, ChannelListOperationsFromThePopupMenuAndTheirKeys) {
     const std::string opened =
         DataFile("club.zcf", ModelMemory(model_type::kLk1, TwoChannelsInBankOf5));
-    const std::string unedited = HomePath("unedited.zcf").toStdString();
     const std::string edited = HomePath("edited.zcf").toStdString();
     Launch();
+    const std::string fullFile =
+        DataFile("full.zcf", ModelMemory(model_type::kLk1, [](EepromImage& image) {
+                     StoreChannel(image, 0, 118'100'000, "ALPHA");
+                     for (int bank = 0; bank < 10; ++bank) {
+                         image.SetByte(memory_map::kBankCapacities + bank, bank < 2 ? 100 : 0);
+                     }
+                 }));
+    const std::string exportFile = DataFile(
+        "export.zcf",
+        ModelMemory(model_type::kLk1S,
+                    [](EepromImage& image) { StoreChannel(image, 0, 118'100'000, "ALPHA"); }),
+        model_type::kLk1S);
+    struct Case {
+        const char* what;
+        const std::string& file;
+        const char* sheetCall;  // empty: bank 0
+        CellId cellId;
+        int position;
+        const char* items;
+    };
+    const Case cases[] = {
+        {"HT-Lk1, a used channel", opened, "", cell::kMchName, 1,
+         "Edit... Copy Paste Up Down Clear Delete Insert Help"},
+        {"HT-Lk1, the New row", opened, "", cell::kMchName, 5,
+         "Edit... (Copy) (Paste) (Up) (Down) (Clear) (Delete) Insert Help"},
+        {"HT-Lk1, the first channel of a full bank", fullFile, "", cell::kMchName, 0,
+         "Edit... Copy Paste (Up) Down Clear Delete Insert Help"},
+        {"HT-Lk1, bank 0 of the bank table", opened, "GI_Sheet_BankOp", cell::kBankName, 0,
+         "Edit... (Up) Down Help"},
+        {"HT-Lk1S/Lk2S, the first channel, nothing copied", exportFile,
+         "[St_S_ColCut]GI_Sheet_MemoryCH_S,0", cell::kMchName, 0,
+         "Edit... Copy (Paste) (Up) Down Clear Delete Insert Help"},
+        {"HT-Lk1S/Lk2S, the last channel", exportFile, "[St_S_ColCut]GI_Sheet_MemoryCH_S,0",
+         cell::kMchName, 99, "Edit... Copy (Paste) Up (Down) Clear Delete Insert Help"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenThroughTheMenu(c.file);
+        SheetGrid& grid =
+            ShowGridOf(*c.sheetCall ? controller->Tree()->FindNodeByLinkText(c.sheetCall)
+                                    : controller->Tree()->FindBankNode(0));
+        MoveTo(grid, c.cellId, c.position);
+        UsePopupMenu(grid, [&](QMenu& menu) { EXPECT_EQ(ItemStates(menu), c.items); });
+    }
+    // Every position is allocated: Ins says so and changes nothing.
+    OpenThroughTheMenu(fullFile);
+    SheetGrid& full = ShowGridOf(controller->Tree()->FindBankNode(0));
+    MoveTo(full, cell::kMchName, 0);
+    Answering({Click(QMessageBox::Ok)});
+    QTest::keyClick(&full, Qt::Key_Insert);
+    ASSERT_FALSE(boxTexts.empty()) << controller->Status().text;
+    EXPECT_EQ(boxTexts.back().rfind("The number of channels exceed.", 0), 0u) << boxTexts.back();
+    EXPECT_FALSE(controller->CurrentDocument().Modified());
+
+    // The operations themselves, on the two channels of bank 0.
+    boxTexts.clear();
     OpenThroughTheMenu(opened);
-    ChooseAnswering("Save &As...", {TypeFileName(unedited)});
-    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "unedited.zcf - Orvane"; }));
     SheetGrid& grid = ShowGridOf(controller->Tree()->FindBankNode(0));
 
     struct Action {
@@ -617,72 +671,12 @@ TEST_F(UserFlowTest, ChannelListOperationsFromThePopupMenuAndTheirKeys) {
 
     ChooseAnswering("Save &As...", {TypeFileName(edited)});
     ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "edited.zcf - Orvane"; }));
-    const Memory before = ReadDataFile(unedited);
+    const Memory before = ReadDataFile(opened);
     const Memory after = ReadDataFile(edited);
     EXPECT_EQ(after[memory_map::kBankCapacities], 5);
     EXPECT_EQ(ChannelNames(after, 5), actions.back().names);
     // The surviving ALPHA is the record that was copied, moved and shifted, unchanged.
     EXPECT_EQ(ChannelEntry(after, 2), ChannelEntry(before, 0));
-}
-
-// Which popup menu items a user can choose, on telling rows of each kind of list.
-TEST_F(UserFlowTest, ThePopupMenuEnablesWhatTheRowAllows) {
-    const std::string bankFile =
-        DataFile("bank.zcf", ModelMemory(model_type::kLk1, TwoChannelsInBankOf5));
-    const std::string fullFile =
-        DataFile("full.zcf", ModelMemory(model_type::kLk1, [](EepromImage& image) {
-                     StoreChannel(image, 0, 118'100'000, "ALPHA");
-                     for (int bank = 0; bank < 10; ++bank) {
-                         image.SetByte(memory_map::kBankCapacities + bank, bank < 2 ? 100 : 0);
-                     }
-                 }));
-    const std::string exportFile = DataFile(
-        "export.zcf",
-        ModelMemory(model_type::kLk1S,
-                    [](EepromImage& image) { StoreChannel(image, 0, 118'100'000, "ALPHA"); }),
-        model_type::kLk1S);
-    struct Case {
-        const char* what;
-        const std::string& file;
-        const char* sheetCall;  // empty: bank 0
-        CellId cellId;
-        int position;
-        const char* items;
-    };
-    const Case cases[] = {
-        {"HT-Lk1, a used channel", bankFile, "", cell::kMchName, 1,
-         "Edit... Copy Paste Up Down Clear Delete Insert Help"},
-        {"HT-Lk1, the New row", bankFile, "", cell::kMchName, 5,
-         "Edit... (Copy) (Paste) (Up) (Down) (Clear) (Delete) Insert Help"},
-        {"HT-Lk1, the first channel of a full bank", fullFile, "", cell::kMchName, 0,
-         "Edit... Copy Paste (Up) Down Clear Delete Insert Help"},
-        {"HT-Lk1, bank 0 of the bank table", bankFile, "GI_Sheet_BankOp", cell::kBankName, 0,
-         "Edit... (Up) Down Help"},
-        {"HT-Lk1S/Lk2S, the first channel, nothing copied", exportFile,
-         "[St_S_ColCut]GI_Sheet_MemoryCH_S,0", cell::kMchName, 0,
-         "Edit... Copy (Paste) (Up) Down Clear Delete Insert Help"},
-        {"HT-Lk1S/Lk2S, the last channel", exportFile, "[St_S_ColCut]GI_Sheet_MemoryCH_S,0",
-         cell::kMchName, 99, "Edit... Copy (Paste) Up (Down) Clear Delete Insert Help"},
-    };
-    Launch();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        OpenThroughTheMenu(c.file);
-        SheetGrid& grid =
-            ShowGridOf(*c.sheetCall ? controller->Tree()->FindNodeByLinkText(c.sheetCall)
-                                    : controller->Tree()->FindBankNode(0));
-        MoveTo(grid, c.cellId, c.position);
-        UsePopupMenu(grid, [&](QMenu& menu) { EXPECT_EQ(ItemStates(menu), c.items); });
-    }
-    // Every position is allocated: Ins says so and changes nothing.
-    OpenThroughTheMenu(fullFile);
-    SheetGrid& grid = ShowGridOf(controller->Tree()->FindBankNode(0));
-    MoveTo(grid, cell::kMchName, 0);
-    Answering({Click(QMessageBox::Ok)});
-    QTest::keyClick(&grid, Qt::Key_Insert);
-    ASSERT_FALSE(boxTexts.empty()) << controller->Status().text;
-    EXPECT_EQ(boxTexts.back().rfind("The number of channels exceed.", 0), 0u) << boxTexts.back();
-    EXPECT_FALSE(controller->CurrentDocument().Modified());
 }
 
 TEST_F(UserFlowTest, AFileNamedAtStartIsOpenWhenTheWindowFirstPaints) {
