@@ -111,8 +111,8 @@ void CloneEngine::Finish() {
 }
 
 void CloneEngine::Step() {
-    const int run = state_;
-    StepOutcome outcome{run + 1};
+    const State run = state_;
+    StepOutcome outcome{Following(run)};
     const bool expired = inactivity_.Remaining() == 0;
     bool act = true;
 
@@ -174,7 +174,7 @@ void CloneEngine::Step() {
     state_ = outcome.next;
 }
 
-void CloneEngine::Act(int run, StepOutcome& outcome) {
+void CloneEngine::Act(State run, StepOutcome& outcome) {
     switch (run) {
         case kStart:
             break;
@@ -438,7 +438,7 @@ int CloneEngine::CheckEndFrame(std::span<const std::uint8_t> payload) const {
                                                                          : clone_error::kDataCount;
 }
 
-void CloneEngine::SendData(int run, StepOutcome& outcome) {
+void CloneEngine::SendData(State run, StepOutcome& outcome) {
     outcome.next = kSendData;
     for (int pass = 0; pass < kFramesPerStep; ++pass) {
         if (rangeIndex_ >= ranges_.size()) {

@@ -59,29 +59,34 @@ public:
     std::int64_t RawBytes() const { return rawBytes_; }
 
 private:
-    enum State : int {
-        kIdle = 0,
-        kStart = 2,
-        kScript = 3,
-        kScriptDelay = 4,
-        kOpenLink = 5,
-        kSendInformationRequest = 6,
-        kReceiveInformation = 7,
-        kSendReadRequest = 8,
-        kReceiveData = 9,
-        kSendWriteRequest = 10,
-        kSendData = 11,
-        kSendEnd = 12,
-        kReceiveAcknowledge = 13,
-        kDrain = 14,
-        kEnd = 15,
+    // The steps of an operation in the order they normally follow each other.
+    enum class State {
+        kIdle,
+        kStart,
+        kScript,
+        kScriptDelay,
+        kOpenLink,
+        kSendInformationRequest,
+        kReceiveInformation,
+        kSendReadRequest,
+        kReceiveData,
+        kSendWriteRequest,
+        kSendData,
+        kSendEnd,
+        kReceiveAcknowledge,
+        kDrain,
+        kEnd,
     };
+    using enum State;
+    static State Following(State state) {
+        return state == kEnd ? kIdle : static_cast<State>(static_cast<int>(state) + 1);
+    }
     // What checking a received data-phase frame gives besides an error code.
     static constexpr int kGoodDataFrame = 1;
     static constexpr int kGoodEndFrame = 0;
 
     struct StepOutcome {
-        int next;
+        State next;
         bool progress = false;
         bool scriptSent = false;
     };
@@ -89,7 +94,7 @@ private:
     bool Start(CloneOperation operation, Completion completion);
     void Tick();
     void Step();
-    void Act(int run, StepOutcome& outcome);
+    void Act(State run, StepOutcome& outcome);
     void Finish();
 
     void RunScript(StepOutcome& outcome);
@@ -105,14 +110,14 @@ private:
     int CheckDataFrame(const std::vector<std::uint8_t>& decoded);
     int CheckEndFrame(std::span<const std::uint8_t> payload) const;
     void CheckInformationFrame(const cmcBuff& frame);
-    void SendData(int run, StepOutcome& outcome);
+    void SendData(State run, StepOutcome& outcome);
     void AppendNextDataFrame();
 
     CloneEnvironment environment_;
     SerialPort port_;
     CloneConfig config_;
     cmcTaskPtr task_;
-    int state_ = kIdle;
+    State state_ = kIdle;
     CloneOperation operation_ = CloneOperation::Information;
     std::unique_ptr<CloneResult> result_;
     Completion completion_;

@@ -36,7 +36,7 @@ void CellEvaluation::SetError(bool on) {
 }
 
 void CellEvaluation::TakeEntry(const EntryResult& result) {
-    if (result.open != CellEvaluator::kNothingToOpen) {
+    if (result.open != CellOpening::kNothingToOpen) {
         open = result.open;
     }
 }

@@ -60,7 +60,7 @@ struct CellEvaluation {
     CurrentBank bank;
     MemoryChannel channel;
     std::uint32_t notify = 0;
-    int open = CellEvaluator::kNothingToOpen;
+    CellOpening open = CellOpening::kNothingToOpen;
     bool editRestricted = false;
 };
 

@@ -56,7 +56,7 @@ EntryResult ChoiceEntry(CellRequest& request, ChoiceLists& lists, const ChoiceLi
         }
     } else if (code == key::kEnter && request.openChoice) {
         request.openChoice(request, list.key, CellLink{category::kNone, list.rowCell, value});
-        result.open = CellEvaluator::kOpenedPopup;
+        result.open = CellOpening::kOpenedPopup;
     }
     return result;
 }
@@ -77,7 +77,7 @@ EntryResult ChoiceEntryTyped(CellRequest& request, ChoiceLists& lists, const Cho
     const std::int32_t code = request.keyCode;
     if (request.fromGrid && code > key::kSpace && code <= key::kLastPrintable) {
         StartWithCharacter(request, static_cast<char>(code));
-        return EntryResult{typedMatch, CellEvaluator::kOpenEditor};
+        return EntryResult{typedMatch, CellOpening::kOpenEditor};
     }
     EntryResult result = ChoiceEntry(request, lists, list, value);
     result.changed = result.changed || typedMatch;

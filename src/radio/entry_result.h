@@ -8,7 +8,7 @@ namespace orvane {
 
 struct EntryResult {
     bool changed = false;
-    int open = CellEvaluator::kNothingToOpen;
+    CellOpening open = CellOpening::kNothingToOpen;
 };
 
 }  // namespace orvane

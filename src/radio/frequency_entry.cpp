@@ -4,47 +4,70 @@
 #include <cstdint>
 #include <string>
 
-#include "radio/editor_start.h"
-#include "radio/entry_keys.h"
 #include "radio/frequency.h"
+#include "radio/frequency_editor_keys.h"
 #include "radio/memory_channel.h"
+#include "radio/typed_frequency.h"
 #include "sheet/cell_request.h"
 #include "sheet/sheet_cell.h"
 
 namespace orvane {
 namespace {
 
-constexpr std::size_t kTypedLength = 7;
+// The frequency a cell settles on, and how the channel around it is to look.
+struct SettledFrequency {
+    Hertz value = 0;
+    bool simplex = false;
+    // The cell shows nothing yet: the RX of a blank channel, the TX of a channel that
+    // may not transmit.
+    bool blankLook = false;
+    bool changed = false;
+};
 
-// The typed text as the entry reads it: digits and points only, at most seven.
-std::string KeptText(const std::string& typed) {
-    std::string kept;
-    for (char c : typed) {
-        if ((c >= '0' && c <= '9') || c == '.') {
-            kept += c;
-        }
-    }
-    kept.resize(std::min(kept.size(), kTypedLength));
-    return kept;
+SettledFrequency ShownFrequency(const MemoryChannel& channel, const FrequencyCell& cell) {
+    SettledFrequency shown;
+    shown.value = cell.rxCell ? channel.rxHz : channel.txHz;
+    shown.simplex = channel.rxHz == channel.txHz;
+    shown.blankLook = !cell.homeForm && (cell.rxCell ? !channel.used : channel.txInhibit);
+    return shown;
 }
 
-// Megahertz as a decimal number up to a second point, in hertz (exact: seven characters
-// hold at most six decimals), limited to the entry bounds.
-Hertz ReadMegahertz(const std::string& kept) {
-    std::uint64_t hertz = 0;
-    std::size_t i = 0;
-    for (; i < kept.size() && kept[i] != '.'; ++i) {
-        hertz = hertz * 10 + static_cast<std::uint64_t>(kept[i] - '0');
+// A typed RX frequency for a channel without one also chooses its TX frequency: a
+// navigation frequency gets the first COM frequency, any other its own.
+void TakeTypedFrequency(Hertz typed, MemoryChannel& channel, const FrequencyCell& cell,
+                        SettledFrequency& settled) {
+    settled.changed = true;
+    if (cell.rxCell) {
+        channel.isNew = IsUnsetFrequency(channel.rxHz);
+        if (kNavBand.Contains(typed)) {
+            settled.simplex = false;
+            if (channel.isNew) {
+                channel.txHz = kFirstComFrequency;
+            }
+        } else {
+            channel.txHz = typed;
+        }
     }
-    hertz *= 1'000'000;
-    std::uint64_t scale = 100'000;
-    for (++i; i < kept.size() && kept[i] != '.' && scale > 0; ++i, scale /= 10) {
-        hertz += static_cast<std::uint64_t>(kept[i] - '0') * scale;
+    settled.value = typed;
+    settled.blankLook = false;
+}
+
+void StoreFrequency(MemoryChannel& channel, const FrequencyCell& cell,
+                    const SettledFrequency& settled) {
+    if (!cell.rxCell) {
+        channel.txHz = settled.value;
+        return;
     }
-    if (hertz > kHighestFrequency) {
-        return kHighestFrequency;
+    channel.rxHz = settled.value;
+    if (!channel.used && !cell.homeForm) {
+        if (settled.simplex) {
+            channel.txInhibit = settled.blankLook;
+            channel.txHz = settled.value;
+        }
+        // A frequency given to a blank channel makes it a channel, whatever it
+        // transmits on.
+        channel.used = !settled.blankLook;
     }
-    return hertz < kLowestFrequency ? kLowestFrequency : static_cast<Hertz>(hertz);
 }
 
 void SetAlignment(CellRequest& request, HorizontalAlignment alignment) {
@@ -55,12 +78,6 @@ void SetAlignment(CellRequest& request, HorizontalAlignment alignment) {
     }
 }
 
-void OpenEditor(CellRequest& request, std::string text, std::size_t caret, std::size_t selection) {
-    request.text = std::move(text);
-    request.selStart = static_cast<std::int32_t>(caret);
-    request.selLength = static_cast<std::int32_t>(selection);
-}
-
 }  // namespace
 
 EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const FrequencyCell& cell,
@@ -68,81 +85,30 @@ EntryResult FrequencyEntry(CellRequest& request, MemoryChannel& channel, const F
     const auto round = [&raster](Hertz hertz) {
         return RoundFrequency(hertz, raster.spacing, raster.spacing833Allowed);
     };
-    EntryResult result;
-    Hertz value = cell.rxCell ? channel.rxHz : channel.txHz;
-    bool simplex = channel.rxHz == channel.txHz;
     channel.isNew = false;
-    // A cell that shows nothing yet: the RX of a blank channel, the TX of a channel
-    // that may not transmit.
-    bool blankLook = !cell.homeForm && (cell.rxCell ? !channel.used : channel.txInhibit);
-
+    SettledFrequency settled = ShownFrequency(channel, cell);
     if (request.textOrigin == TextOrigin::kEditor) {
-        const std::string kept = KeptText(request.text);
-        const Hertz typed = round(ReadMegahertz(kept));
-        if (typed > 0 && !kept.empty()) {
-            result.changed = true;
-            if (cell.rxCell) {
-                channel.isNew = IsUnsetFrequency(channel.rxHz);
-                if (kNavBand.Contains(typed)) {
-                    simplex = false;
-                    if (channel.isNew) {
-                        channel.txHz = kFirstComFrequency;
-                    }
-                } else {
-                    channel.txHz = typed;
-                }
-            }
-            value = typed;
-            blankLook = false;
+        const std::optional<Hertz> typed = ReadTypedFrequency(request.text);
+        if (typed && round(*typed) > 0) {
+            TakeTypedFrequency(round(*typed), channel, cell, settled);
         }
     }
 
-    value = round(std::clamp(value, kLowestFrequency, kHighestFrequency));
-    if (result.changed && simplex && cell.rxCell) {
-        channel.txHz = value;
+    settled.value = round(std::clamp(settled.value, kLowestFrequency, kHighestFrequency));
+    if (settled.changed && settled.simplex && cell.rxCell) {
+        channel.txHz = settled.value;
     }
     SetAlignment(request,
                  cell.noAlignMarks ? HorizontalAlignment::Left : HorizontalAlignment::Right);
-    request.text = FormatFrequency(value);
+    request.text = FormatFrequency(settled.value);
 
+    EntryResult result{settled.changed};
     if (request.fromGrid) {
-        const std::int32_t code = key::ActsAsEnter(request.keyCode) ? key::kEnter : request.keyCode;
-        if (code == '.') {
-            const std::size_t point = request.text.find('.');
-            OpenEditor(request, request.text,
-                       point == std::string::npos ? request.text.size() : point + 1, 0);
-            result.open = CellEvaluator::kOpenEditor;
-        } else if (code == '=' && !cell.rxCell) {
-            const std::string rx = FormatFrequency(channel.rxHz);
-            OpenEditor(request, rx, 0, rx.size());
-            result.open = CellEvaluator::kOpenEditor;
-        } else if (key::IsDigit(code)) {
-            StartWithCharacter(request, static_cast<char>(code));
-            result.open = CellEvaluator::kOpenEditor;
-        } else if (code == key::kEnter) {
-            std::string start = !cell.homeForm && !channel.used ? std::string() : request.text;
-            const std::size_t length = start.size();
-            OpenEditor(request, std::move(start), 0, length);
-            result.open = CellEvaluator::kOpenEditor;
-        }
+        result.open = OpenFrequencyEditor(request, channel, cell);
     }
+    StoreFrequency(channel, cell, settled);
 
-    if (cell.rxCell) {
-        channel.rxHz = value;
-        if (!channel.used && !cell.homeForm) {
-            if (simplex) {
-                channel.txInhibit = blankLook;
-                channel.txHz = value;
-            }
-            // A frequency given to a blank channel makes it a channel, whatever it
-            // transmits on.
-            channel.used = !blankLook;
-        }
-    } else {
-        channel.txHz = value;
-    }
-
-    if (result.open == CellEvaluator::kNothingToOpen) {
+    if (result.open == CellOpening::kNothingToOpen) {
         if (!channel.used && !cell.homeForm) {
             request.text.clear();
         } else if (!cell.rxCell && !cell.homeForm && channel.txHz == round(channel.rxHz)) {

@@ -77,9 +77,9 @@ EntryResult NumberEntry(CellRequest& request, std::int32_t& value, std::int32_t 
         const std::int32_t code = request.keyCode;
         if (key::IsDigit(code) || (code == '-' && minimum < 0)) {
             StartWithCharacter(request, static_cast<char>(code));
-            result.open = CellEvaluator::kOpenEditor;
+            result.open = CellOpening::kOpenEditor;
         } else if (code == key::kEnter || code == key::kBeginEdit) {
-            result.open = CellEvaluator::kOpenEditor;
+            result.open = CellOpening::kOpenEditor;
         }
     }
     return result;

@@ -60,9 +60,9 @@ void RadioCellEvaluator::Bind(CellId cellId, CellBinding& binding) {
     }
 }
 
-int RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
+CellOpening RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (request.cell == nullptr) {
-        return CellEvaluator::kNothingToOpen;
+        return CellOpening::kNothingToOpen;
     }
     const bool acted =
         request.keyCode != 0 || request.textOrigin != TextOrigin::kNone || request.commandId != 0;
@@ -181,7 +181,7 @@ std::string RadioCellEvaluator::CellText(SheetCell& cell) {
     return request.text;
 }
 
-int RadioCellEvaluator::RunCell(SheetCell& cell, std::int32_t keyCode) {
+CellOpening RadioCellEvaluator::RunCell(SheetCell& cell, std::int32_t keyCode) {
     CellRequest request;
     request.cell = &cell;
     request.keyCode = keyCode;

@@ -28,7 +28,7 @@ public:
     RadioCellEvaluator(const RadioCellEvaluator&) = delete;
     RadioCellEvaluator& operator=(const RadioCellEvaluator&) = delete;
 
-    int EvaluateCell(CellRequest& request, Mode mode) override;
+    CellOpening EvaluateCell(CellRequest& request, Mode mode) override;
 
     // Routes `cellId` to `binding`, which must outlive the evaluator; a later binding
     // replaces an earlier one.
@@ -51,7 +51,7 @@ public:
     std::string CellText(SheetCell& cell);
     // Runs a cell outside any grid with `keyCode` and returns the evaluation result (the
     // main controller runs menu commands by link this way).
-    int RunCell(SheetCell& cell, std::int32_t keyCode);
+    CellOpening RunCell(SheetCell& cell, std::int32_t keyCode);
 
 private:
     // Both return true when the request is finished.

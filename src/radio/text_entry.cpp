@@ -25,10 +25,10 @@ EntryResult TextEntry(CellRequest& request, std::string& field, std::size_t widt
     if (request.fromGrid) {
         const std::int32_t code = request.keyCode;
         if (key::ActsAsEnter(code)) {
-            result.open = CellEvaluator::kOpenEditor;
+            result.open = CellOpening::kOpenEditor;
         } else if (code > key::kSpace && code <= key::kLastPrintable) {
             StartWithCharacter(request, static_cast<char>(code));
-            result.open = CellEvaluator::kOpenEditor;
+            result.open = CellOpening::kOpenEditor;
         }
     }
     return result;

@@ -6,18 +6,21 @@
 
 namespace orvane {
 
+// The result of an operation: what the cell opened or the caller is to open.
+enum class CellOpening {
+    kNothingToOpen,
+    // A choice popup or dialog was opened; the sheet clears its multiple selection.
+    kOpenedPopup,
+    // The caller opens the in-place editor with the request's text and selection.
+    kOpenEditor,
+};
+
 class CellEvaluator {
 public:
     enum Mode { kDraw = 0, kOperate = 1 };
-    // Results of an operation: what the cell opened or the caller is to open.
-    static constexpr int kNothingToOpen = 0;
-    // A choice popup or dialog was opened; the sheet clears its multiple selection.
-    static constexpr int kOpenedPopup = 1;
-    // The caller opens the in-place editor with the request's text and selection.
-    static constexpr int kOpenEditor = 2;
 
     virtual ~CellEvaluator() = default;
-    virtual int EvaluateCell(CellRequest& request, Mode mode) = 0;
+    virtual CellOpening EvaluateCell(CellRequest& request, Mode mode) = 0;
 };
 
 }  // namespace orvane

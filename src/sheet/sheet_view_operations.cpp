@@ -81,16 +81,16 @@ void SheetView::RunOperation(GridCell cell, std::int32_t keyCode, std::int32_t c
         }
         return;
     }
-    const int result = handler_.EvaluateCell(request, CellEvaluator::kOperate);
+    const CellOpening result = handler_.EvaluateCell(request, CellEvaluator::kOperate);
     if (request.moveRequested) {
         if (const auto target = FindSelectable(request.moveTo, true)) {
             SelectCell(*target, true);
             UpdatePopupMenu(false);
         }
     }
-    if (result == CellEvaluator::kOpenedPopup) {
+    if (result == CellOpening::kOpenedPopup) {
         selection_.Clear();
-    } else if (result == CellEvaluator::kOpenEditor) {
+    } else if (result == CellOpening::kOpenEditor) {
         OpenEditor(cell, request.text, request.selStart, request.selLength);
     }
     if (request.repeatKey != key::kNone) {

@@ -165,7 +165,7 @@ TEST_F(BankCellsTest, TotalsAndUsedChannels) {
 
 TEST_F(BankCellsTest, UsedChannelsAreReadOnly) {
     const auto sent = Key(cell::kMchUsedCHs, 0, '3', category::kBankOp);
-    EXPECT_EQ(sent->result, CellEvaluator::kNothingToOpen);
+    EXPECT_EQ(sent->result, CellOpening::kNothingToOpen);
     EXPECT_EQ(bankSheet.LastStatusText(), " Edit is restricted.");
     Key(cell::kMchUsedCHs, 0, 9472, category::kBankOp);
     EXPECT_EQ(bankSheet.LastStatusText(), "");

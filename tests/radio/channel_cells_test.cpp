@@ -113,7 +113,7 @@ TEST_F(ChannelCellsTest, RowNumbersCountWithinTheBankAndNameTheNewRow) {
 TEST_F(ChannelCellsTest, TypingAFrequencyOnTheNewRowGivesTheBankAChannel) {
     PutChannel(5, 130'000'000, 130'000'000);  // bank 2's first channel
     const auto opened = Key(cell::kMchFreqRT, 5, '1');
-    EXPECT_EQ(opened->result, CellEvaluator::kOpenEditor);
+    EXPECT_EQ(opened->result, CellOpening::kOpenEditor);
     EXPECT_EQ(opened->request.text, "1");
     EXPECT_EQ(banks.BankCapacity(0), 6);
     EXPECT_FALSE(ChannelAt(5).used);
@@ -139,7 +139,7 @@ TEST_F(ChannelCellsTest, NoNewChannelWhenTheBanksAreFull) {
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "The number of channels exceed.\n");
     EXPECT_EQ(prompter.shown[0].caption, texts.FirstLine("GI_Sys_AppTitle"));
-    EXPECT_EQ(sent->result, CellEvaluator::kNothingToOpen);
+    EXPECT_EQ(sent->result, CellOpening::kNothingToOpen);
     EXPECT_EQ(banks.TotalCapacity(), 200);
 
     SetCapacities({100, 0, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -275,7 +275,7 @@ TEST_F(ChannelCellsTest, ChoiceCellsStepOpenTheirListAndTakeTheChosenRow) {
     EXPECT_NE(ChannelAt(0).tag, tag);
 
     const auto opened = Key(cell::kMchTxInhibit, 0, key::kEnter);
-    EXPECT_EQ(opened->result, CellEvaluator::kOpenedPopup);
+    EXPECT_EQ(opened->result, CellOpening::kOpenedPopup);
     EXPECT_EQ(openedChoices, (std::vector<std::string>{"GI_Sheet_Sel_Mch_Tx_Inhibit@0"}));
 
     // The popup commits with a copy of the owner's request whose parent is the row.
@@ -347,7 +347,7 @@ TEST_F(ChannelCellsTest, PopupHelpAsksTheControllerAndEditActsAsEnter) {
     auto edit = Prepare(cell::kMchName, 0, category::kConv);
     edit->request.commandId = cell::kPMenuEdit;
     Evaluate(*edit, CellEvaluator::kOperate);
-    EXPECT_EQ(edit->result, CellEvaluator::kOpenEditor);
+    EXPECT_EQ(edit->result, CellOpening::kOpenEditor);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_F(EvaluationFlowTest, WithoutListOperationsTheCommandsChangeNothing) {
     const EepromImage before = image;
     const auto sent = Command(cell::kMchName, category::kConv, 6, cell::kPMenuDelete);
     EXPECT_TRUE(image.Equals(before));
-    EXPECT_EQ(sent->result, CellEvaluator::kNothingToOpen);
+    EXPECT_EQ(sent->result, CellOpening::kNothingToOpen);
 }
 
 // A binding that reports the owner and the channel an evaluation was given.
@@ -163,7 +163,7 @@ TEST_F(EvaluationFlowTest, CellsOutsideAGridGiveTheirTextOrRunTheirCommand) {
     EXPECT_EQ(evaluator.CellText(channel), "121.500");
     SheetCell name;
     name.link = CellLink{category::kConv, cell::kMchName, 6};
-    EXPECT_EQ(evaluator.RunCell(name, key::kEnter), CellEvaluator::kNothingToOpen)
+    EXPECT_EQ(evaluator.RunCell(name, key::kEnter), CellOpening::kNothingToOpen)
         << "keys need a grid";
     SheetCell about;
     about.link = CellLink{category::kNone, cell::kHelpAbout, 0};
@@ -184,7 +184,7 @@ TEST_F(EvaluationFlowTest, TheDuplexListStepsInRowOrderAndWraps) {
 
 TEST_F(EvaluationFlowTest, TypedKeysOnTypedChoicesOpenTheEditorWithTheCharacter) {
     const auto sent = Key(cell::kMchWxCh, 6, '7');
-    EXPECT_EQ(sent->result, CellEvaluator::kOpenEditor);
+    EXPECT_EQ(sent->result, CellOpening::kOpenEditor);
     EXPECT_EQ(sent->request.text, "7");
     EXPECT_EQ(ChannelAt(6).wx, MemoryChannel::kWxOff);
 }

@@ -30,7 +30,7 @@ namespace orvane::testing {
 struct Sent {
     SheetCell cell;
     CellRequest request;
-    int result = 0;
+    CellOpening result = CellOpening::kNothingToOpen;
     std::vector<std::uint32_t> refreshMasks;
 
     bool Warning() const { return (request.flags & CellRequest::kWarning) != 0; }

@@ -163,24 +163,24 @@ struct FrequencyKeyCase {
     std::int32_t key;
     bool rxCell;
     bool used;
-    int open;
+    CellOpening open;
     std::string text;
     int selStart;
 };
 
 TEST(FrequencyEntryTest, KeysOpenTheEditorWithTheirStartText) {
     const FrequencyKeyCase cases[] = {
-        {'.', true, true, CellEvaluator::kOpenEditor, "121.500", 4},
-        {'7', true, true, CellEvaluator::kOpenEditor, "7", 1},
-        {key::kEnter, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
-        {key::kSpace, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
-        {key::kBackspace, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
-        {key::kBeginEdit, true, true, CellEvaluator::kOpenEditor, "121.500", 0},
-        {key::kEnter, true, false, CellEvaluator::kOpenEditor, "", 0},
-        {'=', false, true, CellEvaluator::kOpenEditor, "110.000", 0},
-        {'=', true, true, CellEvaluator::kNothingToOpen, "121.500", 0},
-        {'x', true, true, CellEvaluator::kNothingToOpen, "121.500", 0},
-        {9984, true, true, CellEvaluator::kNothingToOpen, "121.500", 0},
+        {'.', true, true, CellOpening::kOpenEditor, "121.500", 4},
+        {'7', true, true, CellOpening::kOpenEditor, "7", 1},
+        {key::kEnter, true, true, CellOpening::kOpenEditor, "121.500", 0},
+        {key::kSpace, true, true, CellOpening::kOpenEditor, "121.500", 0},
+        {key::kBackspace, true, true, CellOpening::kOpenEditor, "121.500", 0},
+        {key::kBeginEdit, true, true, CellOpening::kOpenEditor, "121.500", 0},
+        {key::kEnter, true, false, CellOpening::kOpenEditor, "", 0},
+        {'=', false, true, CellOpening::kOpenEditor, "110.000", 0},
+        {'=', true, true, CellOpening::kNothingToOpen, "121.500", 0},
+        {'x', true, true, CellOpening::kNothingToOpen, "121.500", 0},
+        {9984, true, true, CellOpening::kNothingToOpen, "121.500", 0},
     };
     for (const FrequencyKeyCase& c : cases) {
         Pressed press(c.key);
@@ -191,7 +191,7 @@ TEST(FrequencyEntryTest, KeysOpenTheEditorWithTheirStartText) {
             FrequencyEntry(press.request, channel, c.rxCell ? kRx : kTx, k25k);
         EXPECT_EQ(result.open, c.open) << c.key;
         EXPECT_EQ(press.request.text, c.text) << c.key;
-        if (c.open == CellEvaluator::kOpenEditor) {
+        if (c.open == CellOpening::kOpenEditor) {
             EXPECT_EQ(press.request.selStart, c.selStart) << c.key;
         }
         EXPECT_FALSE(result.changed);
@@ -203,7 +203,7 @@ TEST(FrequencyEntryTest, KeysAreIgnoredOutsideAGrid) {
     press.request.fromGrid = false;
     MemoryChannel channel = Used(121'500'000, 121'500'000);
     EXPECT_EQ(FrequencyEntry(press.request, channel, kRx, k25k).open,
-              CellEvaluator::kNothingToOpen);
+              CellOpening::kNothingToOpen);
     EXPECT_EQ(press.request.text, "121.500");
 }
 
@@ -234,17 +234,17 @@ TEST(TextEntryTest, KeysOpenTheEditor) {
         Pressed press(key);
         std::string field = "ABC     ";
         const EntryResult result = TextEntry(press.request, field, 8);
-        EXPECT_EQ(result.open, CellEvaluator::kOpenEditor) << key;
+        EXPECT_EQ(result.open, CellOpening::kOpenEditor) << key;
         EXPECT_EQ(press.request.text, "ABC") << key;
         EXPECT_FALSE(result.changed);
     }
     Pressed typed('q');
     std::string field = "ABC     ";
-    EXPECT_EQ(TextEntry(typed.request, field, 8).open, CellEvaluator::kOpenEditor);
+    EXPECT_EQ(TextEntry(typed.request, field, 8).open, CellOpening::kOpenEditor);
     EXPECT_EQ(typed.request.text, "q");
     EXPECT_EQ(typed.request.selStart, 1);
     Pressed arrow(9472);
-    EXPECT_EQ(TextEntry(arrow.request, field, 8).open, CellEvaluator::kNothingToOpen);
+    EXPECT_EQ(TextEntry(arrow.request, field, 8).open, CellOpening::kNothingToOpen);
 }
 
 TEST(NumberEntryTest, CommittedTextIsReadRoundedAndLimited) {
@@ -294,15 +294,15 @@ TEST(NumberEntryTest, SpaceAndBackspaceStepAndStopAtTheBounds) {
 TEST(NumberEntryTest, DigitsMinusAndEnterOpenTheEditor) {
     struct Case {
         std::int32_t key, minimum;
-        int open;
+        CellOpening open;
         std::string text;
     };
-    const Case cases[] = {{'4', 0, CellEvaluator::kOpenEditor, "4"},
-                          {'-', -5, CellEvaluator::kOpenEditor, "-"},
-                          {'-', 0, CellEvaluator::kNothingToOpen, "7"},
-                          {key::kEnter, 0, CellEvaluator::kOpenEditor, "7"},
-                          {key::kBeginEdit, 0, CellEvaluator::kOpenEditor, "7"},
-                          {'x', 0, CellEvaluator::kNothingToOpen, "7"}};
+    const Case cases[] = {{'4', 0, CellOpening::kOpenEditor, "4"},
+                          {'-', -5, CellOpening::kOpenEditor, "-"},
+                          {'-', 0, CellOpening::kNothingToOpen, "7"},
+                          {key::kEnter, 0, CellOpening::kOpenEditor, "7"},
+                          {key::kBeginEdit, 0, CellOpening::kOpenEditor, "7"},
+                          {'x', 0, CellOpening::kNothingToOpen, "7"}};
     for (const Case& c : cases) {
         Pressed press(c.key);
         std::int32_t value = 7;

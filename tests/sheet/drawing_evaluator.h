@@ -28,7 +28,7 @@ public:
         Mode mode;
     };
 
-    int EvaluateCell(CellRequest& request, Mode mode) override {
+    CellOpening EvaluateCell(CellRequest& request, Mode mode) override {
         seen.push_back({request.cell->link, request.flags, mode});
         const auto answer = answers.find(request.cell->link.cellId);
         if (answer != answers.end()) {
@@ -39,7 +39,7 @@ public:
             request.fillTenths = answer->second.fillTenths;
             request.fillColour = answer->second.fillColour;
         }
-        return kNothingToOpen;
+        return CellOpening::kNothingToOpen;
     }
 
     std::map<std::int32_t, Answer> answers;

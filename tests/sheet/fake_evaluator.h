@@ -24,7 +24,7 @@ public:
         std::string text;
     };
 
-    int EvaluateCell(CellRequest& request, Mode mode) override {
+    CellOpening EvaluateCell(CellRequest& request, Mode mode) override {
         calls.push_back(Call{request.cell->link, request.keyCode, mode,
                              request.parentRequest != nullptr
                                  ? std::optional<CellLink>(request.parentRequest->cell->link)
@@ -34,7 +34,7 @@ public:
             request.cell->state |= answer->second.stateBits;
             request.text = answer->second.text;
         }
-        return kNothingToOpen;
+        return CellOpening::kNothingToOpen;
     }
 
     std::vector<Call> calls;

@@ -73,7 +73,7 @@ public:
         std::uint32_t tick;
     };
 
-    int EvaluateCell(CellRequest& request, Mode mode) override {
+    CellOpening EvaluateCell(CellRequest& request, Mode mode) override {
         sent.push_back(Sent{request.cell->link, request.keyCode, request.commandId,
                             request.textOrigin, request.text, request.selectionFlags,
                             request.rangeFrom, request.rangeTo,
@@ -81,7 +81,7 @@ public:
                                 ? std::optional(request.parentRequest->cell->link)
                                 : std::nullopt,
                             mode, clock != nullptr ? clock->TickCount() : 0});
-        return mode == kOperate && answer ? answer(request) : kNothingToOpen;
+        return mode == kOperate && answer ? answer(request) : CellOpening::kNothingToOpen;
     }
     std::vector<Sent> Operations() const {
         std::vector<Sent> operations;
@@ -94,7 +94,7 @@ public:
     }
 
     std::vector<Sent> sent;
-    std::function<int(CellRequest&)> answer;
+    std::function<CellOpening(CellRequest&)> answer;
     const Clock* clock = nullptr;
 };
 
@@ -316,7 +316,7 @@ TEST_F(SheetViewTest, RequestsCarryTheSelectedRangeAndARangeAnswerSelectsIt) {
         request.selectionFlags |= CellRequest::kSelectRange;
         request.rangeFrom = 9;
         request.rangeTo = 11;
-        return 0;
+        return CellOpening::kNothingToOpen;
     };
     view->SendOperation(view->Current(), 0, 77);
     const auto sent = evaluator.Operations().back();
@@ -342,14 +342,14 @@ TEST_F(SheetViewTest, AnswersMoveTheCursorOpenTheEditorOrClearTheSelection) {
     Open("T_Long");
     Click(1, 5);
     Press(vk::kDown, SheetView::kShift);
-    evaluator.answer = [](CellRequest&) { return CellEvaluator::kOpenedPopup; };
+    evaluator.answer = [](CellRequest&) { return CellOpening::kOpenedPopup; };
     Type(' ');
     EXPECT_EQ(SelectedInColumn(1), (std::vector<GridCell>{{1, 6}}));
 
     evaluator.answer = [this](CellRequest& request) {
         request.moveRequested = true;
         request.moveTo = Link("CL_Other", 20);
-        return 0;
+        return CellOpening::kNothingToOpen;
     };
     Type('m');
     EXPECT_EQ(view->Current(), (GridCell{2, 22}));
@@ -358,7 +358,7 @@ TEST_F(SheetViewTest, AnswersMoveTheCursorOpenTheEditorOrClearTheSelection) {
         request.text = "12.5";
         request.selStart = 1;
         request.selLength = 2;
-        return CellEvaluator::kOpenEditor;
+        return CellOpening::kOpenEditor;
     };
     Type('1');
     ASSERT_TRUE(host.editor);
@@ -374,7 +374,7 @@ TEST_F(SheetViewTest, TheRequestsCallbacksOpenTheEditorOrAChoiceList) {
         evaluator.answer = [suppress](CellRequest& request) {
             request.text = "AB";
             request.startEdit(request, suppress);
-            return 0;
+            return CellOpening::kNothingToOpen;
         };
         Type('e');
         EXPECT_EQ(host.editor.has_value(), !suppress);
@@ -383,14 +383,14 @@ TEST_F(SheetViewTest, TheRequestsCallbacksOpenTheEditorOrAChoiceList) {
     view->OnEditorKey(vk::kEscape, 0);
     evaluator.answer = [](CellRequest& request) {
         request.openChoice(request, "GI_Sheet_Sel_X", CellLink{});
-        return CellEvaluator::kOpenedPopup;
+        return CellOpening::kOpenedPopup;
     };
     Type(' ');
     EXPECT_EQ(host.openedChoices, std::vector<std::string>{"GI_Sheet_Sel_X"});
 }
 
 TEST_F(SheetViewTest, TheEditorTakesOneLineWhereTheCellDrawsItsTextInsideItsRules) {
-    evaluator.answer = [](CellRequest&) { return CellEvaluator::kOpenEditor; };
+    evaluator.answer = [](CellRequest&) { return CellOpening::kOpenEditor; };
     Open("T_Align");
     // A line of the basic font is 20 pixels; cells are 30 high. Text is drawn a pixel in
     // from the top or bottom; the last cell's right and bottom rules stay outside.
@@ -417,7 +417,7 @@ TEST_F(SheetViewTest, EditorKeysCommitOrCancelAndMove) {
     };
     evaluator.answer = [](CellRequest& request) {
         request.text = "1";
-        return request.keyCode == '1' ? CellEvaluator::kOpenEditor : 0;
+        return request.keyCode == '1' ? CellOpening::kOpenEditor : CellOpening::kNothingToOpen;
     };
     Open("T_Long");
     for (const Case c :
@@ -448,7 +448,7 @@ TEST_F(SheetViewTest, EditorKeysCommitOrCancelAndMove) {
 
 TEST_F(SheetViewTest, MessageTwentyThreeAndAKeyOnTheGridCommitTheEditor) {
     evaluator.answer = [](CellRequest& request) {
-        return request.keyCode == '1' ? CellEvaluator::kOpenEditor : 0;
+        return request.keyCode == '1' ? CellOpening::kOpenEditor : CellOpening::kNothingToOpen;
     };
     Open("T_Long");
     for (const auto& commit : std::vector<std::function<void()>>{
@@ -493,7 +493,7 @@ TEST_F(SheetViewTest, ARepeatedKeyWaitsLessEachTimeOnTheClock) {
         if (evaluator.Operations().size() < 7) {
             request.repeatKey = request.keyCode;
         }
-        return 0;
+        return CellOpening::kNothingToOpen;
     };
     Open("T_Long");
     recorder.messages.clear();
@@ -515,7 +515,7 @@ TEST_F(SheetViewTest, AKeyPressedWhileARepeatWaitsComesAfterIt) {
         if (request.keyCode == 'x') {
             request.repeatKey = 'y';
         }
-        return 0;
+        return CellOpening::kNothingToOpen;
     };
     Open("T_Long");
     Type('x');
@@ -596,7 +596,7 @@ TEST_F(SheetViewTest, RefreshesInvalidateTheMatchingCellsOnScreenOnly) {
     host.invalidated.clear();
     evaluator.answer = [](CellRequest& request) {
         request.refresh(request, refresh::kSameCellId);
-        return 0;
+        return CellOpening::kNothingToOpen;
     };
     Type('x');
     EXPECT_TRUE(host.Invalidated(1, 11));
