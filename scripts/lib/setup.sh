@@ -12,7 +12,7 @@ ORVANE_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth x11-utils python3
-    dpkg-dev appstream
+    dpkg-dev appstream groff-base man-db
 )
 
 orvane_install_packages() {

@@ -1,5 +1,6 @@
 #include "app/startup_file.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "app/app_settings.h"
@@ -9,9 +10,7 @@
 namespace orvane {
 namespace {
 
-constexpr const char* kHelpSwitch = "--help";
 constexpr const char* kShortHelpSwitch = "-h";
-constexpr const char* kVersionSwitch = "--version";
 
 bool IsSwitch(const std::string& argument) {
     return EqualIgnoringAsciiCase(argument, kExpertSwitch) ||
@@ -20,16 +19,17 @@ bool IsSwitch(const std::string& argument) {
 }
 
 void PrintUsage(std::ostream& out) {
-    out << "Usage: orvane [/prolix] [FILE]\n"
-           "       orvane --help | --version\n"
-           "\n"
-           "Orvane, the cloning program for the HT-Lk1, HT-Lk2 and HT-Lk1S/Lk2S transceivers.\n"
-           "\n"
-           "  FILE        a clone data file (.zcf) to open; when Orvane already runs, the\n"
-           "              running copy opens it\n"
-           "  /prolix     expert mode (any case)\n"
-           "  --help      show this help and exit\n"
-           "  --version   show the version and exit\n";
+    const char* lead = "Usage: orvane ";
+    for (const std::string_view line : kStartupSynopsis) {
+        out << lead << line << '\n';
+        lead = "       orvane ";
+    }
+    out << "\nOrvane, " << kProgramSummary << ".\n\n";
+    for (const StartupSwitch& entry : kStartupSwitches) {
+        std::string name(entry.name);
+        name.resize(std::max<std::size_t>(name.size(), 10), ' ');
+        out << "  " << name << "  " << entry.help << '\n';
+    }
 }
 
 }  // namespace

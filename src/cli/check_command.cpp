@@ -1,19 +1,25 @@
 #include "cli/check_command.h"
 
+#include <array>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "app/file_commands.h"
 #include "cli/controller_session.h"
 #include "cli/model_name.h"
+#include "cli/verb_arguments.h"
 #include "image/file_error.h"
 #include "platform/prompter.h"
 
 namespace orvane::cli {
 namespace {
 
-constexpr std::string_view kDetails =
+constexpr std::array kParameters = {
+    Positional("FILE", "a clone data file to check; \"--\" before a name that starts with '-'",
+               Presence::kRepeated),
+};
+
+constexpr std::string_view kDescription =
     "Each FILE is opened as the Open command opens it: its model identity must read\n"
     "\"30740001\" and it must cover exactly the clone area (addresses 0x000-0xF9F).\n"
     "\n"
@@ -29,47 +35,18 @@ constexpr std::string_view kDetails =
     "\n"
     "Exit status: 0 when every file passed, 1 when any failed, 2 for a usage error.";
 
-constexpr std::string_view kUsage =
-    "Usage: orvane-cli check FILE...\n"
-    "Run 'orvane-cli help check' for details.\n";
-
 // The open command's message boxes are not printed: each file's result is its own line.
 class QuietPrompter final : public Prompter {
 public:
     PromptAnswer Ask(const Prompt&) override { return PromptAnswer::Ok; }
 };
 
-// The file names, or nothing after printing the usage for a misused option.
-bool CollectFiles(const CliInvocation& invocation, std::vector<std::string>& files) {
-    bool optionsEnded = false;
-    for (const std::string& argument : invocation.arguments) {
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-            invocation.err << "orvane-cli check: unknown option '" << argument << "'\n" << kUsage;
-            return false;
-        }
-        files.push_back(argument);
-    }
-    if (files.empty()) {
-        invocation.err << "orvane-cli check: no file given\n" << kUsage;
-        return false;
-    }
-    return true;
-}
-
 int RunCheck(const CliInvocation& invocation) {
-    std::vector<std::string> files;
-    if (!CollectFiles(invocation, files)) {
-        return kExitUsage;
-    }
     QuietPrompter prompter;
     ControllerSession session{SessionOptions(prompter)};
     FileCommands& commands = session.Controller().Files();
     bool allPassed = true;
-    for (const std::string& path : files) {
+    for (const std::string& path : invocation.arguments.Positionals()) {
         if (commands.OpenFile(path)) {
             invocation.out << path << ": OK (" << ModelName(session.Controller().ModelType(), session.Texts())
                            << ")\n";
@@ -85,9 +62,8 @@ int RunCheck(const CliInvocation& invocation) {
 }  // namespace
 
 CliCommand CheckCommand() {
-    return CliCommand{"check", "FILE...",
-                      "check clone data files (.zcf) as the Open command reads them", kDetails,
-                      RunCheck};
+    return CliCommand{"check", "check clone data files (.zcf) as the Open command reads them",
+                      kParameters, kDescription, RunCheck};
 }
 
 }  // namespace orvane::cli

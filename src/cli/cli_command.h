@@ -1,18 +1,26 @@
 #pragma once
-// orvane-cli's verbs. Each verb lives in its own file and is listed in the command
-// table; main() only parses the global options and dispatches.
+// orvane-cli's verbs. Each verb lives in its own file, declares its parameters in one
+// table and is listed in the command table; main() only handles the global options,
+// parses the verb's arguments by its table and dispatches.
 
+#include <array>
 #include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "cli/cli_parameter.h"
+#include "platform/fatal_handler.h"
 
 namespace orvane::cli {
 
-// What a verb gets: its own arguments (after the verb) and the output streams.
+class VerbArguments;
+struct CliCommand;
+
+// What a verb gets: its own entry, its parsed arguments and the output streams.
 struct CliInvocation {
-    std::span<const std::string> arguments;
+    const CliCommand& command;
+    const VerbArguments& arguments;
     std::ostream& out;
     std::ostream& err;
 };
@@ -22,13 +30,30 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+struct ExitStatus {
+    int code;
+    std::string_view meaning;
+};
+
+// Every exit status of orvane-cli, for its help and its manual page.
+inline constexpr std::array kExitStatuses = {
+    ExitStatus{kExitOk, "success"},
+    ExitStatus{kExitFailed, "failure"},
+    ExitStatus{kExitUsage, "usage error"},
+    ExitStatus{kFatalExitCode, "internal fault"},
+};
+
 struct CliCommand {
     std::string_view name;
-    std::string_view synopsis;  // arguments, as shown in the usage line
-    std::string_view summary;   // one line for the command list
-    std::string_view details;   // further lines for "help VERB"; may be empty
+    std::string_view summary;                  // one line for the command list
+    std::span<const CliParameter> parameters;  // in the order of the usage line
+    // Paragraphs after the parameters in "help VERB" and in the manual page; may be empty.
+    std::string_view description;
     int (*run)(const CliInvocation& invocation);
 };
+
+// The verb's parameters as the usage line shows them: "[--port PORT] [--high-speed]".
+std::string Synopsis(const CliCommand& command);
 
 // Every verb, in the order the help lists them.
 std::span<const CliCommand> CommandTable();

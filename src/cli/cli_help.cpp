@@ -3,9 +3,73 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/verb_arguments.h"
 #include "orvane_version.h"
 
 namespace orvane::cli {
+namespace {
+
+constexpr std::size_t kLineWidth = 79;
+
+// Each parameter with its help beside it, the help wrapped under itself.
+void PrintParameters(std::ostream& out, std::span<const CliParameter> parameters) {
+    std::size_t column = 0;
+    for (const CliParameter& parameter : parameters) {
+        column = std::max(column, ParameterText(parameter).size());
+    }
+    column += 4;
+    for (const CliParameter& parameter : parameters) {
+        std::string text = "  " + ParameterText(parameter);
+        for (const std::string& line : WrapText(parameter.help, kLineWidth - column)) {
+            text.resize(column, ' ');
+            out << text << line << '\n';
+            text.clear();
+        }
+    }
+}
+
+int RunHelp(const CliInvocation& invocation) {
+    const auto positionals = invocation.arguments.Positionals();
+    if (positionals.empty()) {
+        PrintUsage(invocation.out);
+        return kExitOk;
+    }
+    if (const CliCommand* command = FindCommand(positionals[0])) {
+        PrintCommandHelp(invocation.out, *command);
+        return kExitOk;
+    }
+    invocation.err << "orvane-cli: unknown command '" << positionals[0] << "'\n";
+    return kExitUsage;
+}
+
+constexpr std::array kHelpParameters = {
+    Positional("COMMAND", "the command whose help to show", Presence::kOptional),
+};
+
+}  // namespace
+
+CliCommand HelpCommand() {
+    return CliCommand{"help", "show the help of orvane-cli or of one command", kHelpParameters, "",
+                      RunHelp};
+}
+
+std::vector<std::string> WrapText(std::string_view text, std::size_t width) {
+    std::vector<std::string> lines(1);
+    std::size_t start = text.find_first_not_of(' ');
+    while (start != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view word = text.substr(start, end - start);
+        if (!lines.back().empty() && lines.back().size() + 1 + word.size() > width) {
+            lines.emplace_back();
+        }
+        if (!lines.back().empty()) {
+            lines.back() += ' ';
+        }
+        lines.back() += word;
+        start = text.find_first_not_of(' ', end);
+    }
+    return lines;
+}
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: orvane-cli [--help] [--version] COMMAND [ARGUMENTS...]\n"
@@ -18,41 +82,41 @@ void PrintUsage(std::ostream& out) {
         name.resize(std::max<std::size_t>(name.size(), 10), ' ');
         out << "  " << name << "  " << command.summary << '\n';
     }
-    out << "\n"
-           "Options:\n"
-           "  --help      show this help and exit\n"
-           "  --version   show the version and exit\n"
-           "\n"
-           "Exit status: 0 success, 1 failure, 2 usage error.\n";
+    out << "\nOptions:\n";
+    PrintParameters(out, kGlobalOptions);
+    out << "\nExit status:";
+    for (const ExitStatus& status : kExitStatuses) {
+        out << (&status == kExitStatuses.data() ? " " : ", ") << status.code << ' '
+            << status.meaning;
+    }
+    out << ".\n";
 }
 
 void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
     out << "Usage: orvane-cli " << command.name;
-    if (!command.synopsis.empty()) {
-        out << ' ' << command.synopsis;
+    if (!command.parameters.empty()) {
+        out << ' ' << Synopsis(command);
     }
     out << "\n\n" << command.summary << '\n';
-    if (!command.details.empty()) {
-        out << '\n' << command.details << '\n';
+    if (!command.parameters.empty()) {
+        out << '\n';
+        PrintParameters(out, command.parameters);
+    }
+    if (!command.description.empty()) {
+        out << '\n' << command.description << '\n';
     }
 }
 
 void PrintVersion(std::ostream& out) { out << "orvane-cli " << kOrvaneVersion << '\n'; }
 
-int RunHelp(const CliInvocation& invocation) {
-    if (invocation.arguments.empty()) {
-        PrintUsage(invocation.out);
-        return kExitOk;
-    }
-    if (invocation.arguments.size() == 1) {
-        if (const CliCommand* command = FindCommand(invocation.arguments[0])) {
-            PrintCommandHelp(invocation.out, *command);
-            return kExitOk;
-        }
-        invocation.err << "orvane-cli: unknown command '" << invocation.arguments[0] << "'\n";
-        return kExitUsage;
-    }
-    invocation.err << "Usage: orvane-cli help [COMMAND]\n";
+void PrintUsageError(std::ostream& err, const CliCommand& command, std::string_view problem) {
+    err << "orvane-cli " << command.name << ": " << problem << '\n'
+        << "Usage: orvane-cli " << command.name << ' ' << Synopsis(command) << '\n'
+        << "Run 'orvane-cli help " << command.name << "' for details.\n";
+}
+
+int UsageError(const CliInvocation& invocation, std::string_view problem) {
+    PrintUsageError(invocation.err, invocation.command, problem);
     return kExitUsage;
 }
 

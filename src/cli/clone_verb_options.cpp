@@ -2,34 +2,24 @@
 
 #include <unistd.h>
 
-#include <ostream>
-
 #include "cli/cli_command.h"
+#include "cli/cli_help.h"
+#include "cli/verb_arguments.h"
 
 namespace orvane::cli {
 
-bool ParseCloneVerbArguments(const CliInvocation& invocation, std::string_view verb,
-                             std::string_view usage, CloneVerbOptions& options,
-                             const std::function<bool(std::size_t& index)>& takeOwn) {
-    const auto& arguments = invocation.arguments;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--high-speed") {
-            options.highSpeed = true;
-        } else if (arguments[i] == "--port" && i + 1 < arguments.size()) {
-            options.port = ParsePort(arguments[++i]);
-            if (!options.port) {
-                invocation.err << "orvane-cli " << verb << ": '" << arguments[i]
-                               << "' is not a port (COM1..COM256, 1..256 or a device path)\n";
-                return false;
-            }
-        } else if (!takeOwn(i)) {
-            invocation.err << "orvane-cli " << verb << ": unexpected argument '" << arguments[i]
-                           << "'\n"
-                           << usage;
-            return false;
+std::optional<CloneVerbOptions> ReadCloneVerbOptions(const CliInvocation& invocation) {
+    CloneVerbOptions options;
+    options.highSpeed = invocation.arguments.IsSet(kHighSpeedOption.name);
+    if (const std::optional<std::string> port = invocation.arguments.Value(kPortOption.name)) {
+        options.port = ParsePort(*port);
+        if (!options.port) {
+            UsageError(invocation,
+                       "'" + *port + "' is not a port (COM1..COM256, 1..256 or a device path)");
+            return std::nullopt;
         }
     }
-    return true;
+    return options;
 }
 
 SessionOptions CloneSessionOptions(Prompter& prompter, TerminalProgress& progress,

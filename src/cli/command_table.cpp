@@ -15,16 +15,19 @@ namespace {
 
 // New verbs are added here, one line each; their code lives in <verb>_command.cpp.
 const std::array kCommands = {
-    CliCommand{"help", "[COMMAND]", "show the help of orvane-cli or of one command", "", RunHelp},
-    CliCommand{"info", kInfoSynopsis, kInfoSummary, kInfoDetails, RunInfo},
-    CheckCommand(),
-    NewCommand(),
-    ReadCommand(),
-    WriteCommand(),
-    ShowCommand(),
+    HelpCommand(), InfoCommand(),  CheckCommand(), NewCommand(),
+    ReadCommand(), WriteCommand(), ShowCommand(),
 };
 
 }  // namespace
+
+std::string Synopsis(const CliCommand& command) {
+    std::string synopsis;
+    for (const CliParameter& parameter : command.parameters) {
+        synopsis += (synopsis.empty() ? "" : " ") + SynopsisText(parameter);
+    }
+    return synopsis;
+}
 
 std::span<const CliCommand> CommandTable() { return kCommands; }
 

@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <cctype>
+#include <array>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -38,13 +37,9 @@ void PrintIdentity(std::ostream& out, const RadioIdentity& identity, TextStore& 
         << "Version: " << FieldText(identity.VersionText()) << '\n';
 }
 
-}  // namespace
-
 int RunInfo(const CliInvocation& invocation) {
-    CloneVerbOptions options;
-    const std::string usage = "Usage: orvane-cli info " + std::string(kInfoSynopsis) + "\n";
-    if (!ParseCloneVerbArguments(invocation, "info", usage, options,
-                                 [](std::size_t&) { return false; })) {
+    const std::optional<CloneVerbOptions> options = ReadCloneVerbOptions(invocation);
+    if (!options) {
         return kExitUsage;
     }
 
@@ -53,15 +48,29 @@ int RunInfo(const CliInvocation& invocation) {
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
     QtSettingsStore store(QtSettingsStore::DefaultFilePath(), AppSettings::kRegistryPath);
-    const PortTarget target(store, options.port);
+    const PortTarget target(store, options->port);
 
     ConsolePrompter prompter(invocation.err);
-    CloneSession session(target.Locator(), target.Number(), options.highSpeed, prompter);
+    CloneSession session(target.Locator(), target.Number(), options->highSpeed, prompter);
     if (session.RunInformation(CloneManager::InformationSpeed::Chosen) != clone_error::kOk) {
         return kExitFailed;
     }
     PrintIdentity(invocation.out, session.Identity(), session.Texts());
     return kExitOk;
+}
+
+constexpr std::array kParameters = {kPortOption, kHighSpeedOption};
+
+constexpr std::string_view kDescription =
+    "Runs the clone information exchange and prints the radio's model, clone\n"
+    "comment, firmware field and version. On failure the message Orvane would show\n"
+    "goes to stderr and the exit status is 1.";
+
+}  // namespace
+
+CliCommand InfoCommand() {
+    return CliCommand{"info", "show the model, comment and firmware of the radio", kParameters,
+                      kDescription, RunInfo};
 }
 
 }  // namespace orvane::cli

@@ -2,12 +2,14 @@
 // data without a display.
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/fatal.h"
 #include "cli/cli_command.h"
 #include "cli/cli_help.h"
+#include "cli/verb_arguments.h"
 
 namespace orvane::cli {
 namespace {
@@ -21,17 +23,21 @@ public:
     }
 };
 
+bool IsHelpOption(const std::string& argument) {
+    return argument == ParameterText(kHelpOption) || argument == "-h";
+}
+
 int Main(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         PrintUsage(std::cerr);
         return kExitUsage;
     }
     const std::string& first = arguments.front();
-    if (first == "--help" || first == "-h") {
+    if (IsHelpOption(first)) {
         PrintUsage(std::cout);
         return kExitOk;
     }
-    if (first == "--version") {
+    if (first == ParameterText(kVersionOption)) {
         PrintVersion(std::cout);
         return kExitOk;
     }
@@ -42,11 +48,15 @@ int Main(const std::vector<std::string>& arguments) {
         return kExitUsage;
     }
     std::span<const std::string> rest(arguments.begin() + 1, arguments.end());
-    if (!rest.empty() && (rest.front() == "--help" || rest.front() == "-h")) {
+    if (!rest.empty() && IsHelpOption(rest.front())) {
         PrintCommandHelp(std::cout, *command);
         return kExitOk;
     }
-    return command->run(CliInvocation{rest, std::cout, std::cerr});
+    const std::optional<VerbArguments> parsed = VerbArguments::Parse(*command, rest, std::cerr);
+    if (!parsed) {
+        return kExitUsage;
+    }
+    return command->run(CliInvocation{*command, *parsed, std::cout, std::cerr});
 }
 
 }  // namespace

@@ -1,20 +1,25 @@
 #include "cli/show_command.h"
 
-#include <optional>
+#include <array>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/sheet_text.h"
 #include "cli/console_prompter.h"
 #include "cli/controller_session.h"
+#include "cli/verb_arguments.h"
 #include "sheet/tree_node.h"
 
 namespace orvane::cli {
 namespace {
 
-constexpr std::string_view kSynopsis = "FILE [SHEET]";
+constexpr std::array kParameters = {
+    Positional("FILE", "the clone data file to show", Presence::kRequired),
+    Positional("SHEET", "the sheet to print instead of the tree", Presence::kOptional),
+};
 
-constexpr std::string_view kDetails =
+constexpr std::string_view kDescription =
     "Opens FILE as the Open command does and prints, without SHEET, the tree of sheets\n"
     "for the file's model: one caption per line, indented by depth, with \" [x]\" after\n"
     "a node that carries the error mark and \" [!]\" after one with the warning mark.\n"
@@ -28,10 +33,6 @@ constexpr std::string_view kDetails =
     "The data goes to stdout; a file error or an unknown sheet goes to stderr with exit\n"
     "status 1.";
 
-constexpr std::string_view kUsage =
-    "Usage: orvane-cli show FILE [SHEET]\n"
-    "Run 'orvane-cli help show' for details.\n";
-
 void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         out << line << '\n';
@@ -39,11 +40,7 @@ void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
 }
 
 int RunShow(const CliInvocation& invocation) {
-    const auto& arguments = invocation.arguments;
-    if (arguments.empty() || arguments.size() > 2 || arguments[0].starts_with("-")) {
-        invocation.err << kUsage;
-        return kExitUsage;
-    }
+    const auto arguments = invocation.arguments.Positionals();
     ConsolePrompter prompter(invocation.err);
     ControllerSession session{SessionOptions(prompter)};
     MainController& controller = session.Controller();
@@ -71,8 +68,8 @@ int RunShow(const CliInvocation& invocation) {
 }  // namespace
 
 CliCommand ShowCommand() {
-    return CliCommand{"show", kSynopsis, "print the tree or a sheet of a clone data file",
-                      kDetails, RunShow};
+    return CliCommand{"show", "print the tree or a sheet of a clone data file", kParameters,
+                      kDescription, RunShow};
 }
 
 }  // namespace orvane::cli

@@ -139,6 +139,17 @@ TEST_F(CliCheckTest, AFileNamedLikeAnOptionFollowsTheDoubleDash) {
     EXPECT_EQ(accepted.out, dashed + ": OK (HT-Lk1)\n");
 }
 
+TEST_F(CliCheckTest, FileNamesPassThroughTheParserByteForByte) {
+    const std::string good = GoodText();
+    // Not UTF-8 (a Latin-1 e acute), a blank, and what looks like an option's value.
+    for (const std::string name : {"club-\xe9.zcf", "two words.zcf", "--port=1.zcf"}) {
+        const std::string path = WriteTextFile(name, good);
+        const ProcessResult result = Check({"--", path});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, path + ": OK (HT-Lk1)\n");
+    }
+}
+
 TEST_F(CliCheckTest, UsageErrorsExitTwo) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"check"}, {"check", "--"}, {"check", "-x", "a.zcf"}}) {

@@ -1,6 +1,7 @@
 # Installs the build into a scratch prefix and checks that the desktop learns of Orvane:
 # the programs, the menu entry naming the clone data type, that type with its glob and
-# its magic, and the icon both name, as SVG and as PNG images of the fixed sizes.
+# its magic, the icon both name, as SVG and as PNG images of the fixed sizes, and the
+# manual pages.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -12,7 +13,8 @@ foreach(installed
         bin/orvane bin/orvane-cli bin/orvane-radio-sim
         share/applications/orvane.desktop
         share/mime/packages/orvane-zcf.xml
-        share/icons/hicolor/scalable/apps/orvane.svg)
+        share/icons/hicolor/scalable/apps/orvane.svg
+        share/man/man1/orvane.1 share/man/man1/orvane-cli.1)
     if(NOT EXISTS "${PREFIX}/${installed}")
         message(FATAL_ERROR "not installed: ${installed}")
     endif()
