@@ -141,12 +141,15 @@ TEST_F(ShippedSheetCellsTest, EditsThroughTheSheetsOwnCellsReachTheImage) {
         return std::pair{result, request.text};
     };
 
-    EXPECT_EQ(send(cellOf(cell::kMchName, 5), 0, "tower"), (std::pair{CellOpening::kNothingToOpen, std::string("TOWER")}));
+    EXPECT_EQ(send(cellOf(cell::kMchName, 5), 0, "tower"),
+              (std::pair{CellOpening::kNothingToOpen, std::string("TOWER")}));
     EXPECT_EQ(ChannelAt(5).name, "TOWER   ");
     // The new row after the bank's two channels: a digit gives the bank a third one.
-    EXPECT_EQ(send(cellOf(cell::kMchFreq, 7), '1', ""), (std::pair{CellOpening::kOpenEditor, std::string("1")}));
+    EXPECT_EQ(send(cellOf(cell::kMchFreq, 7), '1', ""),
+              (std::pair{CellOpening::kOpenEditor, std::string("1")}));
     EXPECT_EQ(banks.BankCapacity(1), 3);
-    EXPECT_EQ(send(cellOf(cell::kMchFreq, 7), 0, "118.5"), (std::pair{CellOpening::kNothingToOpen, std::string("118.500")}));
+    EXPECT_EQ(send(cellOf(cell::kMchFreq, 7), 0, "118.5"),
+              (std::pair{CellOpening::kNothingToOpen, std::string("118.500")}));
     EXPECT_TRUE(ChannelAt(7).used);
     EXPECT_EQ(ChannelAt(7).rxHz, 118'500'000u);
 }

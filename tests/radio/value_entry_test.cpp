@@ -202,8 +202,7 @@ TEST(FrequencyEntryTest, KeysAreIgnoredOutsideAGrid) {
     Pressed press('7');
     press.request.fromGrid = false;
     MemoryChannel channel = Used(121'500'000, 121'500'000);
-    EXPECT_EQ(FrequencyEntry(press.request, channel, kRx, k25k).open,
-              CellOpening::kNothingToOpen);
+    EXPECT_EQ(FrequencyEntry(press.request, channel, kRx, k25k).open, CellOpening::kNothingToOpen);
     EXPECT_EQ(press.request.text, "121.500");
 }
 
