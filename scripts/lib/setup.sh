@@ -5,10 +5,12 @@ ORVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # Everything the build, the tests and the benchmarks need on Debian 12: x11-utils and
 # python3 for scripts/bench; dpkg-dev (dpkg-shlibdeps) and appstream (its validator) for
-# the Debian package and its test.
+# the Debian package and its test; Qt Help (qt6-tools-dev), its help file generator
+# (qt6-documentation-tools) and the SQLite driver through which it reads help files.
 ORVANE_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth x11-utils python3

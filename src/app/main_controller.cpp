@@ -341,8 +341,21 @@ void MainController::CloneWrite() { clone_.CloneWrite(); }
 void MainController::GoAdjustMode() { clone_.GoAdjustMode(); }
 void MainController::CloseMainWindow() { view_.Close(); }
 void MainController::ShowAbout() { view_.ShowAbout(); }
-void MainController::ShowHelpContents() { view_.ShowHelp(0); }
-void MainController::ShowCellHelp(const SheetCell& cell) { view_.ShowHelp(HelpContextOf(cell)); }
+void MainController::ShowHelpContents() {
+    ReportHelpOutcome(view_.ShowHelpContents(), app_.texts, app_.prompter);
+}
+
+void MainController::ShowCellHelp(const SheetCell& cell) {
+    ReportHelpOutcome(view_.ShowHelpTopic(HelpContextOf(cell)), app_.texts, app_.prompter);
+}
+
+void MainController::ShowKeyHelp(const SheetCell& cell) {
+    if (HelpContextOf(cell) == 0) {
+        ShowHelpContents();
+    } else {
+        ShowCellHelp(cell);
+    }
+}
 
 int MainController::HelpContextOf(const SheetCell& cell) {
     return orvane::HelpContextOf(cell.link.cellId, app_.helpTexts);

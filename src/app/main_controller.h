@@ -121,6 +121,7 @@ public:
     void ArmWarningRecheck() override;
     bool CheckModified() override;
     void ShowCellHelp(const SheetCell& cell) override;
+    void ShowKeyHelp(const SheetCell& cell) override;
     void NewData() override;
     void OpenWithDialog() override;
     void OpenFile(const std::string& path) override;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/help_request.h"
+
 namespace orvane {
 
 class Sheet;
@@ -53,8 +55,11 @@ public:
     // the offered range), empty when cancelled.
     virtual std::optional<int> ChooseComPort(int current) = 0;
     virtual void ShowAbout() = 0;
-    // Help topic `context`; 0 opens the contents.
-    virtual void ShowHelp(int context) = 0;
+    // The help book's contents.
+    virtual HelpOutcome ShowHelpContents() = 0;
+    // The topic of help context `context` in the small topic window at the mouse cursor;
+    // 0, or a number the help file has no topic for, shows nothing.
+    virtual HelpOutcome ShowHelpTopic(int context) = 0;
     // Asks the window to close; it runs the close query first.
     virtual void Close() = 0;
 };

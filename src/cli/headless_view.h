@@ -27,7 +27,8 @@ public:
     std::optional<int> ChooseComPort(int) override { return std::nullopt; }
     // There is no window: nothing to show, and closing is the verb's own end.
     void ShowAbout() override {}
-    void ShowHelp(int) override {}
+    HelpOutcome ShowHelpContents() override { return {HelpResult::kNoEngine, {}}; }
+    HelpOutcome ShowHelpTopic(int) override { return {HelpResult::kNoEngine, {}}; }
     void Close() override {}
 };
 

@@ -24,6 +24,7 @@
 #include "gui/about_box.h"
 #include "gui/com_port_dialog.h"
 #include "gui/file_chooser.h"
+#include "gui/help_viewer.h"
 #include "gui/image_lists.h"
 #include "gui/main_status_bar.h"
 #include "gui/main_tool_bar.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
     ApplyFormFont();
     BuildPanels();
     PlaceFromSettings();
+    help_ = std::make_unique<HelpViewer>(context_.texts, context_.helpTexts, this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -334,10 +336,8 @@ std::optional<int> MainWindow::ChooseComPort(int current) {
     return dialog.Port();
 }
 
-void MainWindow::ShowHelp(int) {
-    // No help viewer yet: the status bar says so instead of opening nothing in silence.
-    context_.bus.PostText(message::kStatusText, colour::kWindowText, colour::kBtnFace,
-                          context_.texts.FirstLine("GI_Sys_HelpViewerMissing"), true);
-}
+HelpOutcome MainWindow::ShowHelpContents() { return help_->ShowContents(); }
+
+HelpOutcome MainWindow::ShowHelpTopic(int context) { return help_->ShowTopic(context); }
 
 }  // namespace orvane

@@ -22,6 +22,7 @@ class QStackedLayout;
 
 namespace orvane {
 
+class HelpViewer;
 class MainController;
 class MainStatusBar;
 class MainToolBar;
@@ -62,6 +63,7 @@ public:
     // Text measuring for the sheets: the controller lays them out with it, the grid draws
     // with it.
     const QtFontMetrics& Fonts() const { return fonts_; }
+    HelpViewer& Help() const { return *help_; }
 
     // MainView.
     void SetTitle(const std::string& title) override;
@@ -79,7 +81,8 @@ public:
     std::optional<std::string> ChooseFile(const FileChooserRequest& request) override;
     std::optional<int> ChooseComPort(int current) override;
     void ShowAbout() override;
-    void ShowHelp(int context) override;
+    HelpOutcome ShowHelpContents() override;
+    HelpOutcome ShowHelpTopic(int context) override;
     void Close() override { close(); }
 
 protected:
@@ -116,6 +119,7 @@ private:
     QWidget* sheetPlaceholder_ = nullptr;
     SheetPane* sheetView_ = nullptr;
     MainStatusBar* statusBar_ = nullptr;
+    std::unique_ptr<HelpViewer> help_;
     Sheet* shownSheet_ = nullptr;
 
     int busyDepth_ = 0;

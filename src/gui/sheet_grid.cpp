@@ -582,6 +582,19 @@ bool SheetGrid::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Keys and the mouse -------------------------------------------------------------------
 
+bool SheetGrid::event(QEvent* event) {
+    // F1 is also the shortcut of Help > Contents; on the grid it asks about the current
+    // cell, which opens the contents itself when the cell has no topic.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->key() == Qt::Key_F1 && keyEvent->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
 void SheetGrid::keyPressEvent(QKeyEvent* event) {
     if (IsModifierKey(event->key())) {
         event->ignore();

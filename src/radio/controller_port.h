@@ -21,6 +21,8 @@ public:
 
     // Opens the help topic of `cell` (the popup menu's Help).
     virtual void ShowCellHelp(const SheetCell& cell) = 0;
+    // F1 on `cell`: its help topic, or the help contents when it has none.
+    virtual void ShowKeyHelp(const SheetCell& cell) = 0;
 
     // The command operations.
     virtual void NewData() = 0;

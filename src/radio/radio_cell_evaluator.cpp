@@ -64,6 +64,11 @@ CellOpening RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (request.cell == nullptr) {
         return CellOpening::kNothingToOpen;
     }
+    if (mode == kOperate && request.fromGrid && request.keyCode == key::kHelp) {
+        // F1 asks about the cell and changes nothing.
+        environment_.controller.ShowKeyHelp(*request.cell);
+        return CellEvaluator::kNothingToOpen;
+    }
     const bool acted =
         request.keyCode != 0 || request.textOrigin != TextOrigin::kNone || request.commandId != 0;
     if (request.keyCode != 0) {

@@ -33,6 +33,7 @@ inline constexpr int kF12 = 0x7B;
 // A function or navigation key as the data model receives it.
 constexpr std::int32_t FromPlatformKey(int platformKey) { return platformKey * 256; }
 
+inline constexpr std::int32_t kHelp = FromPlatformKey(vk::kF1);
 inline constexpr std::int32_t kBeginEdit = FromPlatformKey(vk::kF2);
 // Left or Right pressed where the cursor cannot move further that way.
 inline constexpr std::int32_t kLeftAtEdge = FromPlatformKey(vk::kLeft);    // 9472

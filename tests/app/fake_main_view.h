@@ -37,7 +37,14 @@ public:
         return Next(comPortChoices, "COM port dialog");
     }
     void ShowAbout() override { ++aboutShown; }
-    void ShowHelp(int context) override { helpShown.push_back(context); }
+    HelpOutcome ShowHelpContents() override {
+        helpShown.push_back("contents");
+        return helpOutcome;
+    }
+    HelpOutcome ShowHelpTopic(int context) override {
+        helpShown.push_back("topic " + std::to_string(context));
+        return helpOutcome;
+    }
     void Close() override { ++closeRequests; }
 
     bool visible = true;
@@ -55,7 +62,8 @@ public:
     std::deque<std::optional<int>> comPortChoices;
     std::vector<int> comPortShown;
     int aboutShown = 0;
-    std::vector<int> helpShown;
+    std::vector<std::string> helpShown;
+    HelpOutcome helpOutcome;  // what every help request answers
     int closeRequests = 0;
 
 private:

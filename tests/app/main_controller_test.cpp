@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/app_messages.h"
+#include "app/help_context.h"
 #include "app/radio_capabilities.h"
 #include "clone/clone_messages.h"
 #include "controller_fixture.h"
@@ -236,13 +237,59 @@ TEST_F(MainControllerTest, HelpFindsTheCellsTopic) {
     Start();
     SheetCell bankName;
     bankName.link.cellId = cell::kBankName;
+    SheetCell comment;
+    comment.link.cellId = cell::kCommonCOMMENT;
     SheetCell noTopic;
     noTopic.link.cellId = cell::kMenuFileNew;
     EXPECT_EQ(controller->HelpContextOf(bankName), 1);
+    EXPECT_EQ(controller->HelpContextOf(comment), 54);
     EXPECT_EQ(controller->HelpContextOf(noTopic), 0);
+    EXPECT_EQ(HelpTopicName(54, helpTexts), "IDH1054");
+    EXPECT_EQ(HelpTopicName(55, helpTexts), "");
+    EXPECT_EQ(HelpTopicName(0, helpTexts), "");
+
     controller->ShowCellHelp(bankName);
+    controller->ShowCellHelp(noTopic);
     controller->ShowHelpContents();
-    EXPECT_EQ(view.helpShown, (std::vector<int>{1, 0}));
+    // F1 opens the cell's topic, or the contents where the cell has none.
+    controller->ShowKeyHelp(comment);
+    controller->ShowKeyHelp(noTopic);
+    EXPECT_EQ(view.helpShown,
+              (std::vector<std::string>{"topic 1", "topic 0", "contents", "topic 54", "contents"}));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(MainControllerTest, HelpResultsShowTheirMessages) {
+    Start();
+    SheetCell bankName;
+    bankName.link.cellId = cell::kBankName;
+    const struct {
+        HelpResult result;
+        std::string text;  // empty: no message
+        PromptIcon icon;
+    } cases[] = {
+        {HelpResult::kShown, "", PromptIcon::Error},
+        {HelpResult::kFileMissing, "Cannot find the /opt/o/orvane.qch file.", PromptIcon::Error},
+        {HelpResult::kNoTopic, "No Help topic is associated with this item.", PromptIcon::Warning},
+        {HelpResult::kNoEngine, "", PromptIcon::Error},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.result));
+        prompter.shown.clear();
+        view.helpOutcome = {c.result, "/opt/o/orvane.qch"};
+        controller->ShowCellHelp(bankName);
+        controller->ShowHelpContents();
+        if (c.text.empty()) {
+            EXPECT_TRUE(prompter.shown.empty());
+            continue;
+        }
+        ASSERT_EQ(prompter.shown.size(), 2u);
+        for (const Prompt& prompt : prompter.shown) {
+            EXPECT_EQ(prompt.caption, "Orvane");
+            EXPECT_EQ(prompt.text, c.text);
+            EXPECT_EQ(prompt.icon, c.icon);
+        }
+    }
 }
 
 TEST_F(MainControllerTest, MenuSettingsAndTheComPortDialog) {

@@ -304,20 +304,6 @@ TEST_F(MainWindowDrivenTest, StatusMessageIsDrawnInItsColours) {
     EXPECT_EQ(bar->ModePanel(), QRect()) << "no mode panel outside expert mode";
 }
 
-TEST_F(MainWindowDrivenTest, HelpSaysItIsNotAvailable) {
-    Launch();
-    Choose("&Contents");
-    EXPECT_EQ(controller->Status().text, texts.FirstLine("GI_Sys_HelpViewerMissing"));
-}
-
-TEST_F(MainWindowDrivenTest, ShortcutKeysRunTheirCommands) {
-    Launch();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    EXPECT_EQ(controller->Status().text, texts.FirstLine("GI_Sys_HelpViewerMissing"));
-}
-
 TEST_F(MainWindowDrivenTest, ExitClosesTheWindowAndStopsTheController) {
     Launch();
     Choose("E&xit");

@@ -295,31 +295,6 @@ protected:
         };
     }
 
-    // Moves the grid's cursor with the arrow keys, as a user does, to the cell of
-    // `cellId` that belongs to memory channel `position`.
-    static void MoveTo(SheetGrid& grid, CellId cellId, int position) {
-        Sheet& sheet = grid.ShownSheet();
-        std::optional<GridCell> target;
-        for (int row = 0; row < sheet.RowCount() && !target; ++row) {
-            for (int column = 0; column < sheet.ColumnCount() && !target; ++column) {
-                const CellLink& link = sheet.CellAt(column, row).link;
-                if (link.cellId == cellId && link.index == position) {
-                    target = GridCell{column, row};
-                }
-            }
-        }
-        ASSERT_TRUE(target.has_value()) << "no cell " << cellId << " of channel " << position;
-        grid.setFocus();
-        for (int keys = 0; keys < 200 && grid.View().Current() != *target; ++keys) {
-            const GridCell now = grid.View().Current();
-            QTest::keyClick(&grid,
-                            now.row != target->row
-                                ? (now.row < target->row ? Qt::Key_Down : Qt::Key_Up)
-                                : (now.column < target->column ? Qt::Key_Right : Qt::Key_Left));
-        }
-        ASSERT_EQ(grid.View().Current(), *target);
-    }
-
     // Opens the current cell's popup menu with the Menu key, as a user does, and hands it
     // to `use` once it shows; a menu `use` leaves open closes afterwards.
     static void UsePopupMenu(SheetGrid& grid, const std::function<void(QMenu&)>& use) {

@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,12 +31,14 @@
 #include "gui/progress_window.h"
 #include "gui/qt_font.h"
 #include "gui/qt_text_clipboard.h"
+#include "gui/sheet_grid.h"
 #include "gui/sheet_tree_view.h"
 #include "platform/com_port_resolver.h"
 #include "platform/posix_serial_device.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_timer_host.h"
 #include "qt_application.h"
+#include "sheet/sheet.h"
 #include "support/fake_instance_lock.h"
 #include "support/scripted_prompter.h"
 
@@ -146,6 +149,31 @@ protected:
         const QDir shots(ORVANE_BINARY_DIR "/tests/gui/screenshots");
         shots.mkpath(".");
         EXPECT_TRUE(widget.grab().save(shots.filePath(name + ".png"))) << name.toStdString();
+    }
+
+    // Moves the grid's cursor with the arrow keys, as a user does, to the cell of
+    // `cellId` that belongs to memory channel `position`.
+    static void MoveTo(SheetGrid& grid, CellId cellId, int position) {
+        Sheet& sheet = grid.ShownSheet();
+        std::optional<GridCell> target;
+        for (int row = 0; row < sheet.RowCount() && !target; ++row) {
+            for (int column = 0; column < sheet.ColumnCount() && !target; ++column) {
+                const CellLink& link = sheet.CellAt(column, row).link;
+                if (link.cellId == cellId && link.index == position) {
+                    target = GridCell{column, row};
+                }
+            }
+        }
+        ASSERT_TRUE(target.has_value()) << "no cell " << cellId << " of channel " << position;
+        grid.setFocus();
+        for (int keys = 0; keys < 200 && grid.View().Current() != *target; ++keys) {
+            const GridCell now = grid.View().Current();
+            QTest::keyClick(&grid,
+                            now.row != target->row
+                                ? (now.row < target->row ? Qt::Key_Down : Qt::Key_Up)
+                                : (now.column < target->column ? Qt::Key_Right : Qt::Key_Left));
+        }
+        ASSERT_EQ(grid.View().Current(), *target);
     }
 
     QTreeWidgetItem* TreeItem(const QString& caption) const {

@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix and checks that the desktop learns of Orvane:
-# the programs, the menu entry naming the clone data type, that type with its glob and
-# its magic, the icon both name, as SVG and as PNG images of the fixed sizes, and the
-# manual pages.
+# the programs, the help file where the program looks for it, the menu entry naming the
+# clone data type, that type with its glob and its magic, the icon both name, as SVG and
+# as PNG images of the fixed sizes, and the manual pages.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -11,6 +11,7 @@ endif()
 
 foreach(installed
         bin/orvane bin/orvane-cli bin/orvane-radio-sim
+        share/orvane/orvane.qch
         share/applications/orvane.desktop
         share/mime/packages/orvane-zcf.xml
         share/icons/hicolor/scalable/apps/orvane.svg

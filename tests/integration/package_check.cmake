@@ -37,13 +37,15 @@ endif()
 run(fields dpkg-deb --field "${package}" Package Version Architecture Maintainer Depends)
 expect("${fields}" "Package: orvane\n" "Version: ${VERSION}\n"
        "Architecture: ${architecture}\n" "Maintainer: Orvane developers\n"
-       "libc6" "libqt6core6" "libqt6widgets6" "qt6-qpa-plugins" "libqt6svg6")
+       "libc6" "libqt6core6" "libqt6widgets6" "libqt6help6" "qt6-qpa-plugins" "libqt6svg6"
+       "libqt6sql6-sqlite")
 
 set(root "${SCRATCH}/root")
 run(ignored dpkg-deb --extract "${package}" "${root}")
 set(metainfo "${root}/usr/share/metainfo/org.orvane.Orvane.metainfo.xml")
 foreach(packaged
         usr/bin/orvane usr/bin/orvane-cli usr/bin/orvane-radio-sim
+        usr/share/orvane/orvane.qch
         usr/share/applications/orvane.desktop
         usr/share/mime/packages/orvane-zcf.xml
         usr/share/icons/hicolor/scalable/apps/orvane.svg

@@ -344,6 +344,13 @@ TEST_F(ChannelCellsTest, PopupHelpAsksTheControllerAndEditActsAsEnter) {
     Evaluate(*help, CellEvaluator::kOperate);
     EXPECT_EQ(controller.helpCells, std::vector<int>{cell::kMchName});
 
+    // F1 from the grid asks for the cell's help and leaves the value alone.
+    auto f1 = Prepare(cell::kMchName, 0, category::kConv);
+    f1->request.keyCode = key::kHelp;
+    Evaluate(*f1, CellEvaluator::kOperate);
+    EXPECT_EQ(controller.keyHelpCells, std::vector<int>{cell::kMchName});
+    EXPECT_EQ(f1->result, CellEvaluator::kNothingToOpen);
+
     auto edit = Prepare(cell::kMchName, 0, category::kConv);
     edit->request.commandId = cell::kPMenuEdit;
     Evaluate(*edit, CellEvaluator::kOperate);

@@ -39,6 +39,7 @@ public:
         return true;
     }
     void ShowCellHelp(const SheetCell& cell) override { helpCells.push_back(cell.link.cellId); }
+    void ShowKeyHelp(const SheetCell& cell) override { keyHelpCells.push_back(cell.link.cellId); }
 
     void NewData() override { Record("NewData"); }
     void OpenWithDialog() override { Record("OpenWithDialog"); }
@@ -82,6 +83,7 @@ public:
 
     std::vector<std::string> calls;
     std::vector<int> helpCells;
+    std::vector<int> keyHelpCells;
     bool untitled = true;
     std::string filePath = "/data/untitled";
     bool canPrint = true;

@@ -50,7 +50,6 @@ const Lines kSystemKeys = {
     "GI_Sys_HtmlHelp_Popup_Width",
     "GI_Sys_HtmlHelp_Popup_Height",
     "GI_Sys_HtmlHelp_Error",
-    "GI_Sys_HelpViewerMissing",
     "GI_Sys_PrintingMissing",
 };
 
@@ -334,7 +333,7 @@ protected:
 // Keys.
 
 TEST(MainResourceKeyTable, GroupSizes) {
-    EXPECT_EQ(kSystemKeys.size(), 16u);
+    EXPECT_EQ(kSystemKeys.size(), 15u);
     EXPECT_EQ(kAppKeys.size(), 4u);
     EXPECT_EQ(kMessageKeys.size(), 22u);
     EXPECT_EQ(kStatusPanelKeys.size(), 2u);
@@ -730,7 +729,7 @@ TEST_F(MainResourceTest, FileErrorTexts) {
 TEST_F(MainResourceTest, SingleLineTexts) {
     const std::vector<std::tuple<std::string, int, std::string>> texts = {
         {"GI_Sys_AppTitle", 0, "Orvane"},
-        {"GI_Sys_MyHelpFile", 0, "ORVANE.CHM"},
+        {"GI_Sys_MyHelpFile", 0, "orvane.qch"},
         {"GI_Sys_TreeChangeDelay", 0, "200"},
         {"GI_Sys_Dialog_FOpen", 0, "zcf"},
         {"GI_Sys_Dialog_FOpen", 1, "Data files (*.zcf)|*.zcf|All files (*.*)|*.*"},
@@ -743,7 +742,6 @@ TEST_F(MainResourceTest, SingleLineTexts) {
         {"GI_Sys_HtmlHelp_Popup_Height", 0, "300"},
         {"GI_Sys_HtmlHelp_Error", 0, "Cannot find the %s file."},
         {"GI_Sys_HtmlHelp_Error", 1, "No Help topic is associated with this item."},
-        {"GI_Sys_HelpViewerMissing", 0, " Help is not available in this version."},
         {"GI_Sys_PrintingMissing", 0, "Printing is not available in this version."},
         {"GI_App_About_Caption", 0, "About Orvane"},
         {"GI_App_About_Label_Reg", 0, "Orvane Revision 1.0"},
