@@ -67,7 +67,7 @@ CellOpening RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     if (mode == kOperate && request.fromGrid && request.keyCode == key::kHelp) {
         // F1 asks about the cell and changes nothing.
         environment_.controller.ShowKeyHelp(*request.cell);
-        return CellEvaluator::kNothingToOpen;
+        return CellOpening::kNothingToOpen;
     }
     const bool acted =
         request.keyCode != 0 || request.textOrigin != TextOrigin::kNone || request.commandId != 0;

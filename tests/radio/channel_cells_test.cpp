@@ -349,7 +349,7 @@ TEST_F(ChannelCellsTest, PopupHelpAsksTheControllerAndEditActsAsEnter) {
     f1->request.keyCode = key::kHelp;
     Evaluate(*f1, CellEvaluator::kOperate);
     EXPECT_EQ(controller.keyHelpCells, std::vector<int>{cell::kMchName});
-    EXPECT_EQ(f1->result, CellEvaluator::kNothingToOpen);
+    EXPECT_EQ(f1->result, CellOpening::kNothingToOpen);
 
     auto edit = Prepare(cell::kMchName, 0, category::kConv);
     edit->request.commandId = cell::kPMenuEdit;
