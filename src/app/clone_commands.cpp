@@ -54,7 +54,8 @@ void CloneCommands::End(CloneOutcome outcome) {
 }
 
 void CloneCommands::UpdateTitle() {
-    context_.view.SetTitle(context_.document.Title(context_.texts.FirstLine(kAppTitleKey)));
+    context_.view.SetTitle(context_.document.Title(context_.texts.FirstLine(kAppTitleKey)),
+                          context_.document.Modified());
 }
 
 void CloneCommands::PostCapabilities() {
@@ -115,11 +116,11 @@ void CloneCommands::TakeReadImage(CloneResult& read) {
     ApplyRadioLimits(identity_, settings.Radio);
     AdoptImage({document, settings, context_.host, context_.expertMode}, FitKind::kCloneRead,
                identity_);
-    document.MarkModified();
+    document.SetReadUnsaved(true);
     document.SetFileName({});
     UpdateTitle();
     PostCapabilities();
-    context_.host.ImageReplaced();
+    context_.host.ImageReplaced(ImageChange::kRead);
     End(CloneOutcome::kRead);
 }
 
@@ -168,7 +169,7 @@ void CloneCommands::JudgeWrite(CloneResult& information) {
         return;
     }
     PostCapabilities();
-    context_.host.ImageReplaced();
+    context_.host.ImageReplaced(ImageChange::kRefit);
     int errors = 0;
     int warnings = 0;
     context_.host.RunWarningCheck(&errors, &warnings);
@@ -248,7 +249,7 @@ void CloneCommands::InformationEnded(CloneResult& information) {
     PostCapabilities();
     if (context_.view.IsVisible()) {
         context_.view.ShowCloneInformation();
-        context_.host.ImageReplaced();
+        context_.host.ImageReplaced(ImageChange::kRefit);
     } else {
         context_.bus.Post(message::kCloneInformationHidden, 0, 0, true);
     }

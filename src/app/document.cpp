@@ -24,14 +24,19 @@ void Document::SetFileName(const std::string& path) {
 void Document::MarkSaved() {
     saved_.Assign(current_);
     modified_ = false;
+    readUnsaved_ = false;
+}
+
+void Document::SetReadUnsaved(bool unsaved) {
+    readUnsaved_ = unsaved;
+    NoteChanges();
 }
 
 bool Document::NoteChanges() {
-    if (modified_ || current_.Equals(saved_)) {
-        return false;
-    }
-    modified_ = true;
-    return true;
+    const bool modified = readUnsaved_ || !current_.Equals(saved_);
+    const bool changed = modified != modified_;
+    modified_ = modified;
+    return changed;
 }
 
 std::string Document::Title(std::string_view appTitle) const {

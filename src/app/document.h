@@ -32,10 +32,12 @@ public:
     void SetFileName(const std::string& path);
     // The current image is what the file holds: saved := current, no changes.
     void MarkSaved();
-    // A clone read replaces the data without a file to compare against.
-    void MarkModified() { modified_ = true; }
-    // Sets the flag at the first difference from the saved image; true when it was set
-    // by this call.
+    // A clone read replaces the data without a file to compare against: the data is
+    // modified until it is saved, or the read is undone.
+    void SetReadUnsaved(bool unsaved);
+    bool ReadUnsaved() const { return readUnsaved_; }
+    // The data is modified while it differs from the saved image or holds an unsaved
+    // read; true when this call changed the flag.
     bool NoteChanges();
 
     std::string Title(std::string_view appTitle) const;
@@ -47,6 +49,7 @@ private:
     std::string fileName_;
     std::string directory_;
     bool modified_ = false;
+    bool readUnsaved_ = false;
 };
 
 }  // namespace orvane

@@ -57,7 +57,9 @@ std::string FileCommands::DialogFileName() const {
     return document_.IsUntitled() ? std::string(kUntitledName) : FileNameOf(document_.FileName());
 }
 
-void FileCommands::UpdateTitle() { view_.SetTitle(document_.Title(Text(kAppTitleKey))); }
+void FileCommands::UpdateTitle() {
+    view_.SetTitle(document_.Title(Text(kAppTitleKey)), document_.Modified());
+}
 
 void FileCommands::Remember(const std::string& path) {
     document_.SetFileName(path);
@@ -107,7 +109,7 @@ void FileCommands::NewData() {
     if (expertMode_) {
         SettingsFollowImage(document_.Current(), settings_.Radio);
     }
-    host_.ImageReplaced();
+    host_.ImageReplaced(ImageChange::kNewDocument);
 }
 
 bool FileCommands::OpenWithDialog() {
@@ -153,7 +155,7 @@ bool FileCommands::OpenFile(const std::string& path) {
     current.Assign(scratch);
     AdoptImage({document_, settings_, host_, expertMode_}, FitKind::kFileLoad, RadioIdentity());
     document_.MarkSaved();
-    host_.ImageReplaced();
+    host_.ImageReplaced(ImageChange::kNewDocument);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/app_messages.h"
 #include "app/documents_directory.h"
+#include "app/edit_step_naming.h"
 #include "app/help_context.h"
 #include "app/main_view.h"
 #include "app/model_handling.h"
@@ -31,6 +32,9 @@ constexpr const char* kExpertPanelKey = "GI_StatusPanel_Expert";
 constexpr const char* kChangeModelKey = "GI_AppMess_ChangeModel_3";
 constexpr const char* kTreeKey = "GI_Tree_Main";
 constexpr const char* kPrintingMissingKey = "GI_Sys_PrintingMissing";
+constexpr const char* kUndoneKey = "GI_Edit_Undone";
+constexpr const char* kRedoneKey = "GI_Edit_Redone";
+constexpr const char* kReadStepKey = "GI_Edit_ReadStep";
 
 bool HasExpertArgument(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
@@ -108,6 +112,7 @@ void MainController::Start() {
         BuildTemplateImage(app_.settings.Radio, expertMode_, app_.settings.ExtraChannels);
     document_.Current().Assign(document_.Template());
     document_.MarkSaved();
+    history_.Reset(CurrentState());
     UpdateTitle();
     CloseSheet();
     app_.bus.Post(message::kMenusBuilt, 0, 0, true);
@@ -124,7 +129,7 @@ void MainController::Stop() {
 
 std::string MainController::Title() { return document_.Title(Text(kAppTitleKey)); }
 
-void MainController::UpdateTitle() { view_.SetTitle(Title()); }
+void MainController::UpdateTitle() { view_.SetTitle(Title(), document_.Modified()); }
 
 SheetEnvironment MainController::SheetContext() {
     return SheetEnvironment{app_.texts, app_.cellNames, fontMetrics_,
@@ -236,9 +241,21 @@ std::string MainController::OpenSheetCall() const {
 
 bool MainController::CanPrintCurrent() const { return sheet_ && sheet_->CanPrint(); }
 
-void MainController::ImageReplaced() {
+void MainController::ImageReplaced(ImageChange change) {
     CloseSheet();
     app_.bus.Post(message::kDataOrModelChanged, 0, 0, true);
+    switch (change) {
+        case ImageChange::kNewDocument:
+            history_.Reset(CurrentState());
+            break;
+        case ImageChange::kRead:
+            history_.Reset(std::move(beforeRead_));
+            history_.Record(CurrentState(), EditStep{Text(kReadStepKey), {}, true});
+            break;
+        case ImageChange::kRefit:
+            history_.Rebase(CurrentState());
+            break;
+    }
 }
 
 // ---- Periodic work ----------------------------------------------------------------
@@ -266,11 +283,82 @@ void MainController::ArmWarningRecheck() {
     recheck_->Arm(kRecheckDelayMs);
 }
 
-bool MainController::CheckModified() {
+void MainController::NoteModified() {
     if (document_.NoteChanges()) {
         UpdateTitle();
     }
-    return document_.Modified();
+}
+
+// ---- Edit history -----------------------------------------------------------------
+
+void MainController::NoteAction(const CellRequest& request) {
+    const EditState& present = history_.Present();
+    if (present.modelType != ModelType() || !present.image.Equals(document_.Current())) {
+        history_.Record(CurrentState(), EditStep{StepName(request, sheet_.get()), PlaceOf(request)});
+    }
+    NoteModified();
+}
+
+EditPlace MainController::PlaceOf(const CellRequest& request) const {
+    if (!sheet_) {
+        return {};
+    }
+    return {sheet_->CallText(),
+            ActedCellPosition(request, *sheet_).value_or(sheet_->RememberedPosition())};
+}
+
+std::optional<std::string> MainController::UndoStepName() const {
+    const EditStep* step = history_.NextUndo();
+    return step != nullptr ? std::optional(step->name) : std::nullopt;
+}
+
+std::optional<std::string> MainController::RedoStepName() const {
+    const EditStep* step = history_.NextRedo();
+    return step != nullptr ? std::optional(step->name) : std::nullopt;
+}
+
+void MainController::Undo() { StepThroughHistory(true); }
+void MainController::Redo() { StepThroughHistory(false); }
+
+void MainController::StepThroughHistory(bool back) {
+    // A Undo chosen from the menu while a cell is being edited takes back that edit.
+    FinishCellEdit();
+    const EditStep* next = back ? history_.NextUndo() : history_.NextRedo();
+    if (next == nullptr) {
+        return;
+    }
+    const EditStep step = *next;
+    Restore(back ? history_.Undo() : history_.Redo(), step.place);
+    if (step.readFromRadio) {
+        document_.SetReadUnsaved(!back);
+    }
+    NoteModified();
+    ShowStatusText(app_.bus, " " + Text(back ? kUndoneKey : kRedoneKey) + " " + step.name);
+}
+
+void MainController::Restore(const EditState& state, const EditPlace& place) {
+    CloseSheet();
+    document_.Current().Assign(state.image);
+    if (state.modelType != ModelType()) {
+        app_.settings.Radio.modelType = state.modelType;
+        banks_.ClampBankCursor();
+        document_.Template() =
+            BuildTemplateImage(app_.settings.Radio, expertMode_, app_.settings.ExtraChannels);
+        BuildTree();
+    } else {
+        app_.bus.Post(message::kDataOrModelChanged, 0, 0, true);
+        RunWarningCheck(nullptr, nullptr);
+    }
+    if (place.sheetCall.empty()) {
+        return;
+    }
+    positions_.Remember(place.sheetCall, place.position);
+    if (OpenSheetCall() != place.sheetCall) {
+        OpenSheet(place.sheetCall);
+    }
+    if (TreeNode* node = tree_ ? tree_->FindNodeByLinkText(place.sheetCall) : nullptr) {
+        tree_->Select(node);
+    }
 }
 
 // ---- Model ------------------------------------------------------------------------
@@ -336,7 +424,10 @@ bool MainController::PrinterReady() {
     return false;
 }
 
-void MainController::CloneRead() { clone_.CloneRead(); }
+void MainController::CloneRead() {
+    beforeRead_ = CurrentState();
+    clone_.CloneRead();
+}
 void MainController::CloneWrite() { clone_.CloneWrite(); }
 void MainController::GoAdjustMode() { clone_.GoAdjustMode(); }
 void MainController::CloseMainWindow() { view_.Close(); }

@@ -15,6 +15,7 @@
 #include "app/app_context.h"
 #include "app/clone_commands.h"
 #include "app/document.h"
+#include "app/edit_history.h"
 #include "app/file_commands.h"
 #include "app/model_host.h"
 #include "app/settings_column_width_store.h"
@@ -119,7 +120,11 @@ public:
 
     // ControllerPort.
     void ArmWarningRecheck() override;
-    bool CheckModified() override;
+    void NoteAction(const CellRequest& request) override;
+    std::optional<std::string> UndoStepName() const override;
+    std::optional<std::string> RedoStepName() const override;
+    void Undo() override;
+    void Redo() override;
     void ShowCellHelp(const SheetCell& cell) override;
     void ShowKeyHelp(const SheetCell& cell) override;
     void NewData() override;
@@ -157,7 +162,7 @@ public:
     // ModelHost.
     void FinishCellEdit() override;
     void ChangeModel(std::int32_t modelType) override { ChangeModel(modelType, false); }
-    void ImageReplaced() override;
+    void ImageReplaced(ImageChange change) override;
     WarningFindings RunWarningCheck(int* errors, int* warnings) override;
 
     // SheetCatalog.
@@ -176,6 +181,16 @@ private:
     void DestroySheet();
     void InsertChannel(int bank, int position);
     void DeleteChannel(int bank, int position);
+    EditState CurrentState() const { return {document_.Current(), ModelType()}; }
+    // Where `request` acted: the open sheet and the cell, else the sheet's cursor.
+    EditPlace PlaceOf(const CellRequest& request) const;
+    // Undo (`back`) or Redo: the data of the step's other side, its sheet opened with the
+    // cursor where the step was made, and the status bar saying what was done.
+    void StepThroughHistory(bool back);
+    void Restore(const EditState& state, const EditPlace& place);
+    // Compares the data with the saved file's and shows the result in the title.
+    void NoteModified();
+
     // True when there is a printer; otherwise says, in a box and in the status bar, that
     // printing is not available.
     bool PrinterReady();
@@ -199,6 +214,10 @@ private:
     FileCommands files_;
     CloneManager cloneManager_;
     CloneCommands clone_;
+
+    EditHistory history_;
+    // The data when the running read began: the state its undo goes back to.
+    EditState beforeRead_;
 
     std::unique_ptr<SheetTree> tree_;
     std::unique_ptr<Sheet> sheet_;

@@ -30,7 +30,8 @@ class MainView {
 public:
     virtual ~MainView() = default;
 
-    virtual void SetTitle(const std::string& title) = 0;
+    // `modified`: the document has unsaved changes, marked in the desktop's way.
+    virtual void SetTitle(const std::string& title, bool modified) = 0;
     virtual void SetEnabled(bool enabled) = 0;
     virtual bool IsEnabled() const = 0;
     virtual void SetBusyCursor(bool busy) = 0;

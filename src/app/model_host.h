@@ -9,6 +9,13 @@
 
 namespace orvane {
 
+// Where the image the document now holds came from.
+enum class ImageChange {
+    kNewDocument,  // New or Open: the edit history starts afresh
+    kRead,         // a clone read: the history starts with the read as its one step
+    kRefit,        // fitted to what a radio allows: no step of its own
+};
+
 class ModelHost {
 public:
     virtual ~ModelHost() = default;
@@ -21,7 +28,7 @@ public:
     virtual void CloseSheet() = 0;
     // The document holds a different image: the open sheet closes and the tree is
     // filtered anew.
-    virtual void ImageReplaced() = 0;
+    virtual void ImageReplaced(ImageChange change) = 0;
     // Checks every sheet, marks the tree and adds what it found to the counters.
     virtual WarningFindings RunWarningCheck(int* errors, int* warnings) = 0;
 };

@@ -63,7 +63,7 @@ MainWindow::MainWindow(AppContext& context) : context_(context) {
     setAcceptDrops(true);
     // No application display name is set: the platform would append it to every
     // window's caption ("COM Port — Orvane"), and each caption is already complete.
-    SetTitle(MainWindowTitle(kUntitledName, context_.texts.FirstLine("GI_Sys_AppTitle")));
+    SetTitle(MainWindowTitle(kUntitledName, context_.texts.FirstLine("GI_Sys_AppTitle")), false);
     setWindowIcon(image_list::ApplicationIcon());
     ApplyFormFont();
     BuildPanels();
@@ -219,8 +219,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // ---- What the controller asks of the window ------------------------------------------
 
-void MainWindow::SetTitle(const std::string& title) {
-    setWindowTitle(QString::fromStdString(title));
+void MainWindow::SetTitle(const std::string& title, bool modified) {
+    // Qt shows the modified mark in place of "[*]"; a "[*]" of the file's name is doubled
+    // to stay itself.
+    QString shown = QString::fromStdString(title);
+    shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("[*]") + shown);
+    setWindowModified(modified);
 }
 
 void MainWindow::SetEnabled(bool enabled) {

@@ -66,7 +66,7 @@ public:
     HelpViewer& Help() const { return *help_; }
 
     // MainView.
-    void SetTitle(const std::string& title) override;
+    void SetTitle(const std::string& title, bool modified) override;
     void SetEnabled(bool enabled) override;
     bool IsEnabled() const override { return isEnabled(); }
     void SetBusyCursor(bool busy) override;

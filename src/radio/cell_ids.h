@@ -213,6 +213,10 @@ inline constexpr std::array<std::string_view, CellLink::kNoCell> kCellNames = {
     "CL_Common_BankName_Disp",
     "CL_Common_BankName_Write",
     "CL_Common_Alert",
+
+    // 171: the Edit menu's history commands
+    "CL_Menu_Edit_Undo",
+    "CL_Menu_Edit_Redo",
 };
 
 inline constexpr CellId kCellCount = static_cast<CellId>(kCellNames.size());
@@ -260,6 +264,8 @@ inline constexpr CellId kMenuFilePrintAll = CellCode("CL_Menu_File_Print_All");
 inline constexpr CellId kMenuFileRecent = CellCode("CL_Menu_File_Recent");
 inline constexpr CellId kMenuFileExit = CellCode("CL_Menu_File_Exit");
 inline constexpr CellId kMenuEditTop = CellCode("CL_Menu_Edit_Top");
+inline constexpr CellId kMenuEditUndo = CellCode("CL_Menu_Edit_Undo");
+inline constexpr CellId kMenuEditRedo = CellCode("CL_Menu_Edit_Redo");
 inline constexpr CellId kMenuViewFontSize = CellCode("CL_Menu_View_FontSize");
 inline constexpr CellId kMenuViewToolBar = CellCode("CL_Menu_View_ToolBar");
 inline constexpr CellId kMenuPortCom = CellCode("CL_Menu_Port_Com");

@@ -79,6 +79,12 @@ void CommandCells::Run(CellEvaluation& evaluation) {
         case cell::kMenuFileExit:
             controller.CloseMainWindow();
             break;
+        case cell::kMenuEditUndo:
+            controller.Undo();
+            break;
+        case cell::kMenuEditRedo:
+            controller.Redo();
+            break;
         case cell::kMenuViewFontSize:
             controller.ChangeFontSize(index);
             break;
@@ -135,6 +141,12 @@ void CommandCells::SetStates(CellEvaluation& evaluation) {
         case cell::kMenuFileRecent:
             RecentFileState(evaluation, index);
             break;
+        case cell::kMenuEditUndo:
+            HistoryStepState(evaluation, controller.UndoStepName());
+            break;
+        case cell::kMenuEditRedo:
+            HistoryStepState(evaluation, controller.RedoStepName());
+            break;
         case cell::kMenuViewFontSize:
             SetState(cell, SheetCell::kItemChecked, index == controller.FontSizePercentage());
             break;
@@ -172,6 +184,16 @@ void CommandCells::RecentFileState(CellEvaluation& evaluation, int slot) {
     }
     SetState(cell, SheetCell::kItemCaptionFromText, true);
     evaluation.request.text = "&" + std::to_string(slot + 1) + " " + DoubleAmpersands(path);
+}
+
+void CommandCells::HistoryStepState(CellEvaluation& evaluation,
+                                    const std::optional<std::string>& stepName) {
+    SheetCell& cell = evaluation.cell;
+    SetState(cell, SheetCell::kItemDisabled, !stepName);
+    if (stepName && !stepName->empty()) {
+        SetState(cell, SheetCell::kItemCaptionFromText, true);
+        evaluation.request.text = cell.text + " " + DoubleAmpersands(*stepName);
+    }
 }
 
 }  // namespace orvane

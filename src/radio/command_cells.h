@@ -4,6 +4,8 @@
 // disabled and caption state.
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "radio/cell_binding.h"
 #include "radio/cell_ids.h"
@@ -15,14 +17,17 @@ class CommandCells final : public CellBinding {
 public:
     static constexpr int kFirstFreeComPort = 5;  // ports from here on come from the dialog
 
-    static constexpr std::array<CellId, 21> kCells = {
+    // clang-format off
+    static constexpr std::array<CellId, 23> kCells = {
         cell::kMenuFileNew,     cell::kMenuFileOpen,         cell::kMenuFileSave,
         cell::kMenuFileSaveAs,  cell::kMenuFilePrintCurrent, cell::kMenuFilePrintAll,
-        cell::kMenuFileRecent,  cell::kMenuFileExit,         cell::kMenuViewFontSize,
-        cell::kMenuViewToolBar, cell::kMenuPortCom,          cell::kMenuPortUsb,
-        cell::kMenuComSpeed,    cell::kMenuCloneRead,        cell::kMenuCloneWrite,
-        cell::kMenuCloneInfo,   cell::kMenuCloneAdj,         cell::kModel,
-        cell::kHelpAbout,       cell::kHelpContents,         cell::kCallSheet};
+        cell::kMenuFileRecent,  cell::kMenuFileExit,         cell::kMenuEditUndo,
+        cell::kMenuEditRedo,    cell::kMenuViewFontSize,     cell::kMenuViewToolBar,
+        cell::kMenuPortCom,     cell::kMenuPortUsb,          cell::kMenuComSpeed,
+        cell::kMenuCloneRead,   cell::kMenuCloneWrite,       cell::kMenuCloneInfo,
+        cell::kMenuCloneAdj,    cell::kModel,                cell::kHelpAbout,
+        cell::kHelpContents,    cell::kCallSheet};
+    // clang-format on
 
     explicit CommandCells(const RadioEnvironment& environment) : environment_(environment) {}
     void Evaluate(CellEvaluation& evaluation) override;
@@ -31,6 +36,8 @@ private:
     void Run(CellEvaluation& evaluation);
     void SetStates(CellEvaluation& evaluation);
     void RecentFileState(CellEvaluation& evaluation, int slot);
+    // "&Undo Paste": the item names the step it takes back, and is disabled without one.
+    void HistoryStepState(CellEvaluation& evaluation, const std::optional<std::string>& stepName);
 
     RadioEnvironment environment_;
 };

@@ -3,21 +3,32 @@
 // changed, and to run the commands of the menus, toolbar and tree, with the settings
 // those show. The controller implements it; the data model never sees the controller.
 
+#include <optional>
 #include <string>
 
 #include "image/radio_identity.h"
 
 namespace orvane {
 
+struct CellRequest;
 struct SheetCell;
 
 class ControllerPort {
 public:
     virtual ~ControllerPort() = default;
 
-    // After every cell action other than a plain read, in this order.
+    // After every cell action other than a plain read, in this order. NoteAction comes
+    // once per user action, after any actions it set off: what the action changed is one
+    // step of the edit history.
     virtual void ArmWarningRecheck() = 0;
-    virtual bool CheckModified() = 0;
+    virtual void NoteAction(const CellRequest& request) = 0;
+
+    // The edit history: the names of the steps Undo and Redo would take back or do again;
+    // none when there is no such step.
+    virtual std::optional<std::string> UndoStepName() const = 0;
+    virtual std::optional<std::string> RedoStepName() const = 0;
+    virtual void Undo() = 0;
+    virtual void Redo() = 0;
 
     // Opens the help topic of `cell` (the popup menu's Help).
     virtual void ShowCellHelp(const SheetCell& cell) = 0;

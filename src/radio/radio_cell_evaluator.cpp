@@ -30,6 +30,24 @@
 #include "text/text_store.h"
 
 namespace orvane {
+namespace {
+
+// Counts an operation under way for as long as it runs.
+class OperationDepth {
+public:
+    OperationDepth(int& depth, bool counted) : depth_(depth), counted_(counted) {
+        depth_ += counted_ ? 1 : 0;
+    }
+    ~OperationDepth() { depth_ -= counted_ ? 1 : 0; }
+    OperationDepth(const OperationDepth&) = delete;
+    OperationDepth& operator=(const OperationDepth&) = delete;
+
+private:
+    int& depth_;
+    bool counted_;
+};
+
+}  // namespace
 
 RadioCellEvaluator::RadioCellEvaluator(const RadioEnvironment& environment)
     : environment_(environment),
@@ -88,6 +106,9 @@ CellOpening RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
         request.keyCode = key::kEnter;
     }
 
+    // An action may set off others (a model change opens the tree's first sheet); the
+    // outermost one is what the user did.
+    const OperationDepth depth(operationDepth_, mode == kOperate);
     CellEvaluation evaluation(request, environment_.image, environment_.options.Current(), lists_);
     if (request.cell->link.category == category::kPopupMenu) {
         evaluation.owner = request.parentRequest != nullptr ? request.parentRequest->cell : nullptr;
@@ -116,7 +137,9 @@ CellOpening RadioCellEvaluator::EvaluateCell(CellRequest& request, Mode mode) {
     }
     if (acted) {
         environment_.controller.ArmWarningRecheck();
-        environment_.controller.CheckModified();
+        if (operationDepth_ == 1) {
+            environment_.controller.NoteAction(request);
+        }
     }
     if (evaluation.editRestricted) {
         ShowStatusText(environment_.bus, environment_.texts.FirstLine("GI_Botttom_EditRestrected"));

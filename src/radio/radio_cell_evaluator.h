@@ -64,6 +64,7 @@ private:
     ListOperations* listOperations_ = nullptr;
     std::array<CellBinding*, kCellCount> bindings_{};
     std::vector<std::unique_ptr<CellBinding>> owned_;
+    int operationDepth_ = 0;
 };
 
 }  // namespace orvane

@@ -31,7 +31,7 @@ public:
         models.push_back(modelType);
     }
     void CloseSheet() override { ++sheetsClosed; }
-    void ImageReplaced() override { ++replaced; }
+    void ImageReplaced(ImageChange) override { ++replaced; }
     WarningFindings RunWarningCheck(int* errors, int* warnings) override {
         ++warningChecks;
         *errors += errorsFound;

@@ -15,7 +15,10 @@ namespace orvane::testing {
 
 class FakeMainView final : public MainView {
 public:
-    void SetTitle(const std::string& title) override { titles.push_back(title); }
+    void SetTitle(const std::string& title, bool modified) override {
+        titles.push_back(title);
+        this->modified = modified;
+    }
     void SetEnabled(bool enabled) override { this->enabled = enabled; }
     bool IsEnabled() const override { return enabled; }
     void SetBusyCursor(bool busy) override { busyDepth += busy ? 1 : -1; }
@@ -48,6 +51,7 @@ public:
     void Close() override { ++closeRequests; }
 
     bool visible = true;
+    bool modified = false;
     bool enabled = true;
     ViewFocus focus = ViewFocus::kTree;
     int busyDepth = 0;

@@ -459,7 +459,7 @@ TEST_F(FileCommandsTest, PrintingHandsThePrinterTheTreesSheets) {
     EXPECT_EQ(printer.allOpen, "B,1");
 }
 
-TEST(DocumentTest, TheModifiedFlagFollowsTheFirstDifference) {
+TEST(DocumentTest, TheModifiedFlagFollowsTheDifferenceFromTheSavedImage) {
     Document document("/data");
     EXPECT_TRUE(document.IsUntitled());
     EXPECT_EQ(document.Title("Orvane"), "Untitled - Orvane");
@@ -467,7 +467,10 @@ TEST(DocumentTest, TheModifiedFlagFollowsTheFirstDifference) {
     document.Current().SetByte(3, 1);
     EXPECT_TRUE(document.NoteChanges());
     document.Current().SetByte(3, 0);
-    EXPECT_TRUE(document.Modified()) << "undoing an edit by hand keeps the flag";
+    EXPECT_TRUE(document.NoteChanges()) << "the saved data again: not modified";
+    EXPECT_FALSE(document.Modified());
+    document.SetReadUnsaved(true);
+    EXPECT_TRUE(document.Modified()) << "read data is modified until saved";
     document.MarkSaved();
     EXPECT_FALSE(document.Modified());
     document.SetFileName("/data/sub/club.zcf");

@@ -42,7 +42,7 @@ TEST_F(FileDropTest, ADroppedFileOpens) {
         << "one file at a time";
     ASSERT_TRUE(Drop({QUrl::fromLocalFile(QString::fromStdString(path))}));
     EXPECT_TRUE(WaitUntil([&] { return controller->CurrentDocument().FileName() == path; }));
-    EXPECT_EQ(window->windowTitle().toStdString(), "dropped.zcf - Orvane");
+    EXPECT_EQ(ShownTitle(*window).toStdString(), "dropped.zcf - Orvane");
 }
 
 }  // namespace

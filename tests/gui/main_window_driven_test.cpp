@@ -100,12 +100,12 @@ TEST_F(MainWindowDrivenTest, RecentFileEntryOpensTheFile) {
     ASSERT_EQ(Settings().Recent.FullPath(0), path);
     Choose("&2 HT-Lk2");
     Choose("&New");
-    ASSERT_TRUE(window->windowTitle().startsWith("Untitled - "));
+    ASSERT_TRUE(testing::ShownTitle(*window).startsWith("Untitled - "));
 
     // "&" in a path is doubled so that it shows as itself.
     const QString caption = "&1 " + QString::fromStdString(path).replace("&", "&&");
     Choose(caption);
-    EXPECT_EQ(window->windowTitle(), "club & co.zcf - Orvane");
+    EXPECT_EQ(testing::ShownTitle(*window), "club & co.zcf - Orvane");
     // The file holds HT-Lk1 data: the model and its tree follow it.
     EXPECT_EQ(Settings().Radio.modelType, 3);
     EXPECT_TRUE(Contains(TreeCaptions(), "  WX CH"));
@@ -350,11 +350,11 @@ TEST_F(MainWindowDrivenTest, CloseIsRefusedWhileDisabledAndThenStoresThePlacemen
 TEST_F(MainWindowDrivenTest, CancelledSaveQuestionKeepsTheWindowOpen) {
     Launch();
     controller->CurrentDocument().Current().SetByte(100, 0x55);
-    controller->CheckModified();
+    controller->CurrentDocument().NoteChanges();
     prompter.answers = {PromptAnswer::Cancel};
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->windowTitle().startsWith("Untitled"));
+    EXPECT_TRUE(testing::ShownTitle(*window).startsWith("Untitled"));
 }
 
 class ExpertWindowTest : public WindowFixture {};

@@ -46,7 +46,7 @@ protected:
 
 TEST_F(MainWindowTest, StartsUntitledWithTheApplicationTitle) {
     MainWindow window(context);
-    EXPECT_EQ(window.windowTitle(),
+    EXPECT_EQ(testing::ShownTitle(window),
               "Untitled - " + QString::fromStdString(texts.FirstLine("GI_Sys_AppTitle")));
 }
 

@@ -209,7 +209,7 @@ protected:
     void OpenThroughTheMenu(const std::string& path) {
         ChooseAnswering("&Open...", {TypeFileName(path)});
         ASSERT_TRUE(Eventually([&] {
-            return window->windowTitle().toStdString() ==
+            return ShownTitle(*window).toStdString() ==
                        std::filesystem::path(path).filename().string() + " - Orvane" &&
                    window->ShownSheet() != nullptr;
         }));
@@ -392,7 +392,7 @@ TEST_F(UserFlowTest, CloneReadThroughTheMenuShowsTheRadiosChannels) {
 
     ASSERT_EQ(boxTexts.size(), 1u) << "only the question";
     EXPECT_EQ(boxTexts[0].rfind(kReadQuestion, 0), 0u) << boxTexts[0];
-    EXPECT_EQ(window->windowTitle(), "Untitled - Orvane");
+    EXPECT_EQ(ShownTitle(*window), "Untitled - Orvane");
     EXPECT_EQ(ChannelEntry(CloneArea(controller->CurrentDocument().Current()), kPosition),
               ChannelEntry(radio, kPosition));
     ShowSheetOf(controller->Tree()->FindBankNode(0));
@@ -447,7 +447,7 @@ TEST_F(UserFlowTest, ANameTypedIntoTheGridIsSavedAtItsChannel) {
     // Saved once unedited: the file in the program's own form (loading and saving fit
     // the data to the model), which the edited file must repeat but for the name.
     ChooseAnswering("Save &As...", {TypeFileName(unedited)});
-    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "unedited.zcf - Orvane"; }));
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "unedited.zcf - Orvane"; }));
     ShowSheetOf(controller->Tree()->FindBankNode(0));
     SheetGrid* grid = window->ShownGrid();
     ASSERT_NE(grid, nullptr);
@@ -463,8 +463,8 @@ TEST_F(UserFlowTest, ANameTypedIntoTheGridIsSavedAtItsChannel) {
     ASSERT_EQ(grid->View().EditedCell(), std::nullopt);
     EXPECT_TRUE(Eventually([&] { return controller->CurrentDocument().Modified(); }));
     ChooseAnswering("Save &As...", {TypeFileName(edited)});
-    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "edited.zcf - Orvane"; }))
-        << window->windowTitle().toStdString() << ::testing::PrintToString(boxTexts);
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "edited.zcf - Orvane"; }))
+        << ShownTitle(*window).toStdString() << ::testing::PrintToString(boxTexts);
 
     Memory expected = ReadDataFile(unedited);
     const std::string name = "TOWER   ";
@@ -645,7 +645,7 @@ TEST_F(UserFlowTest, ChannelListOperationsFromThePopupMenuAndTheirKeys) {
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("ALPHA"));
 
     ChooseAnswering("Save &As...", {TypeFileName(edited)});
-    ASSERT_TRUE(Eventually([&] { return window->windowTitle() == "edited.zcf - Orvane"; }));
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "edited.zcf - Orvane"; }));
     const Memory before = ReadDataFile(opened);
     const Memory after = ReadDataFile(edited);
     EXPECT_EQ(after[memory_map::kBankCapacities], 5);
@@ -673,7 +673,7 @@ TEST_F(UserFlowTest, AMissingFileNamedAtStartIsReportedOverTheWindow) {
     EXPECT_EQ(boxTexts, std::vector<std::string>{"File error.\n\nCannot open the file."});
     EXPECT_TRUE(overTheWindow);
     EXPECT_EQ(startErrors.str(), missing + ": file error 1: Cannot open the file.\n");
-    EXPECT_EQ(window->windowTitle(), "Untitled - Orvane");
+    EXPECT_EQ(ShownTitle(*window), "Untitled - Orvane");
 }
 
 TEST_F(UserFlowTest, AFileHandedOverUnderTheWriteQuestionWaitsUntilTheWriteIsDone) {
@@ -709,7 +709,7 @@ TEST_F(UserFlowTest, AFileHandedOverUnderTheWriteQuestionWaitsUntilTheWriteIsDon
         EXPECT_TRUE(Eventually([&] { return second.state() == QProcess::NotRunning; }));
         EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
         EXPECT_TRUE(question.isVisible());
-        EXPECT_EQ(window->windowTitle().toStdString(), "confirmed.zcf - Orvane")
+        EXPECT_EQ(ShownTitle(*window).toStdString(), "confirmed.zcf - Orvane")
             << "nothing replaced the data";
         Click(QMessageBox::Ok)(question);
     };
@@ -723,7 +723,7 @@ TEST_F(UserFlowTest, AFileHandedOverUnderTheWriteQuestionWaitsUntilTheWriteIsDon
               ChannelEntry(ReadDataFile(handed), kPosition));
     EXPECT_EQ(ChannelEntry(ReadDataFile(radioFile), kPosition),
               ChannelEntry(confirmedData, kPosition));
-    EXPECT_TRUE(Eventually([&] { return window->windowTitle() == "handed.zcf - Orvane"; }));
+    EXPECT_TRUE(Eventually([&] { return ShownTitle(*window) == "handed.zcf - Orvane"; }));
 }
 
 }  // namespace

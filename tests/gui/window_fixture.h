@@ -104,7 +104,7 @@ protected:
         window->Attach(*controller);
         controller->Start();
         window->ShowAtStart(FileToOpenAtStart(arguments), startErrors);
-        titleWhenShown = window->windowTitle();
+        titleWhenShown = ShownTitle(*window);
         sheetWhenShown = window->ShownSheet() != nullptr;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // The tick opens the first node's sheet once the window shows.

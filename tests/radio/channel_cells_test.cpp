@@ -169,8 +169,8 @@ TEST_F(ChannelCellsTest, EveryActionButAPlainReadTellsTheController) {
     EXPECT_TRUE(controller.calls.empty());
     Key(cell::kMchName, 0, 'A');
     Commit(cell::kMchName, 0, "x");
-    EXPECT_EQ(controller.calls, (std::vector<std::string>{"ArmWarningRecheck", "CheckModified",
-                                                          "ArmWarningRecheck", "CheckModified"}));
+    EXPECT_EQ(controller.calls, (std::vector<std::string>{"ArmWarningRecheck", "NoteAction",
+                                                          "ArmWarningRecheck", "NoteAction"}));
 }
 
 TEST_F(ChannelCellsTest, DrawingNeverRefreshesAndKeysClearTheStatusBar) {

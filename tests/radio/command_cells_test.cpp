@@ -31,7 +31,7 @@ protected:
     std::vector<std::string> Commands() const {
         std::vector<std::string> commands;
         for (const std::string& call : controller.calls) {
-            if (call != "ArmWarningRecheck" && call != "CheckModified") {
+            if (call != "ArmWarningRecheck" && call != "NoteAction") {
                 commands.push_back(call);
             }
         }

@@ -170,7 +170,7 @@ TEST_F(EvaluationFlowTest, CellsOutsideAGridGiveTheirTextOrRunTheirCommand) {
     controller.calls.clear();
     evaluator.RunCell(about, key::kEnter);
     EXPECT_EQ(controller.calls,
-              (std::vector<std::string>{"ShowAbout", "ArmWarningRecheck", "CheckModified"}));
+              (std::vector<std::string>{"ShowAbout", "ArmWarningRecheck", "NoteAction"}));
 }
 
 TEST_F(EvaluationFlowTest, TheDuplexListStepsInRowOrderAndWraps) {

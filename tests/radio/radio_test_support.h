@@ -3,6 +3,7 @@
 // what it is asked, and a bank sheet on the bus that answers which bank is open and
 // records what the data model posts.
 
+#include <optional>
 #include <array>
 #include <string>
 #include <vector>
@@ -34,10 +35,11 @@ public:
 class RecordingController final : public ControllerPort {
 public:
     void ArmWarningRecheck() override { Record("ArmWarningRecheck"); }
-    bool CheckModified() override {
-        Record("CheckModified");
-        return true;
-    }
+    void NoteAction(const CellRequest&) override { Record("NoteAction"); }
+    std::optional<std::string> UndoStepName() const override { return undoStep; }
+    std::optional<std::string> RedoStepName() const override { return redoStep; }
+    void Undo() override { Record("Undo"); }
+    void Redo() override { Record("Redo"); }
     void ShowCellHelp(const SheetCell& cell) override { helpCells.push_back(cell.link.cellId); }
     void ShowKeyHelp(const SheetCell& cell) override { keyHelpCells.push_back(cell.link.cellId); }
 
@@ -93,6 +95,8 @@ public:
     int comPort = 1;
     bool speedHigh = false;
     bool adjustmentStart = false;
+    std::optional<std::string> undoStep;
+    std::optional<std::string> redoStep;
     std::array<std::uint8_t, RadioIdentity::kSize> identity{};
 
 private:

@@ -64,14 +64,14 @@ TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
     MenuBuilder menu(Environment(), "GI_Menu_Main");
     menu.Build();
     const MenuItem& root = menu.Root();
-    EXPECT_EQ(Captions(root), (std::vector<std::string>{"&File", "&View", "COM &Port", "&Clone",
-                                                        "&Model", "&Help"}));
+    EXPECT_EQ(Captions(root), (std::vector<std::string>{"&File", "&Edit", "&View", "COM &Port",
+                                                        "&Clone", "&Model", "&Help"}));
     std::string accessKeys;
     for (const auto& top : root.children) {
         accessKeys.push_back(top->accessKey);
         EXPECT_EQ(top->cell->link.cellId, Id("CL_Null"));
     }
-    EXPECT_EQ(accessKeys, "FVPCMH");
+    EXPECT_EQ(accessKeys, "FEVPCMH");
 
     const MenuItem& file = *root.children[0];
     EXPECT_EQ(Captions(file),
@@ -84,7 +84,8 @@ TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
     EXPECT_EQ(print.children[0]->parent, &print);
     EXPECT_EQ(file.children[10]->cell->link.index, 3);
 
-    const MenuItem& fontSize = *root.children[1]->children[0];
+    EXPECT_EQ(Captions(*root.children[1]), (std::vector<std::string>{"&Undo", "&Redo"}));
+    const MenuItem& fontSize = *root.children[2]->children[0];
     EXPECT_EQ(fontSize.caption, "Font &Size");
     EXPECT_FALSE(fontSize.HasCommandCell()) << "no block: the basic cell's link";
     ASSERT_EQ(fontSize.children.size(), 5u);
@@ -93,11 +94,11 @@ TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
         EXPECT_EQ(fontSize.children[i]->cell->link,
                   (CellLink{CellLink::kNoCategory, Id("CL_Menu_View_FontSize"), sizes[i]}));
     }
-    EXPECT_EQ(Captions(*root.children[2]).size(), 8u);
-    EXPECT_EQ(Captions(*root.children[3]).size(), 5u);
-    EXPECT_EQ(Captions(*root.children[4]),
-              (std::vector<std::string>{"&1 HT-Lk1", "&2 HT-Lk2", "&3 HT-Lk1S/Lk2S"}));
+    EXPECT_EQ(Captions(*root.children[3]).size(), 8u);
+    EXPECT_EQ(Captions(*root.children[4]).size(), 5u);
     EXPECT_EQ(Captions(*root.children[5]),
+              (std::vector<std::string>{"&1 HT-Lk1", "&2 HT-Lk2", "&3 HT-Lk1S/Lk2S"}));
+    EXPECT_EQ(Captions(*root.children[6]),
               (std::vector<std::string>{"&Contents", "-", "&About Orvane"}));
 
     const MenuItem* model = menu.FindItemByCellId(Id("CL_Model"));
@@ -113,6 +114,7 @@ TEST_F(MenuBuilderTest, LinkTextsBecomeShortcuts) {
         {"CL_Menu_File_New", "Ctrl+N"},  {"CL_Menu_File_Open", "Ctrl+O"},
         {"CL_Menu_File_Save", "Ctrl+S"}, {"CL_Menu_File_SaveAs", ""},
         {"CL_Menu_File_Exit", "Alt+F4"}, {"CL_Menu_Clone_Adj", "F12"},
+        {"CL_Menu_Edit_Undo", "Ctrl+Z"}, {"CL_Menu_Edit_Redo", "Ctrl+Y"},
         {"CL_Help_Contents", "F1"},      {"CL_Help_About", ""},
     };
     for (const auto& [name, shortcut] : cases) {
@@ -202,7 +204,7 @@ TEST_F(MenuBuilderTest, DefaultClicksRunTheCommandWithoutAnOwner) {
     EXPECT_GT(evaluator.calls.size(), 1u) << "the states are refreshed afterwards";
 
     evaluator.calls.clear();
-    menu.Click(*menu.Root().children[1]->children[0]);  // Font Size: no command
+    menu.Click(*menu.Root().children[2]->children[0]);  // Font Size: no command
     EXPECT_TRUE(evaluator.calls.empty());
 }
 
