@@ -6,6 +6,7 @@
 #include "cli/cli_help.h"
 #include "cli/info_command.h"
 #include "cli/new_command.h"
+#include "cli/print_command.h"
 #include "cli/read_command.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
@@ -22,6 +23,7 @@ const std::array kCommands = {
     ReadCommand(),
     WriteCommand(),
     ShowCommand(),
+    PrintCommand(),
 };
 
 }  // namespace

@@ -47,6 +47,9 @@ const Lines kSystemKeys = {
     "GI_Sys_Printer_FontPoints",
     "GI_Sys_Printer_Margins",
     "GI_Sys_Printer_FrameFont",
+    "GI_Sys_Printer_Preview",
+    "GI_Sys_Printer_Setting",
+    "GI_Sys_Printer_Pdf",
     "GI_Sys_HtmlHelp_Popup_Width",
     "GI_Sys_HtmlHelp_Popup_Height",
     "GI_Sys_HtmlHelp_Error",
@@ -334,7 +337,7 @@ protected:
 // Keys.
 
 TEST(MainResourceKeyTable, GroupSizes) {
-    EXPECT_EQ(kSystemKeys.size(), 16u);
+    EXPECT_EQ(kSystemKeys.size(), 19u);
     EXPECT_EQ(kAppKeys.size(), 4u);
     EXPECT_EQ(kMessageKeys.size(), 22u);
     EXPECT_EQ(kStatusPanelKeys.size(), 2u);
@@ -447,6 +450,10 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +&Print\t\t\t\t{(%CL_Null)}",
         "  +&Current Sheet...\t\t\t{(%CL_Menu_File_Print_Current)}",
         "  +&All...\t\t\t\t{(%CL_Menu_File_Print_All)}",
+        "  +-",
+        "  +Export &PDF\t\t\t{(%CL_Null)}",
+        "   +&Current Sheet...\t\t{(%CL_Menu_File_Print_Current[1])}",
+        "   +&All...\t\t\t{(%CL_Menu_File_Print_All[1])}",
         " +-",
         " +Recent File\t\t\t{(%CL_Menu_File_Recent[0])}",
         " +Recent File\t\t\t{(%CL_Menu_File_Recent[1])}",
@@ -487,7 +494,7 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +-",
         " +&About Orvane\t\t\t{(%CL_Help_About)}",
     };
-    ASSERT_EQ(expected.size(), 48u);
+    ASSERT_EQ(expected.size(), 52u);
     EXPECT_EQ(Body(store_, "GI_Menu_Main_Body"), expected);
     EXPECT_EQ(store_.GetText("GI_Menu_Main_BasicCell", 0), "{($Basic)}");
 }
