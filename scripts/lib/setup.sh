@@ -13,6 +13,7 @@ ORVANE_PACKAGES=(
     clang libclang-rt-dev
     xvfb xauth x11-utils python3
     dpkg-dev appstream
+    poppler-utils
 )
 
 orvane_install_packages() {
