@@ -29,6 +29,8 @@ TARGETS_MS = {
     "BM_BuildMainMenu": ("build the main menu", None),
     "BM_OpenFile": ("open a full file (controller)", None),
     "BM_ShowBankProcess": ("orvane-cli show FILE \"Bank 0\" (process)", None),
+    "BM_PrintAllSheetsToPdfProcess": ("orvane-cli print FILE --all -o out.pdf (process)", 1000),
+    "BM_OpenPreviewOfAllSheets": ("open the print preview of all sheets", 300),
     "BM_SaveFullImage": ("save a full clone data file", None),
     "BM_LoadFullImage": ("load a full clone data file", None),
 }

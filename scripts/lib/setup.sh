@@ -15,6 +15,7 @@ ORVANE_PACKAGES=(
     clang libclang-rt-dev
     xvfb xauth x11-utils python3
     dpkg-dev appstream groff-base man-db
+    poppler-utils
 )
 
 orvane_install_packages() {

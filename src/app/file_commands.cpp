@@ -208,14 +208,16 @@ bool FileCommands::OpenRecent(std::size_t index) {
 
 bool FileCommands::QueryClose() { return ConfirmSave(false); }
 
-void FileCommands::PrintCurrent(SheetPrinter& printer, const SheetCatalog& catalog) {
+void FileCommands::PrintCurrent(SheetPrinter& printer, const SheetCatalog& catalog,
+                                PrintTarget target) {
     host_.FinishCellEdit();
-    printer.PrintSheet(catalog.OpenSheetCall());
+    printer.PrintSheet(catalog.OpenSheetCall(), target);
 }
 
-void FileCommands::PrintAll(SheetPrinter& printer, const SheetCatalog& catalog) {
+void FileCommands::PrintAll(SheetPrinter& printer, const SheetCatalog& catalog,
+                            PrintTarget target) {
     host_.FinishCellEdit();
-    printer.PrintSheets(catalog.TreeSheetCalls(), catalog.OpenSheetCall());
+    printer.PrintSheets(catalog.TreeSheetCalls(), catalog.OpenSheetCall(), target);
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "image/file_error.h"
+#include "radio/controller_port.h"
 
 namespace orvane {
 
@@ -54,8 +55,8 @@ public:
     // Whether the main window may close.
     bool QueryClose();
 
-    void PrintCurrent(SheetPrinter& printer, const SheetCatalog& catalog);
-    void PrintAll(SheetPrinter& printer, const SheetCatalog& catalog);
+    void PrintCurrent(SheetPrinter& printer, const SheetCatalog& catalog, PrintTarget target);
+    void PrintAll(SheetPrinter& printer, const SheetCatalog& catalog, PrintTarget target);
 
 private:
     std::string Text(const char* key, int line = 0);

@@ -400,15 +400,15 @@ void MainController::OpenWithDialog() { files_.OpenWithDialog(); }
 void MainController::OpenFile(const std::string& path) { files_.OpenFile(path); }
 void MainController::SaveFile(const std::string& path) { files_.SaveFile(path); }
 void MainController::SaveAsWithDialog() { files_.SaveAsWithDialog(); }
-void MainController::PrintCurrent() {
+void MainController::PrintCurrent(PrintTarget target) {
     if (PrinterReady()) {
-        files_.PrintCurrent(*printer_, *this);
+        files_.PrintCurrent(*printer_, *this, target);
     }
 }
 
-void MainController::PrintAll() {
+void MainController::PrintAll(PrintTarget target) {
     if (PrinterReady()) {
-        files_.PrintAll(*printer_, *this);
+        files_.PrintAll(*printer_, *this, target);
     }
 }
 

@@ -50,8 +50,8 @@ struct ControllerServices {
     const FontMetrics& fontMetrics;
     CloneEnvironment clone;       // the serial device and how port numbers map to devices
     CloneProgressView* progress;  // may be null: transfers then show no progress
-    // Null where nothing is printed: the command-line tool, and the desktop program
-    // until it has a printer to give; the print commands then say printing is missing.
+    // Null where nothing is printed (the command-line tool, whose print verb lays the
+    // sheets out itself); the print commands then say printing is missing.
     SheetPrinter* printer;
     // The desktop's clipboard, which also gets copied channels as text; null where there is
     // none (the command-line tool).
@@ -98,6 +98,9 @@ public:
     CloneCommands& Clone() { return clone_; }
     CellEvaluator& Evaluator() { return evaluator_; }
     SheetEnvironment SheetContext();
+    // The widths users keep for their sheets, which printing scales.
+    const ColumnWidthMemory& ColumnWidths() const { return columnWidths_; }
+    int PrinterFontSize() const { return app_.settings.PrinterFontSize; }
     int ModelType() const { return app_.settings.Radio.modelType; }
     // A clone operation runs; the window may not be disabled for it yet.
     bool TransferRunning() const { return cloneManager_.IsBusy(); }
@@ -134,8 +137,8 @@ public:
     void SaveFile(const std::string& path) override;
     void SaveAsWithDialog() override;
     std::string CurrentFilePath() const override;
-    void PrintCurrent() override;
-    void PrintAll() override;
+    void PrintCurrent(PrintTarget target) override;
+    void PrintAll(PrintTarget target) override;
     bool CanPrintCurrent() const override;
     void CloseMainWindow() override;
     void ComPortDialog() override;

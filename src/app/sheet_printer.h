@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "radio/controller_port.h"
+
 namespace orvane {
 
 class SheetPrinter {
@@ -11,10 +13,10 @@ public:
     virtual ~SheetPrinter() = default;
 
     // The open sheet alone.
-    virtual void PrintSheet(const std::string& openCall) = 0;
+    virtual void PrintSheet(const std::string& openCall, PrintTarget target) = 0;
     // Every listed sheet in turn; the open one is printed from its window.
-    virtual void PrintSheets(const std::vector<std::string>& calls,
-                             const std::string& openCall) = 0;
+    virtual void PrintSheets(const std::vector<std::string>& calls, const std::string& openCall,
+                             PrintTarget target) = 0;
 };
 
 // The sheets the tree offers, in tree order, and the one that is open. The controller

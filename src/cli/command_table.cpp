@@ -6,6 +6,7 @@
 #include "cli/cli_help.h"
 #include "cli/info_command.h"
 #include "cli/new_command.h"
+#include "cli/print_command.h"
 #include "cli/read_command.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
@@ -16,7 +17,7 @@ namespace {
 // New verbs are added here, one line each; their code lives in <verb>_command.cpp.
 const std::array kCommands = {
     HelpCommand(), InfoCommand(),  CheckCommand(), NewCommand(),
-    ReadCommand(), WriteCommand(), ShowCommand(),
+    ReadCommand(), WriteCommand(), ShowCommand(),  PrintCommand(),
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "gui/qt_font.h"
+#include "paint/qt_font.h"
 #include "sheet/font_spec.h"
 #include "text/text_store.h"
 

@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <array>
 
-#include "gui/mark_painting.h"
+#include "paint/mark_painting.h"
 
 namespace orvane::image_list {
 namespace {

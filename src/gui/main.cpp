@@ -22,10 +22,11 @@
 #include "gui/main_window.h"
 #include "gui/measurement_probe.h"
 #include "gui/message_box_prompter.h"
+#include "gui/print_job.h"
 #include "gui/progress_window.h"
-#include "gui/qt_font.h"
 #include "gui/qt_text_clipboard.h"
 #include "gui/termination_signals.h"
+#include "paint/qt_font.h"
 #include "platform/com_port_resolver.h"
 #include "platform/instance_lock.h"
 #include "platform/posix_serial_device.h"
@@ -82,11 +83,13 @@ int Run(QApplication& application, const std::vector<std::string>& arguments) {
     const ComPortResolver ports(&store, std::string(AppSettings::kRegistryPath) + "\\Ports");
     ClockBusyWaiter waiter(clock);
     QtTextClipboard clipboard;
+    PrintJob printJob(window, context, window.Fonts());
     MainController controller(
         ControllerServices{context, window, window.Fonts(),
                            CloneEnvironment{timers, clock, waiter, serialDevice, ports}, &progress,
-                           nullptr, &clipboard},
+                           &printJob, &clipboard},
         arguments);
+    printJob.Attach(controller);
     window.Attach(controller);
     controller.Start();
     // A later start hands its file over from now on; each waits until the program is idle.

@@ -13,7 +13,7 @@
 
 #include "app/app_context.h"
 #include "app/main_view.h"
-#include "gui/qt_font.h"
+#include "paint/qt_font.h"
 
 class QDialog;
 class QFrame;

@@ -17,9 +17,9 @@
 
 #include "gui/choice_popup.h"
 #include "gui/menu_mirror.h"
-#include "gui/qt_canvas.h"
-#include "gui/qt_colour.h"
-#include "gui/qt_font.h"
+#include "paint/qt_canvas.h"
+#include "paint/qt_colour.h"
+#include "paint/qt_font.h"
 #include "sheet/column_widths.h"
 #include "sheet/key_codes.h"
 

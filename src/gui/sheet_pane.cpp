@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "gui/qt_colour.h"
-#include "gui/qt_font.h"
+#include "paint/qt_colour.h"
+#include "paint/qt_font.h"
 
 namespace orvane {
 namespace {

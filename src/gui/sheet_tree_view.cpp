@@ -3,8 +3,8 @@
 #include <QHeaderView>
 
 #include "gui/image_lists.h"
-#include "gui/qt_colour.h"
-#include "gui/qt_font.h"
+#include "paint/qt_colour.h"
+#include "paint/qt_font.h"
 
 namespace orvane {
 namespace {

@@ -64,10 +64,10 @@ void CommandCells::Run(CellEvaluation& evaluation) {
             controller.SaveAsWithDialog();
             break;
         case cell::kMenuFilePrintCurrent:
-            controller.PrintCurrent();
+            controller.PrintCurrent(static_cast<PrintTarget>(index));
             break;
         case cell::kMenuFilePrintAll:
-            controller.PrintAll();
+            controller.PrintAll(static_cast<PrintTarget>(index));
             break;
         case cell::kMenuFileRecent: {
             const std::string path = controller.RecentFile(index);

@@ -3,6 +3,7 @@
 // changed, and to run the commands of the menus, toolbar and tree, with the settings
 // those show. The controller implements it; the data model never sees the controller.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,9 @@ namespace orvane {
 
 struct CellRequest;
 struct SheetCell;
+
+// Where the print commands send their pages; the menu item's index chooses.
+enum class PrintTarget : std::int32_t { kPrinter = 0, kPdfFile = 1 };
 
 class ControllerPort {
 public:
@@ -43,8 +47,8 @@ public:
     virtual void SaveFile(const std::string& path) = 0;
     virtual void SaveAsWithDialog() = 0;
     virtual std::string CurrentFilePath() const = 0;
-    virtual void PrintCurrent() = 0;
-    virtual void PrintAll() = 0;
+    virtual void PrintCurrent(PrintTarget target) = 0;
+    virtual void PrintAll(PrintTarget target) = 0;
     // A sheet is open and can be printed.
     virtual bool CanPrintCurrent() const = 0;
     virtual void CloseMainWindow() = 0;

@@ -28,8 +28,11 @@ namespace orvane::testing {
 
 class NullPrinter final : public SheetPrinter {
 public:
-    void PrintSheet(const std::string& openCall) override { printed.push_back(openCall); }
-    void PrintSheets(const std::vector<std::string>& calls, const std::string&) override {
+    void PrintSheet(const std::string& openCall, PrintTarget) override {
+        printed.push_back(openCall);
+    }
+    void PrintSheets(const std::vector<std::string>& calls, const std::string&,
+                     PrintTarget) override {
         printed.insert(printed.end(), calls.begin(), calls.end());
     }
     std::vector<std::string> printed;

@@ -48,11 +48,17 @@ constexpr std::int32_t kLk2 = 0;
 
 class RecordingPrinter final : public SheetPrinter {
 public:
-    void PrintSheet(const std::string& openCall) override { single.push_back(openCall); }
-    void PrintSheets(const std::vector<std::string>& calls, const std::string& openCall) override {
+    void PrintSheet(const std::string& openCall, PrintTarget target) override {
+        single.push_back(openCall);
+        targets.push_back(target);
+    }
+    void PrintSheets(const std::vector<std::string>& calls, const std::string& openCall,
+                     PrintTarget target) override {
         all = calls;
         allOpen = openCall;
+        targets.push_back(target);
     }
+    std::vector<PrintTarget> targets;
     std::vector<std::string> single;
     std::vector<std::string> all;
     std::string allOpen;
@@ -452,11 +458,13 @@ TEST_F(FileCommandsTest, InExpertModeTheOptionsFollowANewDocument) {
 TEST_F(FileCommandsTest, PrintingHandsThePrinterTheTreesSheets) {
     RecordingPrinter printer;
     FixedCatalog catalog;
-    commands_.PrintCurrent(printer, catalog);
-    commands_.PrintAll(printer, catalog);
+    commands_.PrintCurrent(printer, catalog, PrintTarget::kPdfFile);
+    commands_.PrintAll(printer, catalog, PrintTarget::kPrinter);
     EXPECT_EQ(printer.single, std::vector<std::string>{"B,1"});
     EXPECT_EQ(printer.all, (std::vector<std::string>{"[St_Common]A", "B,1"}));
     EXPECT_EQ(printer.allOpen, "B,1");
+    EXPECT_EQ(printer.targets,
+              (std::vector<PrintTarget>{PrintTarget::kPdfFile, PrintTarget::kPrinter}));
 }
 
 TEST(DocumentTest, TheModifiedFlagFollowsTheDifferenceFromTheSavedImage) {

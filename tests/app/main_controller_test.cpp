@@ -316,7 +316,7 @@ TEST_F(MainControllerTest, PrintAllHandsOverEverySheetOfTheTree) {
     Start();
     controller->OpenSheet(kHomeSheet);
     ASSERT_TRUE(controller->CanPrintCurrent());
-    controller->PrintAll();
+    controller->PrintAll(PrintTarget::kPrinter);
     EXPECT_NE(std::find(printer.printed.begin(), printer.printed.end(), BankCall(9)),
               printer.printed.end());
     EXPECT_NE(std::find(printer.printed.begin(), printer.printed.end(), kHomeSheet),
@@ -331,8 +331,8 @@ TEST_F(MainControllerTest, WithoutAPrinterThePrintCommandsSayPrintingIsMissing) 
         EXPECT_EQ(shown.text, text);
         EXPECT_EQ(controller->Status().text, " " + text);
     };
-    controller->PrintCurrent();
-    controller->PrintAll();
+    controller->PrintCurrent(PrintTarget::kPrinter);
+    controller->PrintAll(PrintTarget::kPdfFile);
     EXPECT_EQ(prompter.shown.size(), 2u);
 }
 

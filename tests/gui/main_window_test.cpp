@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QSplitter>
 
-#include "gui/qt_font.h"
+#include "paint/qt_font.h"
 #include "qt_application.h"
 #include "sheet/cell_parser.h"
 #include "support/fake_instance_lock.h"

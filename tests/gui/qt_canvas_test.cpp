@@ -2,7 +2,7 @@
 // cover exactly their pixels, clips nest, system colours follow the palette, the marks
 // stay in their box; and cells drawn through it come out in the colours they should.
 
-#include "gui/qt_canvas.h"
+#include "paint/qt_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Definition fonts as Qt fonts, and measuring with them.
 
-#include "gui/qt_font.h"
+#include "paint/qt_font.h"
 
 #include <gtest/gtest.h>
 

@@ -28,11 +28,12 @@
 #include "clone/busy_waiter.h"
 #include "gui/main_window.h"
 #include "gui/message_box_prompter.h"
+#include "gui/print_job.h"
 #include "gui/progress_window.h"
-#include "gui/qt_font.h"
 #include "gui/qt_text_clipboard.h"
 #include "gui/sheet_grid.h"
 #include "gui/sheet_tree_view.h"
+#include "paint/qt_font.h"
 #include "platform/com_port_resolver.h"
 #include "platform/posix_serial_device.h"
 #include "qt/qt_settings_store.h"
@@ -75,6 +76,7 @@ protected:
             window->close();
         }
         controller.reset();
+        printJob_.reset();
         progress_.reset();
         window.reset();
         settings_.reset();
@@ -96,11 +98,13 @@ protected:
         window = std::make_unique<MainWindow>(*context_);
         messageBoxes_.SetParent(window.get());
         progress_ = std::make_unique<ProgressWindow>(window.get());
+        printJob_ = std::make_unique<PrintJob>(*window, *context_, window->Fonts());
         controller = std::make_unique<MainController>(
             ControllerServices{*context_, *window, window->Fonts(),
                                CloneEnvironment{timers, clock, waiter_, device_, ports_},
-                               progress_.get(), nullptr, &clipboard_},
+                               progress_.get(), printJob_.get(), &clipboard_},
             arguments);
+        printJob_->Attach(*controller);
         window->Attach(*controller);
         controller->Start();
         window->ShowAtStart(FileToOpenAtStart(arguments), startErrors);
@@ -112,6 +116,7 @@ protected:
     }
 
     AppSettings& Settings() { return *settings_; }
+    AppContext& Context() { return *context_; }
     // The settings file the program reads, for a setting that no menu offers.
     SettingsStore& Store() { return store_; }
     const ProgressWindow& Progress() const { return *progress_; }
@@ -227,6 +232,7 @@ private:
     std::unique_ptr<AppContext> context_;
     cmcTaskPtr busPump_;
     std::unique_ptr<ProgressWindow> progress_;
+    std::unique_ptr<PrintJob> printJob_;
     PosixSerialDevice device_;
     ComPortResolver ports_{&store_, std::string(AppSettings::kRegistryPath) + "\\Ports"};
     ClockBusyWaiter waiter_{clock};

@@ -62,6 +62,8 @@ TEST_F(CommandCellsTest, EnterRunsTheCommandOfTheItem) {
         {cell::kMenuFileSaveAs, 0, none, {"SaveAsWithDialog"}},
         {cell::kMenuFilePrintCurrent, 0, none, {"PrintCurrent"}},
         {cell::kMenuFilePrintAll, 0, none, {"PrintAll"}},
+        {cell::kMenuFilePrintCurrent, 1, none, {"PrintCurrent pdf"}},
+        {cell::kMenuFilePrintAll, 1, none, {"PrintAll pdf"}},
         {cell::kMenuFileRecent,
          1,
          [](RecordingController& c) { c.recent[1] = "/a&b.zcf"; },

@@ -50,8 +50,11 @@ public:
     void SaveFile(const std::string& path) override { Record("SaveFile " + path); }
     void SaveAsWithDialog() override { Record("SaveAsWithDialog"); }
     std::string CurrentFilePath() const override { return filePath; }
-    void PrintCurrent() override { Record("PrintCurrent"); }
-    void PrintAll() override { Record("PrintAll"); }
+    void PrintCurrent(PrintTarget target) override { Record("PrintCurrent" + TargetText(target)); }
+    void PrintAll(PrintTarget target) override { Record("PrintAll" + TargetText(target)); }
+    static std::string TargetText(PrintTarget target) {
+        return target == PrintTarget::kPdfFile ? " pdf" : "";
+    }
     bool CanPrintCurrent() const override { return canPrint; }
     void CloseMainWindow() override { Record("CloseMainWindow"); }
     void ComPortDialog() override { Record("ComPortDialog"); }

@@ -80,8 +80,12 @@ TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
                                         "Recent File", "-", "E&xit"}));
     EXPECT_TRUE(file.children[4]->separator);
     const MenuItem& print = *file.children[5];
-    EXPECT_EQ(Captions(print), (std::vector<std::string>{"&Current Sheet...", "&All..."}));
+    EXPECT_EQ(Captions(print),
+              (std::vector<std::string>{"&Current Sheet...", "&All...", "-", "Export &PDF"}));
     EXPECT_EQ(print.children[0]->parent, &print);
+    const MenuItem& pdf = *print.children[3];
+    EXPECT_EQ(Captions(pdf), (std::vector<std::string>{"&Current Sheet...", "&All..."}));
+    EXPECT_EQ(pdf.children[1]->cell->link.index, 1);
     EXPECT_EQ(file.children[10]->cell->link.index, 3);
 
     EXPECT_EQ(Captions(*root.children[1]), (std::vector<std::string>{"&Undo", "&Redo"}));
@@ -168,8 +172,8 @@ TEST_F(MenuBuilderTest, RefreshAsksTheDataModelForEveryCommandItem) {
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Help_About"))->visible);
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Menu_File_New"))->enabled);
 
-    // 48 items; the seven separators and the Font Size submenu link to no command.
-    EXPECT_EQ(evaluator.calls.size(), 48u - 7u - 1u);
+    // 52 items; the eight separators and the Font Size submenu link to no command.
+    EXPECT_EQ(evaluator.calls.size(), 52u - 8u - 1u);
     for (const auto& call : evaluator.calls) {
         EXPECT_EQ(call.mode, CellEvaluator::kDraw);
         EXPECT_FALSE(call.owner.has_value());

@@ -47,6 +47,9 @@ const Lines kSystemKeys = {
     "GI_Sys_Printer_FontPoints",
     "GI_Sys_Printer_Margins",
     "GI_Sys_Printer_FrameFont",
+    "GI_Sys_Printer_Preview",
+    "GI_Sys_Printer_Setting",
+    "GI_Sys_Printer_Pdf",
     "GI_Sys_HtmlHelp_Popup_Width",
     "GI_Sys_HtmlHelp_Popup_Height",
     "GI_Sys_HtmlHelp_Error",
@@ -105,6 +108,9 @@ const Lines kEditMessageKeys = {
     "GI_AppMess_ChangeModel",
     "GI_AppMess_ChangeModel_2",
     "GI_AppMess_ChangeModel_3",
+    "GI_Edit_Undone",
+    "GI_Edit_Redone",
+    "GI_Edit_ReadStep",
 };
 
 const Lines kIndicationKeys = {
@@ -333,11 +339,11 @@ protected:
 // Keys.
 
 TEST(MainResourceKeyTable, GroupSizes) {
-    EXPECT_EQ(kSystemKeys.size(), 15u);
+    EXPECT_EQ(kSystemKeys.size(), 18u);
     EXPECT_EQ(kAppKeys.size(), 4u);
     EXPECT_EQ(kMessageKeys.size(), 22u);
     EXPECT_EQ(kStatusPanelKeys.size(), 2u);
-    EXPECT_EQ(kEditMessageKeys.size(), 17u);
+    EXPECT_EQ(kEditMessageKeys.size(), 20u);
     EXPECT_EQ(kIndicationKeys.size(), 13u);
     EXPECT_EQ(kWindowKeys.size(), 11u);
     EXPECT_EQ(kPopupMenuNames.size() * 2, 20u);
@@ -446,6 +452,10 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +&Print\t\t\t\t{(%CL_Null)}",
         "  +&Current Sheet...\t\t\t{(%CL_Menu_File_Print_Current)}",
         "  +&All...\t\t\t\t{(%CL_Menu_File_Print_All)}",
+        "  +-",
+        "  +Export &PDF\t\t\t{(%CL_Null)}",
+        "   +&Current Sheet...\t\t{(%CL_Menu_File_Print_Current[1])}",
+        "   +&All...\t\t\t{(%CL_Menu_File_Print_All[1])}",
         " +-",
         " +Recent File\t\t\t{(%CL_Menu_File_Recent[0])}",
         " +Recent File\t\t\t{(%CL_Menu_File_Recent[1])}",
@@ -453,6 +463,9 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +Recent File\t\t\t{(%CL_Menu_File_Recent[3])}",
         " +-",
         " +E&xit\t\t\t\t{(%CL_Menu_File_Exit:Alt+F4)}",
+        "+&Edit\t\t\t\t{(%CL_Null)}",
+        " +&Undo\t\t\t\t{(%CL_Menu_Edit_Undo:Ctrl+Z)}",
+        " +&Redo\t\t\t\t{(%CL_Menu_Edit_Redo:Ctrl+Y)}",
         "+&View\t\t\t\t{(%CL_Null)}",
         " +Font &Size",
         "  +&1   60% (Small)\t\t\t{(%CL_Menu_View_FontSize[60])}",
@@ -486,7 +499,7 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +-",
         " +&About Orvane\t\t\t{(%CL_Help_About)}",
     };
-    ASSERT_EQ(expected.size(), 48u);
+    ASSERT_EQ(expected.size(), 52u);
     EXPECT_EQ(Body(store_, "GI_Menu_Main_Body"), expected);
     EXPECT_EQ(store_.GetText("GI_Menu_Main_BasicCell", 0), "{($Basic)}");
 }

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "gui/qt_font.h"
+#include "paint/qt_font.h"
 #include "sheet/canvas.h"
 
 namespace orvane {

@@ -1,7 +1,7 @@
-#include "gui/qt_canvas.h"
+#include "paint/qt_canvas.h"
 
-#include "gui/mark_painting.h"
-#include "gui/qt_colour.h"
+#include "paint/mark_painting.h"
+#include "paint/qt_colour.h"
 
 #include <QPolygon>
 #include <QString>
@@ -34,7 +34,11 @@ void QtCanvas::FillRect(const PixelRect& rect, Colour colour) {
 }
 
 void QtCanvas::DrawLine(PixelPoint from, PixelPoint to, Colour colour) {
-    painter_.setPen(QPen(ToQColor(colour), 1, Qt::SolidLine, Qt::SquareCap));
+    // One device pixel wide whatever the scale, so that a page previewed small keeps its
+    // rules.
+    QPen pen(ToQColor(colour), 1, Qt::SolidLine, Qt::SquareCap);
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
     painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
 }
 

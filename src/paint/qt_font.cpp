@@ -1,4 +1,4 @@
-#include "gui/qt_font.h"
+#include "paint/qt_font.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "gui/qt_colour.h"
+#include "paint/qt_colour.h"
 
 #include <array>
 

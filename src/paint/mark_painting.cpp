@@ -1,4 +1,4 @@
-#include "gui/mark_painting.h"
+#include "paint/mark_painting.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,0 +1,150 @@
+// What printing costs a user, on a file whose ten banks are full: "orvane-cli print
+// FILE --all -o out.pdf" as a whole process, start-up and exit included, and opening the
+// preview of every sheet in the real main window on the offscreen platform (laying all
+// sheets out and drawing the first page).
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPageSize>
+#include <QTemporaryDir>
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "app/application_objects.h"
+#include "app/main_controller.h"
+#include "clone/busy_waiter.h"
+#include "gui/main_window.h"
+#include "gui/print_preview.h"
+#include "image/image_layout.h"
+#include "platform/com_port_resolver.h"
+#include "platform/posix_serial_device.h"
+#include "qt/qt_settings_store.h"
+#include "qt/qt_timer_host.h"
+#include "radio/channel_store.h"
+#include "support/fake_instance_lock.h"
+#include "support/process_runner.h"
+#include "support/scripted_prompter.h"
+
+namespace orvane {
+namespace {
+
+// The desktop program in a scratch home with every channel of the ten banks in use,
+// saved as full.zcf there.
+class Program {
+public:
+    Program()
+        : store_(home_.filePath("Orvane.ini"), AppSettings::kRegistryPath),
+          settings_(store_, lock_, ScreenSize{1280, 1024}, {"orvane"}),
+          objects_(settings_, timers_, clock_, prompter_),
+          window_(objects_.Context()),
+          ports_(nullptr, "Ports"),
+          controller_(
+              ControllerServices{objects_.Context(), window_, window_.Fonts(),
+                                 CloneEnvironment{timers_, clock_, waiter_, device_, ports_},
+                                 nullptr, nullptr},
+              {"orvane"}) {
+        window_.Attach(controller_);
+        controller_.Start();
+        EepromImage& image = controller_.CurrentDocument().Current();
+        ChannelStore channels(image, controller_.ModelType());
+        for (int position = 0; position < kChannelCount; ++position) {
+            MemoryChannel channel = channels.Load(MemoryChannel::kMemory, position);
+            channel.used = true;
+            channel.rxHz = 118'000'000 + static_cast<Hertz>(position) * 50'000;
+            channel.txHz = channel.rxHz;
+            channel.name = "CH " + std::to_string(1000 + position).substr(1) + "  ";
+            channels.Store(channel);
+        }
+        if (!controller_.Files().SaveFile(FilePath())) {
+            std::abort();
+        }
+        objects_.Bus().Pump();
+    }
+
+    std::string FilePath() const { return home_.filePath("full.zcf").toStdString(); }
+    std::string Home() const { return home_.path().toStdString(); }
+
+    std::unique_ptr<PrintPreview> OpenPreview() {
+        return std::make_unique<PrintPreview>(
+            &window_, objects_.Context(), window_.Fonts(),
+            PreviewSetup{PrintSources{controller_.SheetContext(), controller_.Evaluator(),
+                                      &controller_.ColumnWidths(), 100},
+                         PaperPage{4961, 7016, 600}, QPageSize(QPageSize::A4),
+                         controller_.TreeSheetCalls(), FilePath()});
+    }
+
+private:
+    QTemporaryDir home_;
+    QtSettingsStore store_;
+    testing::FakeInstanceLock lock_;
+    AppSettings settings_;
+    QtTimerHost timers_;
+    SteadyClock clock_;
+    testing::ScriptedPrompter prompter_;
+    ApplicationObjects objects_;
+    MainWindow window_;
+    PosixSerialDevice device_;
+    ComPortResolver ports_;
+    ClockBusyWaiter waiter_{clock_};
+    MainController controller_;
+};
+
+// Made once the application exists, and gone before it goes (see main).
+std::unique_ptr<Program> theProgram;
+
+Program& TheProgram() {
+    if (!theProgram) {
+        theProgram = std::make_unique<Program>();
+    }
+    return *theProgram;
+}
+
+void BM_PrintAllSheetsToPdfProcess(benchmark::State& state) {
+    Program& program = TheProgram();
+    const std::string output = program.Home() + "/out.pdf";
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const testing::ProcessResult result = testing::RunProcess(
+            ORVANE_CLI_PATH, {"print", program.FilePath(), "--all", "-o", output},
+            {"HOME=" + program.Home(), "XDG_CONFIG_HOME=" + program.Home() + "/config"});
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (result.exitCode != 0) {
+            state.SkipWithError("orvane-cli print failed");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
+    }
+}
+BENCHMARK(BM_PrintAllSheetsToPdfProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_OpenPreviewOfAllSheets(benchmark::State& state) {
+    Program& program = TheProgram();
+    for (auto _ : state) {
+        const std::unique_ptr<PrintPreview> preview = program.OpenPreview();
+        if (preview->PageCount() < 14) {
+            state.SkipWithError("the preview lacks pages");
+            break;
+        }
+        state.counters["pages"] = preview->PageCount();
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenPreviewOfAllSheets)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orvane
+
+// The window and everything it holds must go while the application still exists.
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    orvane::theProgram.reset();
+    return 0;
+}
