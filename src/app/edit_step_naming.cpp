@@ -1,5 +1,6 @@
 #include "app/edit_step_naming.h"
 
+#include "radio/cell_names.h"
 #include "sheet/cell_request.h"
 #include "sheet/sheet.h"
 
@@ -56,6 +57,17 @@ std::string CommandName(const std::string& caption) {
     return Trimmed(name);
 }
 
+// A popup menu's command reaches the data model as a command on the cell the menu was
+// opened on; it is named as its item: "CL_PMenu_Paste" "Paste", "CL_PMenu_CarryUp" "Up".
+std::string PopupCommandName(std::string_view cellName) {
+    for (const std::string_view prefix : {"CL_PMenu_Carry", "CL_PMenu_"}) {
+        if (cellName.starts_with(prefix)) {
+            return std::string(cellName.substr(prefix.size()));
+        }
+    }
+    return std::string(cellName);
+}
+
 std::string CellName(const Sheet& sheet, const SheetPosition& position) {
     for (int row = sheet.FixedRowCount() - 1; row >= 0; --row) {
         if (std::string title = Trimmed(LabelText(sheet, position.column, row)); !title.empty()) {
@@ -77,6 +89,9 @@ std::optional<SheetPosition> ActedCellPosition(const CellRequest& request, const
 }
 
 std::string StepName(const CellRequest& request, const Sheet* sheet) {
+    if (request.commandId != 0) {
+        return PopupCommandName(CellNames::CellIdName(request.commandId));
+    }
     if (request.cell == nullptr) {
         return {};
     }

@@ -17,7 +17,8 @@ struct CellRequest;
 // menu was opened on), with the sheet's scroll position; none when it is not in `sheet`.
 std::optional<SheetPosition> ActedCellPosition(const CellRequest& request, const Sheet& sheet);
 
-// "Paste" for the popup item "&Paste", "RX" for a cell under the column title "RX".
+// "Paste" for the popup menu's Paste, "RX" for a cell under the column title "RX", "Read
+// <- TR" for the menu item "&Read <- TR".
 std::string StepName(const CellRequest& request, const Sheet* sheet);
 
 }  // namespace orvane

@@ -113,6 +113,7 @@ void MainController::Start() {
     document_.Current().Assign(document_.Template());
     document_.MarkSaved();
     history_.Reset(CurrentState());
+    view_.RefreshCommandStates();
     UpdateTitle();
     CloseSheet();
     app_.bus.Post(message::kMenusBuilt, 0, 0, true);
@@ -256,6 +257,7 @@ void MainController::ImageReplaced(ImageChange change) {
             history_.Rebase(CurrentState());
             break;
     }
+    view_.RefreshCommandStates();
 }
 
 // ---- Periodic work ----------------------------------------------------------------
@@ -295,6 +297,7 @@ void MainController::NoteAction(const CellRequest& request) {
     const EditState& present = history_.Present();
     if (present.modelType != ModelType() || !present.image.Equals(document_.Current())) {
         history_.Record(CurrentState(), EditStep{StepName(request, sheet_.get()), PlaceOf(request)});
+        view_.RefreshCommandStates();
     }
     NoteModified();
 }
@@ -333,6 +336,7 @@ void MainController::StepThroughHistory(bool back) {
         document_.SetReadUnsaved(!back);
     }
     NoteModified();
+    view_.RefreshCommandStates();
     ShowStatusText(app_.bus, " " + Text(back ? kUndoneKey : kRedoneKey) + " " + step.name);
 }
 

@@ -48,6 +48,9 @@ public:
     virtual void RefreshStatusBar() = 0;
     // The toolbar's visibility setting changed.
     virtual void RefreshToolbar() = 0;
+    // The menu items' enabled states and captions are to be asked for again (Undo and
+    // Redo follow the edit history, and their shortcuts work only while enabled).
+    virtual void RefreshCommandStates() = 0;
     // The clone information window, over the main window and modal to it.
     virtual void ShowCloneInformation() = 0;
     // Empty when the user cancelled.

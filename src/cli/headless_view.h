@@ -9,6 +9,7 @@ namespace orvane::cli {
 class HeadlessView final : public MainView {
 public:
     void SetTitle(const std::string&, bool) override {}
+    void RefreshCommandStates() override {}
     void SetEnabled(bool) override {}
     bool IsEnabled() const override { return true; }
     void SetBusyCursor(bool) override {}

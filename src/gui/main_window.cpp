@@ -290,6 +290,12 @@ void MainWindow::RefreshStatusBar() {
     statusBar_->SetModeText(QString::fromStdString(controller_->ModePanelText()));
 }
 
+void MainWindow::RefreshCommandStates() {
+    if (menuBuilder_) {
+        menuBuilder_->RefreshStates();
+    }
+}
+
 void MainWindow::RefreshToolbar() {
     if (controller_ != nullptr && toolBar_) {
         toolBar_->SetVisible(controller_->ToolbarVisible());

@@ -77,6 +77,7 @@ public:
     void ShowSheet(Sheet* sheet) override;
     void RefreshStatusBar() override;
     void RefreshToolbar() override;
+    void RefreshCommandStates() override;
     void ShowCloneInformation() override;
     std::optional<std::string> ChooseFile(const FileChooserRequest& request) override;
     std::optional<int> ChooseComPort(int current) override;

@@ -192,7 +192,9 @@ void CommandCells::HistoryStepState(CellEvaluation& evaluation,
     SetState(cell, SheetCell::kItemDisabled, !stepName);
     if (stepName && !stepName->empty()) {
         SetState(cell, SheetCell::kItemCaptionFromText, true);
-        evaluation.request.text = cell.text + " " + DoubleAmpersands(*stepName);
+        // The body's caption is one word; the caption an earlier state gave follows it.
+        const std::string caption = cell.text.substr(0, cell.text.find(' '));
+        evaluation.request.text = caption + " " + DoubleAmpersands(*stepName);
     }
 }
 

@@ -29,6 +29,7 @@ public:
     void ShowSheet(Sheet* sheet) override { shownSheet = sheet; }
     void RefreshStatusBar() override { ++statusRefreshes; }
     void RefreshToolbar() override { ++toolbarRefreshes; }
+    void RefreshCommandStates() override { ++commandStateRefreshes; }
     void ShowCloneInformation() override { ++cloneInformationShown; }
     std::optional<std::string> ChooseFile(const FileChooserRequest& request) override {
         EXPECT_EQ(busyDepth, 0) << "no busy cursor over a dialog";
@@ -60,6 +61,7 @@ public:
     Sheet* shownSheet = nullptr;
     int statusRefreshes = 0;
     int toolbarRefreshes = 0;
+    int commandStateRefreshes = 0;
     int cloneInformationShown = 0;
     std::deque<std::optional<std::string>> choices;
     std::vector<FileChooserRequest> requests;

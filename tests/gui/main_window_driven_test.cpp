@@ -136,7 +136,8 @@ TEST_F(MainWindowDrivenTest, MenuItemsCarryTheirShortcutsAndSeparators) {
     for (const Case& item :
          {Case{"&New", QKeySequence("Ctrl+N")}, Case{"&Open...", QKeySequence("Ctrl+O")},
           Case{"&Save", QKeySequence("Ctrl+S")}, Case{"E&xit", QKeySequence("Alt+F4")},
-          Case{"&Contents", QKeySequence("F1")}, Case{"Save &As...", QKeySequence()}}) {
+          Case{"&Contents", QKeySequence("F1")}, Case{"Save &As...", QKeySequence()},
+          Case{"&Undo", QKeySequence("Ctrl+Z")}, Case{"&Redo", QKeySequence("Ctrl+Y")}}) {
         QAction* action = MenuAction(item.caption);
         ASSERT_NE(action, nullptr) << item.caption;
         EXPECT_EQ(action->shortcut(), item.shortcut) << item.caption;
@@ -146,7 +147,8 @@ TEST_F(MainWindowDrivenTest, MenuItemsCarryTheirShortcutsAndSeparators) {
     for (QAction* action : top) {
         titles << action->text();
     }
-    EXPECT_EQ(titles, (QStringList{"&File", "&View", "COM &Port", "&Clone", "&Model", "&Help"}));
+    EXPECT_EQ(titles,
+              (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Clone", "&Model", "&Help"}));
     const QList<QAction*> file = top.front()->menu()->actions();
     EXPECT_EQ(std::count_if(file.begin(), file.end(), [](QAction* a) { return a->isSeparator(); }),
               3);

@@ -392,7 +392,7 @@ TEST_F(UserFlowTest, CloneReadThroughTheMenuShowsTheRadiosChannels) {
 
     ASSERT_EQ(boxTexts.size(), 1u) << "only the question";
     EXPECT_EQ(boxTexts[0].rfind(kReadQuestion, 0), 0u) << boxTexts[0];
-    EXPECT_EQ(ShownTitle(*window), "Untitled - Orvane");
+    EXPECT_EQ(ShownTitle(*window), "*Untitled - Orvane") << "the read data is in no file yet";
     EXPECT_EQ(ChannelEntry(CloneArea(controller->CurrentDocument().Current()), kPosition),
               ChannelEntry(radio, kPosition));
     ShowSheetOf(controller->Tree()->FindBankNode(0));
@@ -474,6 +474,46 @@ TEST_F(UserFlowTest, ANameTypedIntoTheGridIsSavedAtItsChannel) {
                   kNameOffset);
     EXPECT_EQ(DifferingRanges(ReadDataFile(edited), expected), "");
     EXPECT_TRUE(boxTexts.empty());
+}
+
+TEST_F(UserFlowTest, CtrlZTakesATypedFrequencyBackAndCtrlYDoesItAgain) {
+    constexpr int kPosition = 1;
+    const std::string opened = DataFile("club.zcf", RadioMemory(kPosition, 118'100'000, "OLD"));
+    Launch();
+    OpenThroughTheMenu(opened);
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "club.zcf - Orvane"; }));
+    ShowSheetOf(controller->Tree()->FindBankNode(0));
+    SheetGrid* grid = window->ShownGrid();
+    ASSERT_NE(grid, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // The Edit menu's Undo, whose caption names the step.
+    const auto undo = [this] { return window->menuBar()->actions().at(1)->menu()->actions()[0]; };
+    EXPECT_FALSE(undo()->isEnabled());
+
+    MoveTo(*grid, cell::kMchFreq, kPosition);
+    QTest::keyClicks(grid, "1");
+    ASSERT_NE(grid->View().EditedCell(), std::nullopt);
+    QTest::keyClicks(QApplication::focusWidget(), "22.8");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "*club.zcf - Orvane"; }));
+    EXPECT_TRUE(Contains(ShownRows(), "122.800"));
+    EXPECT_TRUE(undo()->isEnabled());
+    EXPECT_EQ(undo()->text(), "&Undo RX");
+
+    const GridCell changed = grid->View().Current();
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "club.zcf - Orvane"; }));
+    EXPECT_TRUE(Contains(ShownRows(), "118.100")) << ::testing::PrintToString(ShownRows());
+    EXPECT_FALSE(Contains(ShownRows(), "122.800"));
+    ASSERT_NE(window->ShownGrid(), nullptr);
+    EXPECT_EQ(window->ShownGrid()->View().Current(), changed) << "back on the changed cell";
+    EXPECT_FALSE(undo()->isEnabled());
+
+    QTest::keyClick(window->ShownGrid(), Qt::Key_Y, Qt::ControlModifier);
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "*club.zcf - Orvane"; }));
+    EXPECT_TRUE(Contains(ShownRows(), "122.800"));
+    EXPECT_EQ(controller->Status().text.find("Redone:"), 1u) << controller->Status().text;
 }
 
 TEST_F(UserFlowTest, AConfirmedWriteThroughTheMenuReachesTheRadio) {

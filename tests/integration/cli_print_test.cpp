@@ -152,7 +152,7 @@ TEST_F(CliPrintTest, FailuresSayWhyAndLeaveTheOutputAsItWas) {
         {"sheet never printed", {file_, "--sheet", "HT-Lk1", "-o", pdf_}, 1, "is not printed"},
         {"file that does not open", {missing, "--all", "-o", pdf_}, 1, "missing.zcf did not open"},
         {"unwritable output", {file_, "--all", "-o", noDirectory}, 1, "cannot write"},
-        {"no output", {file_, "--all"}, 2, "no output file"},
+        {"no output", {file_, "--all"}, 2, "(-o OUT.pdf)"},
         {"sheet and all", {file_, "--all", "--sheet", "WX CH", "-o", pdf_}, 2, "either"},
         {"font too large", {file_, "--all", "-o", pdf_, "--font-size", "13"}, 2, "8 to 12"},
         {"unknown paper", {file_, "--all", "-o", pdf_, "--paper", "a3"}, 2, "unknown paper"},

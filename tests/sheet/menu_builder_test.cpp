@@ -172,8 +172,8 @@ TEST_F(MenuBuilderTest, RefreshAsksTheDataModelForEveryCommandItem) {
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Help_About"))->visible);
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Menu_File_New"))->enabled);
 
-    // 52 items; the eight separators and the Font Size submenu link to no command.
-    EXPECT_EQ(evaluator.calls.size(), 52u - 8u - 1u);
+    // 55 items; the eight separators and the Font Size submenu link to no command.
+    EXPECT_EQ(evaluator.calls.size(), 55u - 8u - 1u);
     for (const auto& call : evaluator.calls) {
         EXPECT_EQ(call.mode, CellEvaluator::kDraw);
         EXPECT_FALSE(call.owner.has_value());

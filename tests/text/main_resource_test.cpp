@@ -499,7 +499,7 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +-",
         " +&About Orvane\t\t\t{(%CL_Help_About)}",
     };
-    ASSERT_EQ(expected.size(), 52u);
+    ASSERT_EQ(expected.size(), 55u);
     EXPECT_EQ(Body(store_, "GI_Menu_Main_Body"), expected);
     EXPECT_EQ(store_.GetText("GI_Menu_Main_BasicCell", 0), "{($Basic)}");
 }
