@@ -1,7 +1,7 @@
 // What a user feels on the largest sheet, the bank sheet of a bank holding 100 channels
 // with every column shown, in the real main window on the offscreen platform: opening it
 // up to its first painted frame, repainting it whole, Page Down with its repaint, and a
-// frequency committed into a channel with the repaint of what changed.
+// frequency committed into a channel with the repaint of what changed, and its undo.
 
 #include <benchmark/benchmark.h>
 
@@ -59,6 +59,7 @@ public:
     }
 
     MainController& Controller() { return controller_; }
+    MainWindow& Window() { return window_; }
     // What the program does between two user actions: the event loop runs, and with it
     // the bus pump that delivers queued messages and frees the subscriptions of sheets
     // gone. A loop that never let it run would measure a growing backlog.
@@ -169,19 +170,23 @@ void BM_PageDownWithRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_PageDownWithRepaint)->Unit(benchmark::kMillisecond);
 
-void BM_CommitAFrequency(benchmark::State& state) {
-    SheetGrid& grid = TheProgram().OpenBank0();
+// The RX frequency cell of channel 5 on the shown bank sheet; row -1 when there is none.
+GridCell FrequencyCellOf5(SheetGrid& grid) {
     Sheet& sheet = grid.ShownSheet();
-    GridCell target{-1, -1};
-    for (int row = 0; row < sheet.RowCount() && target.row < 0; ++row) {
+    for (int row = 0; row < sheet.RowCount(); ++row) {
         for (int column = 0; column < sheet.ColumnCount(); ++column) {
             const SheetCell& cell = sheet.CellAt(column, row);
             if (cell.link.cellId == cell::kMchFreq && cell.link.index == 5) {
-                target = {column, row};
-                break;
+                return {column, row};
             }
         }
     }
+    return {-1, -1};
+}
+
+void BM_CommitAFrequency(benchmark::State& state) {
+    SheetGrid& grid = TheProgram().OpenBank0();
+    const GridCell target = FrequencyCellOf5(grid);
     if (target.row < 0) {
         state.SkipWithError("no frequency cell for channel 5");
         return;
@@ -195,6 +200,31 @@ void BM_CommitAFrequency(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CommitAFrequency)->Unit(benchmark::kMicrosecond);
+
+// Undo of one typed frequency, then Redo of it, each with the repaint of the bank sheet
+// the step reopens with the cursor on the changed cell.
+void BM_UndoAStepWithRepaint(benchmark::State& state) {
+    Program& program = TheProgram();
+    MainController& controller = program.Controller();
+    SheetGrid& grid = program.OpenBank0();
+    const GridCell target = FrequencyCellOf5(grid);
+    if (target.row >= 0) {
+        grid.View().SendOperation(target, 0, 0, std::string("123.450"));
+    }
+    program.Settle();
+    if (!controller.UndoStepName()) {
+        state.SkipWithError("the typed frequency made no step");
+        return;
+    }
+    bool back = true;
+    for (auto _ : state) {
+        back ? controller.Undo() : controller.Redo();
+        back = !back;
+        Paint(*program.Window().ShownGrid());
+        Settle(state);
+    }
+}
+BENCHMARK(BM_UndoAStepWithRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvane

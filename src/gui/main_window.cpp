@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStackedLayout>
@@ -131,6 +132,11 @@ void MainWindow::Attach(MainController& controller) {
     menu_ = std::make_unique<MenuMirror>(*menuBar(), *menuBuilder_);
     // The items' states decide which shortcuts work before any menu opens.
     menuBuilder_->RefreshStates();
+    // Redo also answers the other key desktops use for it; an open in-place editor keeps
+    // both for its own text.
+    auto* redoAlias = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this);
+    connect(redoAlias, &QShortcut::activated, this,
+            [this] { ClickShortcut(*menuBuilder_, QKeySequence(Qt::CTRL | Qt::Key_Y)); });
     toolBarBuilder_ = std::make_unique<ToolBarBuilder>(environment, "GI_ToolBar_Main");
     toolBarBuilder_->Build();
     toolBar_ = std::make_unique<MainToolBar>(*this, *toolBarBuilder_, context_.bus);

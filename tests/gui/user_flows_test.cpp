@@ -513,7 +513,14 @@ TEST_F(UserFlowTest, CtrlZTakesATypedFrequencyBackAndCtrlYDoesItAgain) {
     QTest::keyClick(window->ShownGrid(), Qt::Key_Y, Qt::ControlModifier);
     ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "*club.zcf - Orvane"; }));
     EXPECT_TRUE(Contains(ShownRows(), "122.800"));
-    EXPECT_EQ(controller->Status().text.find("Redone:"), 1u) << controller->Status().text;
+    EXPECT_EQ(controller->Status().text, " Redone: RX");
+
+    // Undone again, and done again with the other Redo key.
+    QTest::keyClick(window->ShownGrid(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "club.zcf - Orvane"; }));
+    QTest::keyClick(window->ShownGrid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "*club.zcf - Orvane"; }));
+    EXPECT_TRUE(Contains(ShownRows(), "122.800"));
 }
 
 TEST_F(UserFlowTest, AConfirmedWriteThroughTheMenuReachesTheRadio) {
