@@ -9,6 +9,9 @@
 #include <QLayout>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
+#include <fstream>
 #include <memory>
 
 #include "app/application_objects.h"
@@ -135,6 +138,53 @@ void Settle(benchmark::State& state) {
     state.ResumeTiming();
 }
 
+// The RX frequency cell of channel 5 on the shown bank sheet; row -1 when there is none.
+GridCell FrequencyCellOf5(SheetGrid& grid) {
+    Sheet& sheet = grid.ShownSheet();
+    for (int row = 0; row < sheet.RowCount(); ++row) {
+        for (int column = 0; column < sheet.ColumnCount(); ++column) {
+            const SheetCell& cell = sheet.CellAt(column, row);
+            if (cell.link.cellId == cell::kMchFreq && cell.link.index == 5) {
+                return {column, row};
+            }
+        }
+    }
+    return {-1, -1};
+}
+
+// The process's resident memory in bytes.
+double ResidentBytes() {
+    long pages = 0;
+    long resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+// What a history of 1000 steps (typed frequencies) adds to the process's memory. It runs
+// first, before other benchmarks leave freed memory the history would reuse.
+void BM_MemoryOfAThousandSteps(benchmark::State& state) {
+    Program& program = TheProgram();
+    for (auto _ : state) {
+        state.PauseTiming();
+        // A fresh history, as after Open, that the steps then fill.
+        program.Controller().ImageReplaced(ImageChange::kNewDocument);
+        SheetGrid& grid = program.OpenBank0();
+        const GridCell target = FrequencyCellOf5(grid);
+        const double before = ResidentBytes();
+        for (int step = 0; step < 1000; ++step) {
+            const std::string mhz = std::to_string(118 + step % 18) + "." + (step % 2 ? "5" : "1");
+            grid.View().SendOperation(target, 0, 0, mhz);
+        }
+        program.Settle();
+        if (program.Controller().UndoStepName() == std::nullopt) {
+            state.SkipWithError("the typed frequencies made no steps");
+        }
+        state.counters["MB"] = (ResidentBytes() - before) / (1024.0 * 1024.0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MemoryOfAThousandSteps)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 void BM_OpenAndPaintTheLargestSheet(benchmark::State& state) {
     Program& program = TheProgram();
     for (auto _ : state) {
@@ -169,20 +219,6 @@ void BM_PageDownWithRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PageDownWithRepaint)->Unit(benchmark::kMillisecond);
-
-// The RX frequency cell of channel 5 on the shown bank sheet; row -1 when there is none.
-GridCell FrequencyCellOf5(SheetGrid& grid) {
-    Sheet& sheet = grid.ShownSheet();
-    for (int row = 0; row < sheet.RowCount(); ++row) {
-        for (int column = 0; column < sheet.ColumnCount(); ++column) {
-            const SheetCell& cell = sheet.CellAt(column, row);
-            if (cell.link.cellId == cell::kMchFreq && cell.link.index == 5) {
-                return {column, row};
-            }
-        }
-    }
-    return {-1, -1};
-}
 
 void BM_CommitAFrequency(benchmark::State& state) {
     SheetGrid& grid = TheProgram().OpenBank0();
@@ -225,6 +261,7 @@ void BM_UndoAStepWithRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UndoAStepWithRepaint)->Unit(benchmark::kMicrosecond);
+
 
 }  // namespace
 }  // namespace orvane

@@ -22,6 +22,7 @@ TARGETS_MS = {
     "BM_RepaintTheLargestSheet": ("largest sheet: full repaint", 4),
     "BM_PageDownWithRepaint": ("largest sheet: Page Down with repaint", 4),
     "BM_CommitAFrequency": ("largest sheet: commit a frequency", 2),
+    "BM_UndoAStepWithRepaint": ("largest sheet: undo a step with repaint", 2),
     "BM_RepaintFullBankSheet": ("bank sheet cells drawn through the model", 1),
     "BM_WarningCheckOfAFullImage": ("warning check of a full image", 1),
     "BM_BuildLargestBankSheet": ("build the largest bank sheet", 5),

@@ -155,6 +155,7 @@ bool FileCommands::OpenFile(const std::string& path) {
     current.Assign(scratch);
     AdoptImage({document_, settings_, host_, expertMode_}, FitKind::kFileLoad, RadioIdentity());
     document_.MarkSaved();
+    UpdateTitle();
     host_.ImageReplaced(ImageChange::kNewDocument);
     return true;
 }
@@ -195,9 +196,16 @@ bool FileCommands::SaveFile(const std::string& path) {
             return false;
         }
     }
+    // The saved form may differ from what was edited; the edit history takes it as its
+    // present, without a step of its own.
+    const bool refitted = !prepared.Equals(document_.Current());
     document_.Current().Assign(prepared);
     Remember(path);
     document_.MarkSaved();
+    UpdateTitle();
+    if (refitted) {
+        host_.ImageReplaced(ImageChange::kRefit);
+    }
     return true;
 }
 
