@@ -236,6 +236,36 @@ std::string MainController::OpenSheetCall() const {
 
 bool MainController::CanPrintCurrent() const { return sheet_ && sheet_->CanPrint(); }
 
+void MainController::ReplaceImage(const EepromImage& image) {
+    document_.Current().Assign(image);
+    ImageReplaced();
+    CheckModified();
+}
+
+void MainController::OpenCell(const std::string& callText, int row, int column) {
+    CloseSheet();
+    positions_.Remember(callText, SheetPosition{column, row, -1, -1});
+    OpenSheet(callText);
+}
+
+std::optional<std::vector<CellDifference>> MainController::CompareWithFile(
+    const std::string& path) {
+    FinishCellEdit();
+    EepromImage other;
+    other.Resize(document_.Current().Size());
+    if (!files_.ReadFitted(path, other)) {
+        return std::nullopt;
+    }
+    BusyCursor busy(view_);
+    const std::vector<ShownSheet> ours = ShowAllSheets(*this);
+    const EepromImage kept = document_.Current();
+    document_.Current().Assign(other);
+    const std::vector<ShownSheet> theirs = ShowAllSheets(*this);
+    document_.Current().Assign(kept);
+    ImageReplaced();
+    return CompareShownSheets(ours, theirs);
+}
+
 void MainController::ImageReplaced() {
     CloseSheet();
     app_.bus.Post(message::kDataOrModelChanged, 0, 0, true);

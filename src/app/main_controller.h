@@ -15,10 +15,12 @@
 #include "app/app_context.h"
 #include "app/clone_commands.h"
 #include "app/document.h"
+#include "app/exchange_commands.h"
 #include "app/file_commands.h"
 #include "app/model_host.h"
 #include "app/settings_column_width_store.h"
 #include "app/settings_radio_options.h"
+#include "app/sheet_comparison.h"
 #include "app/sheet_position_memory.h"
 #include "app/sheet_printer.h"
 #include "app/tree_filter.h"
@@ -95,11 +97,22 @@ public:
     Document& CurrentDocument() { return document_; }
     FileCommands& Files() { return files_; }
     CloneCommands& Clone() { return clone_; }
+    ExchangeCommands& Exchange() { return exchange_; }
+    const RadioConfiguration& RadioOptions() const { return app_.settings.Radio; }
     CellEvaluator& Evaluator() { return evaluator_; }
     SheetEnvironment SheetContext();
     int ModelType() const { return app_.settings.Radio.modelType; }
     // A clone operation runs; the window may not be disabled for it yet.
     bool TransferRunning() const { return cloneManager_.IsBusy(); }
+
+    // The channels an import made: the current image becomes `image` in one step, shown
+    // as after any change of the whole image.
+    void ReplaceImage(const EepromImage& image);
+    // Opens the sheet `callText` with the cursor on the cell at `row` and `column`.
+    void OpenCell(const std::string& callText, int row, int column);
+    // The document's sheets against those of the clone data file at `path`, shown in the
+    // selected model; empty when the file cannot be read (the reason was shown).
+    std::optional<std::vector<CellDifference>> CompareWithFile(const std::string& path);
 
     // The window's events.
     // The tree's selection settled: the selected node's sheet opens.
@@ -152,6 +165,7 @@ public:
     bool ComSpeedHigh() const override { return app_.settings.ComSpeedHigh != 0; }
     void SetComSpeedHigh(bool high) override;
     bool AdjustmentStart() const override { return app_.settings.AdjustmentStart; }
+    void RunExchange(int command) override { exchange_.Run(command); }
 
     // ModelHost.
     void FinishCellEdit() override;
@@ -198,6 +212,7 @@ private:
     FileCommands files_;
     CloneManager cloneManager_;
     CloneCommands clone_;
+    ExchangeCommands exchange_{*this, app_.settings, app_.texts, app_.prompter, view_};
 
     std::unique_ptr<SheetTree> tree_;
     std::unique_ptr<Sheet> sheet_;

@@ -49,6 +49,30 @@ std::optional<int> ChannelAppender::FreePosition(int bank) const {
     return room ? std::optional(end) : std::nullopt;
 }
 
+bool ChannelAppender::Holds(const MemoryChannel& channel, int bank) const {
+    const BankTable banks(image_);
+    const int first = options_.BankMode() ? banks.BankFirst(bank) : 0;
+    const int end =
+        options_.BankMode() ? first + banks.BankCapacity(bank) : memory_map::kExportChannelCount;
+    // Eight dashes and blanks are both no name.
+    const auto nameOf = [](const MemoryChannel& any) {
+        std::string name = UnpackName(any.name, any.dotMask);
+        NormaliseName(name, kChannelNameRules);
+        return name;
+    };
+    const auto same = [&channel, &nameOf](const MemoryChannel& held) {
+        return held.used && held.rxHz == channel.rxHz && held.txHz == channel.txHz &&
+               nameOf(held) == nameOf(channel) && held.txInhibit == channel.txInhibit &&
+               held.duplex == channel.duplex && held.tag == channel.tag;
+    };
+    for (int position = first; position < end; ++position) {
+        if (same(store_.Load(MemoryChannel::kMemory, position))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ChannelAppender::BeyondBank(int position, int bank) const {
     const BankTable banks(image_);
     return options_.BankMode() && position >= banks.BankFirst(bank) + banks.BankCapacity(bank);
@@ -98,6 +122,10 @@ AppendResult ChannelAppender::Enter(const TypedChannel& typed, int bank) const {
         channel.dotMask = name.dotMask;
     }
     channel.tag = !typed.skipped;
+    if (Holds(channel, bank)) {
+        return {std::nullopt, options_.BankMode() ? "already in bank " + std::to_string(bank)
+                                                  : "already in the list"};
+    }
     return {channel, {}};
 }
 

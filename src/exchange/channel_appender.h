@@ -3,7 +3,8 @@
 // user typing them would: into the bank's next blank row, or into a row added after the
 // bank's end while the banks have room. The frequency and the name go through the same
 // entry rules as text typed into the channel sheet; a channel the radio cannot receive is
-// refused.
+// refused, and so is one the bank already holds, so that a table imported again or into
+// a new document adds nothing twice.
 
 #include <optional>
 #include <string>
@@ -48,6 +49,8 @@ private:
     // The position a new channel of `bank` takes; empty when the bank or list is full.
     std::optional<int> FreePosition(int bank) const;
     bool BeyondBank(int position, int bank) const;
+    // The bank (or list) already holds a channel like `channel`.
+    bool Holds(const MemoryChannel& channel, int bank) const;
     std::string EnterFrequencies(const TypedChannel& typed, MemoryChannel& channel) const;
 
     EepromImage& image_;

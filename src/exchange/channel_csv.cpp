@@ -105,8 +105,7 @@ struct ChannelColumns {
 };
 
 // The transmit side of a row; the reason when the row cannot be read.
-std::string ReadTransmit(const CsvRecord& row, const ChannelColumns& columns,
-                         TypedChannel& typed) {
+std::string ReadTransmit(const CsvRecord& row, const ChannelColumns& columns, TypedChannel& typed) {
     const std::string_view duplex = CsvHeader::Field(row, columns.duplex);
     const std::string offset(CsvHeader::Field(row, columns.offset));
     if (duplex.empty()) {

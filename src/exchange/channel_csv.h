@@ -15,10 +15,9 @@ namespace orvane {
 class EepromImage;
 
 inline constexpr std::array<std::string_view, 21> kChannelCsvColumns = {
-    "Location", "Name",     "Frequency", "Duplex",       "Offset",     "Tone",
-    "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode",
-    "Mode",     "TStep",    "Skip",      "Power",        "Comment",    "URCALL",
-    "RPT1CALL", "RPT2CALL", "DVCODE"};
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
 // The header line and a line per used channel, each ending in CR LF; `image` is only read.
 std::string ExportChannelCsv(EepromImage& image, const RadioConfiguration& options);

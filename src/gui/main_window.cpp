@@ -22,7 +22,9 @@
 #include "app/main_controller.h"
 #include "app/window_title.h"
 #include "gui/about_box.h"
+#include "gui/airport_dialog.h"
 #include "gui/com_port_dialog.h"
+#include "gui/differences_window.h"
 #include "gui/file_chooser.h"
 #include "gui/image_lists.h"
 #include "gui/main_status_bar.h"
@@ -332,6 +334,29 @@ std::optional<int> MainWindow::ChooseComPort(int current) {
         return std::nullopt;
     }
     return dialog.Port();
+}
+
+std::optional<AirportChoice> MainWindow::ChooseAirports(const AirportChoice& preset) {
+    AirportDialog dialog(context_.texts, context_.prompter, preset, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
+}
+
+void MainWindow::ShowDifferences(const std::string& otherFile,
+                                 const std::vector<CellDifference>& differences) {
+    delete differences_;
+    differences_ = new DifferencesWindow(
+        context_.texts, otherFile, differences,
+        [this](const CellDifference& cell) {
+            if (controller_ != nullptr) {
+                controller_->OpenCell(cell.call, cell.row, cell.column);
+                activateWindow();
+            }
+        },
+        this);
+    differences_->show();
 }
 
 void MainWindow::ShowHelp(int) {

@@ -22,6 +22,7 @@ class QStackedLayout;
 
 namespace orvane {
 
+class DifferencesWindow;
 class MainController;
 class MainStatusBar;
 class MainToolBar;
@@ -78,6 +79,11 @@ public:
     void ShowCloneInformation() override;
     std::optional<std::string> ChooseFile(const FileChooserRequest& request) override;
     std::optional<int> ChooseComPort(int current) override;
+    std::optional<AirportChoice> ChooseAirports(const AirportChoice& preset) override;
+    void ShowDifferences(const std::string& otherFile,
+                         const std::vector<CellDifference>& differences) override;
+    // The list of the last comparison; null before one.
+    DifferencesWindow* Differences() const { return differences_; }
     void ShowAbout() override;
     void ShowHelp(int context) override;
     void Close() override { close(); }
@@ -117,6 +123,7 @@ private:
     SheetPane* sheetView_ = nullptr;
     MainStatusBar* statusBar_ = nullptr;
     Sheet* shownSheet_ = nullptr;
+    DifferencesWindow* differences_ = nullptr;
 
     int busyDepth_ = 0;
     // The window is enabled only while the controller wants it so and none of its

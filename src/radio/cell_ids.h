@@ -213,6 +213,9 @@ inline constexpr std::array<std::string_view, CellLink::kNoCell> kCellNames = {
     "CL_Common_BankName_Disp",
     "CL_Common_BankName_Write",
     "CL_Common_Alert",
+
+    // 171: commands added since
+    "CL_Menu_File_Exchange",
 };
 
 inline constexpr CellId kCellCount = static_cast<CellId>(kCellNames.size());
@@ -259,6 +262,7 @@ inline constexpr CellId kMenuFilePrintCurrent = CellCode("CL_Menu_File_Print_Cur
 inline constexpr CellId kMenuFilePrintAll = CellCode("CL_Menu_File_Print_All");
 inline constexpr CellId kMenuFileRecent = CellCode("CL_Menu_File_Recent");
 inline constexpr CellId kMenuFileExit = CellCode("CL_Menu_File_Exit");
+inline constexpr CellId kMenuFileExchange = CellCode("CL_Menu_File_Exchange");
 inline constexpr CellId kMenuEditTop = CellCode("CL_Menu_Edit_Top");
 inline constexpr CellId kMenuViewFontSize = CellCode("CL_Menu_View_FontSize");
 inline constexpr CellId kMenuViewToolBar = CellCode("CL_Menu_View_ToolBar");

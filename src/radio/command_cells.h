@@ -15,14 +15,15 @@ class CommandCells final : public CellBinding {
 public:
     static constexpr int kFirstFreeComPort = 5;  // ports from here on come from the dialog
 
-    static constexpr std::array<CellId, 21> kCells = {
+    static constexpr std::array<CellId, 22> kCells = {
         cell::kMenuFileNew,     cell::kMenuFileOpen,         cell::kMenuFileSave,
         cell::kMenuFileSaveAs,  cell::kMenuFilePrintCurrent, cell::kMenuFilePrintAll,
         cell::kMenuFileRecent,  cell::kMenuFileExit,         cell::kMenuViewFontSize,
         cell::kMenuViewToolBar, cell::kMenuPortCom,          cell::kMenuPortUsb,
         cell::kMenuComSpeed,    cell::kMenuCloneRead,        cell::kMenuCloneWrite,
         cell::kMenuCloneInfo,   cell::kMenuCloneAdj,         cell::kModel,
-        cell::kHelpAbout,       cell::kHelpContents,         cell::kCallSheet};
+        cell::kHelpAbout,       cell::kHelpContents,         cell::kCallSheet,
+        cell::kMenuFileExchange};
 
     explicit CommandCells(const RadioEnvironment& environment) : environment_(environment) {}
     void Evaluate(CellEvaluation& evaluation) override;

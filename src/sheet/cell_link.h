@@ -9,7 +9,7 @@ namespace orvane {
 struct CellLink {
     // Codes the engine itself relies on; every other code comes from the vocabulary.
     static constexpr std::int32_t kNoCategory = 5;
-    static constexpr std::int32_t kNoCell = 171;
+    static constexpr std::int32_t kNoCell = 172;
 
     std::int32_t category = kNoCategory;
     std::int32_t cellId = kNoCell;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_view.h"
+#include "app/sheet_comparison.h"
 
 namespace orvane::testing {
 
@@ -36,6 +37,13 @@ public:
         comPortShown.push_back(current);
         return Next(comPortChoices, "COM port dialog");
     }
+    std::optional<AirportChoice> ChooseAirports(const AirportChoice& preset) override {
+        airportPresets.push_back(preset);
+        return Next(airportChoices, "airport dialog");
+    }
+    void ShowDifferences(const std::string&, const std::vector<CellDifference>& found) override {
+        differences = found;
+    }
     void ShowAbout() override { ++aboutShown; }
     void ShowHelp(int context) override { helpShown.push_back(context); }
     void Close() override { ++closeRequests; }
@@ -54,6 +62,9 @@ public:
     std::vector<FileChooserRequest> requests;
     std::deque<std::optional<int>> comPortChoices;
     std::vector<int> comPortShown;
+    std::deque<std::optional<AirportChoice>> airportChoices;
+    std::vector<AirportChoice> airportPresets;
+    std::vector<CellDifference> differences;
     int aboutShown = 0;
     std::vector<int> helpShown;
     int closeRequests = 0;

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "cleared_image.h"
 #include "exchange/airport_frequencies.h"
 #include "radio/bank_table.h"
-#include "cleared_image.h"
 
 namespace orvane {
 namespace {

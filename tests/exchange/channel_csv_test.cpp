@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "cleared_image.h"
 #include "exchange/channel_csv.h"
 #include "exchange/csv_table.h"
 #include "radio/bank_table.h"
 #include "radio/channel_store.h"
 #include "radio/memory_map.h"
-#include "cleared_image.h"
 
 namespace orvane {
 namespace {
@@ -77,6 +77,13 @@ TEST(ChannelCsv, ExportThenImportIntoANewFileGivesTheSameChannels) {
         EXPECT_TRUE(summary.refused.empty()) << SummaryText(summary);
         EXPECT_EQ(Channels(copy, modelType), Channels(original, modelType)) << modelType;
         EXPECT_EQ(ExportChannelCsv(copy, options), exported);
+
+        // Imported again, the table adds nothing: each row is a channel its bank holds.
+        const ExchangeSummary again = ImportChannelCsv(copy, options, exported, std::nullopt);
+        EXPECT_TRUE(again.added.empty());
+        ASSERT_FALSE(again.refused.empty());
+        EXPECT_EQ(again.refused.front().reason,
+                  options.BankMode() ? "already in bank 0" : "already in the list");
     }
 }
 
@@ -84,7 +91,8 @@ TEST(ChannelCsv, ImportReadsOtherSpellingsAndRefusesWhatTheRadioCannotDo) {
     const RadioConfiguration options;
     EepromImage image = ClearedImage(options.modelType);
     const std::string text =
-        "\xEF\xBB\xBF" "comment,MODE,frequency,Extra,NAME,duplex,offset\r\n"
+        "\xEF\xBB\xBF"
+        "comment,MODE,frequency,Extra,NAME,duplex,offset\r\n"
         "x,am,118.7,ignored,\"Tower, north\",,\r\n"
         "x,FM,145.500000,,Repeater,,\r\n"
         "x,,446.000,,PMR,,\r\n"
@@ -98,8 +106,7 @@ TEST(ChannelCsv, ImportReadsOtherSpellingsAndRefusesWhatTheRadioCannotDo) {
               (std::vector<std::string>{
                   "line 3: mode FM: the radio receives AM only",
                   "line 4: 299.975 MHz is outside the band the radio receives",
-                  "line 5: no frequency",
-                  "line 7: duplex \"+-\" is not one the radio knows",
+                  "line 5: no frequency", "line 7: duplex \"+-\" is not one the radio knows",
                   "line 8: mode Auto: the radio receives AM only"}));
     EXPECT_EQ(SummaryText(summary).substr(0, 36), "2 channels imported, 5 rows refused\n");
 
@@ -116,8 +123,8 @@ TEST(ChannelCsv, FullBanksAndFilesWithoutAFrequencyColumnAreRefused) {
     RadioConfiguration options;
     EepromImage image = ClearedImage(options.modelType);
     std::string rows = "Frequency\n";
-    for (int i = 0; i < 21; ++i) {
-        rows += "120.0\n";
+    for (Hertz i = 0; i < 21; ++i) {
+        rows += FormatFrequency(120'000'000 + i * 25'000) + "\n";
     }
     // The default banks share all 200 positions: bank 0 has 20.
     const ExchangeSummary full = ImportChannelCsv(image, options, rows, 0);
@@ -126,7 +133,7 @@ TEST(ChannelCsv, FullBanksAndFilesWithoutAFrequencyColumnAreRefused) {
 
     // Once bank 9 gives up positions, bank 0 grows into them.
     BankTable(image).SetBankCapacity(9, 0);
-    EXPECT_EQ(ImportChannelCsv(image, options, "Frequency\n120.0\n", 0).added.size(), 1U);
+    EXPECT_EQ(ImportChannelCsv(image, options, "Frequency\n121.0\n", 0).added.size(), 1U);
     EXPECT_EQ(BankTable(image).BankCapacity(0), 21);
 
     for (const char* text : {"", "Name,Freq\nA,120.0\n"}) {

@@ -17,11 +17,14 @@ struct CsvCase {
 TEST(CsvTable, ReadsWhatSpreadsheetsWrite) {
     const std::vector<CsvCase> cases = {
         {"plain LF", "a,b\n1,2\n", {{1, {"a", "b"}}, {2, {"1", "2"}}}},
-        {"CR LF and BOM", "\xEF\xBB\xBF" "a,b\r\n1,2\r\n", {{1, {"a", "b"}}, {2, {"1", "2"}}}},
+        {"CR LF and BOM",
+         "\xEF\xBB\xBF"
+         "a,b\r\n1,2\r\n",
+         {{1, {"a", "b"}}, {2, {"1", "2"}}}},
         {"no line end at the end", "a\n1", {{1, {"a"}}, {2, {"1"}}}},
-        {"quoted comma and quote", "\"x,y\",\"say \"\"hi\"\"\"\n",
-         {{1, {"x,y", "say \"hi\""}}}},
-        {"line break inside quotes counts its line", "\"one\ntwo\",3\nnext\n",
+        {"quoted comma and quote", "\"x,y\",\"say \"\"hi\"\"\"\n", {{1, {"x,y", "say \"hi\""}}}},
+        {"line break inside quotes counts its line",
+         "\"one\ntwo\",3\nnext\n",
          {{1, {"one\ntwo", "3"}}, {3, {"next"}}}},
         {"empty lines are skipped, lines still counted", "a\n\n\r\nb\n", {{1, {"a"}}, {4, {"b"}}}},
         {"empty fields stay", ",,\n", {{1, {"", "", ""}}}},

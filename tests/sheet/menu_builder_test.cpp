@@ -75,14 +75,17 @@ TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
 
     const MenuItem& file = *root.children[0];
     EXPECT_EQ(Captions(file),
-              (std::vector<std::string>{"&New", "&Open...", "&Save", "Save &As...", "-", "&Print",
-                                        "-", "Recent File", "Recent File", "Recent File",
+              (std::vector<std::string>{"&New", "&Open...", "&Save", "Save &As...", "-",
+                                        "Export C&hannels...", "&Import Channels...",
+                                        "Import &Airport Frequencies...", "Co&mpare With...", "-",
+                                        "&Print", "-", "Recent File", "Recent File", "Recent File",
                                         "Recent File", "-", "E&xit"}));
     EXPECT_TRUE(file.children[4]->separator);
-    const MenuItem& print = *file.children[5];
+    EXPECT_EQ(file.children[7]->cell->link.index, 2);
+    const MenuItem& print = *file.children[10];
     EXPECT_EQ(Captions(print), (std::vector<std::string>{"&Current Sheet...", "&All..."}));
     EXPECT_EQ(print.children[0]->parent, &print);
-    EXPECT_EQ(file.children[10]->cell->link.index, 3);
+    EXPECT_EQ(file.children[15]->cell->link.index, 3);
 
     const MenuItem& fontSize = *root.children[1]->children[0];
     EXPECT_EQ(fontSize.caption, "Font &Size");
@@ -166,8 +169,8 @@ TEST_F(MenuBuilderTest, RefreshAsksTheDataModelForEveryCommandItem) {
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Help_About"))->visible);
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Menu_File_New"))->enabled);
 
-    // 48 items; the seven separators and the Font Size submenu link to no command.
-    EXPECT_EQ(evaluator.calls.size(), 48u - 7u - 1u);
+    // 53 items; the eight separators and the Font Size submenu link to no command.
+    EXPECT_EQ(evaluator.calls.size(), 53u - 8u - 1u);
     for (const auto& call : evaluator.calls) {
         EXPECT_EQ(call.mode, CellEvaluator::kDraw);
         EXPECT_FALSE(call.owner.has_value());
