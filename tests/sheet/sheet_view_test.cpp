@@ -531,6 +531,7 @@ TEST_F(SheetViewTest, AKeyPressedWhileARepeatWaitsComesAfterIt) {
 TEST(RefreshMaskTest, EachBitSelectsItsCells) {
     const CellLink reference{1, 10, 5};
     const CellLink noCategory{CellLink::kNoCategory, 10, 5};
+    constexpr std::int32_t kNone = CellLink::kNoCell;
     struct Case {
         CellLink reference;
         std::uint32_t mask;
@@ -538,30 +539,18 @@ TEST(RefreshMaskTest, EachBitSelectsItsCells) {
         bool matches;
     };
     const Case cases[] = {
-        {reference, 0x01, {2, 10, 5}, true},
-        {reference, 0x01, {1, 10, 6}, false},
-        {reference, 0x02, {1, CellLink::kNoCell, 0}, true},
-        {reference, 0x02, {2, 10, 5}, false},
-        {reference, 0x04, {3, 10, 0}, true},
-        {reference, 0x04, {1, 11, 5}, false},
-        {reference, 0x08, {3, 11, 5}, true},
-        {reference, 0x08, {1, CellLink::kNoCell, 5}, false},
-        {reference, 0x10, {1, 12, 4}, true},
-        {reference, 0x10, {1, 12, 6}, true},
-        {reference, 0x10, {1, 12, 7}, false},
-        {reference, 0x10, {2, 12, 5}, false},
-        {reference, 0x10, {1, CellLink::kNoCell, 5}, false},
-        {reference, 0x20, {4, 0, 0}, true},
-        {reference, 0x20, {1, CellLink::kNoCell, 5}, false},
-        {reference, 0x40, {1, 1, 5}, true},
-        {reference, 0x40, {1, 1, 4}, false},
-        {reference, 0x80, {1, 1, 5}, true},
-        {reference, 0x80, {1, 1, 6}, false},
-        {reference, 0x06, {3, 10, 0}, true},
-        {reference, 0x00, {1, 10, 5}, false},
-        {noCategory, 0x08, {1, 1, 5}, false},
-        {noCategory, 0x40, {1, 1, 9}, false},
-        {noCategory, 0x80, {1, 1, 0}, false},
+        {reference, 0x01, {2, 10, 5}, true},     {reference, 0x01, {1, 10, 6}, false},
+        {reference, 0x02, {1, kNone, 0}, true},  {reference, 0x02, {2, 10, 5}, false},
+        {reference, 0x04, {3, 10, 0}, true},     {reference, 0x04, {1, 11, 5}, false},
+        {reference, 0x08, {3, 11, 5}, true},     {reference, 0x08, {1, kNone, 5}, false},
+        {reference, 0x10, {1, 12, 4}, true},     {reference, 0x10, {1, 12, 6}, true},
+        {reference, 0x10, {1, 12, 7}, false},    {reference, 0x10, {2, 12, 5}, false},
+        {reference, 0x10, {1, kNone, 5}, false}, {reference, 0x20, {4, 0, 0}, true},
+        {reference, 0x20, {1, kNone, 5}, false}, {reference, 0x40, {1, 1, 5}, true},
+        {reference, 0x40, {1, 1, 4}, false},     {reference, 0x80, {1, 1, 5}, true},
+        {reference, 0x80, {1, 1, 6}, false},     {reference, 0x06, {3, 10, 0}, true},
+        {reference, 0x00, {1, 10, 5}, false},    {noCategory, 0x08, {1, 1, 5}, false},
+        {noCategory, 0x40, {1, 1, 9}, false},    {noCategory, 0x80, {1, 1, 0}, false},
         {noCategory, 0x01, {1, 10, 5}, true},
     };
     for (const Case& c : cases) {
