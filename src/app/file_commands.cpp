@@ -138,6 +138,17 @@ bool FileCommands::LoadChecked(const std::string& path, EepromImage& scratch) {
     return lastFileError_ == FileError::None;
 }
 
+bool FileCommands::ReadFitted(const std::string& path, EepromImage& image) {
+    if (!LoadChecked(path, image)) {
+        return false;
+    }
+    RadioConfiguration radio = settings_.Radio;
+    FitImageToModel(image, FitKind::kFileLoad,
+                    {radio, document_.Template(), expertMode_, settings_.ExtraChannels});
+    MirrorHomeBlocks(image);
+    return true;
+}
+
 bool FileCommands::OpenFile(const std::string& path) {
     if (!ConfirmSave(SamePath(path, document_.FileName()))) {
         return false;
@@ -155,6 +166,7 @@ bool FileCommands::OpenFile(const std::string& path) {
     current.Assign(scratch);
     AdoptImage({document_, settings_, host_, expertMode_}, FitKind::kFileLoad, RadioIdentity());
     document_.MarkSaved();
+    UpdateTitle();
     host_.ImageReplaced(ImageChange::kNewDocument);
     return true;
 }
@@ -195,9 +207,16 @@ bool FileCommands::SaveFile(const std::string& path) {
             return false;
         }
     }
+    // The saved form may differ from what was edited; the edit history takes it as its
+    // present, without a step of its own.
+    const bool refitted = !prepared.Equals(document_.Current());
     document_.Current().Assign(prepared);
     Remember(path);
     document_.MarkSaved();
+    UpdateTitle();
+    if (refitted) {
+        host_.ImageReplaced(ImageChange::kRefit);
+    }
     return true;
 }
 
