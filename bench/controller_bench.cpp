@@ -1,6 +1,7 @@
 // What a user waits for when a file opens: the open command with the fitting pass and the
 // tree filter, through the main controller; and "orvane-cli show FILE "Bank 0"" as a
-// whole process, start-up and exit included. Both on a file whose every channel is used.
+// whole process, start-up and exit included; and "orvane-cli diff" of two such files, every
+// sheet drawn for each (under 60 ms). All on a file whose every channel is used.
 
 #include <benchmark/benchmark.h>
 
@@ -90,6 +91,22 @@ void BM_ShowBankProcess(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ShowBankProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_DiffProcess(benchmark::State& state) {
+    const std::string path = TheFile().Path();
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const testing::ProcessResult result =
+            testing::RunProcess(ORVANE_CLI_PATH, {"diff", path, path});
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (result.exitCode != 0) {
+            state.SkipWithError("orvane-cli diff found differences or failed");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(elapsed).count());
+    }
+}
+BENCHMARK(BM_DiffProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orvane

@@ -33,6 +33,10 @@ TARGETS_MS = {
     "BM_PrintAllSheetsToPdfProcess": ("orvane-cli print FILE --all -o out.pdf (process)", 1000),
     "BM_OpenPreviewOfAllSheets": ("open the print preview of all sheets", 300),
     "BM_SaveFullImage": ("save a full clone data file", None),
+    "BM_ExportChannels": ("export 200 channels as a table", 20),
+    "BM_ImportChannels": ("import 200 channels from a table", 20),
+    "BM_ImportAirports": ("airports from a 30 000-row table", 100),
+    "BM_DiffProcess": ("orvane-cli diff of two full files (process)", 60),
     "BM_LoadFullImage": ("load a full clone data file", None),
 }
 # The clone transfers are held against the wire time their own counters report.

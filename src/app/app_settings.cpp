@@ -13,6 +13,7 @@ constexpr const char* kRecentList = "Recent File List";
 constexpr const char* kViewOption = "View Option";
 constexpr const char* kWindowPosition = "Window Position";
 constexpr const char* kSetup = "Setup";
+constexpr const char* kExchange = "Exchange";
 
 std::string RecentValueName(std::size_t i) { return "Recent" + std::to_string(i); }
 
@@ -85,6 +86,7 @@ bool AppSettings::Load(const std::vector<std::string>& arguments) {
     const std::string view = Key(kViewOption);
     const std::string position = Key(kWindowPosition);
     const std::string setup = Key(kSetup);
+    ReadString(Key(kExchange), "Airport Table", AirportTable);
     // In the stored order; the first missing or unreadable value stops the reading.
     bool complete =
         ReadInt(global, "BBT", Magic) && ReadInt(global, "ComPort", ComPort) &&
@@ -224,7 +226,8 @@ void AppSettings::Save() {
          store_.WriteInt(position, "SplitterV", SplitterV) &&
          store_.WriteInt(setup, "ModelType", Radio.modelType) &&
          store_.WriteInt(setup, "Etc Data1", PackEtcData1()) &&
-         store_.WriteInt(setup, "Etc Data2", PackEtcData2());
+         store_.WriteInt(setup, "Etc Data2", PackEtcData2()) &&
+         store_.WriteString(Key(kExchange), "Airport Table", AirportTable);
     if (ok) {
         store_.Flush();
     }

@@ -62,6 +62,9 @@ public:
     std::int32_t ComSpeedHigh = 0;
     std::int32_t PrinterFontSize = 10;
     std::string CurrentDirectory;
+    // The airport frequency table last imported from, kept apart from the stored record
+    // above: a settings file without it is still complete.
+    std::string AirportTable;
     WindowBounds Window;
     std::int32_t SplitterV = 200;  // tree panel width
     bool AdjustmentStart = false;

@@ -138,6 +138,17 @@ bool FileCommands::LoadChecked(const std::string& path, EepromImage& scratch) {
     return lastFileError_ == FileError::None;
 }
 
+bool FileCommands::ReadFitted(const std::string& path, EepromImage& image) {
+    if (!LoadChecked(path, image)) {
+        return false;
+    }
+    RadioConfiguration radio = settings_.Radio;
+    FitImageToModel(image, FitKind::kFileLoad,
+                    {radio, document_.Template(), expertMode_, settings_.ExtraChannels});
+    MirrorHomeBlocks(image);
+    return true;
+}
+
 bool FileCommands::OpenFile(const std::string& path) {
     if (!ConfirmSave(SamePath(path, document_.FileName()))) {
         return false;

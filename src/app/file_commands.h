@@ -47,6 +47,10 @@ public:
     bool Save();
     bool SaveAsWithDialog();
     bool SaveFile(const std::string& path);
+    // Reads the clone data file at `path` into `image` as Open reads it and fits it to the
+    // selected model, leaving the document and the settings as they are; false after
+    // showing why the file was refused.
+    bool ReadFitted(const std::string& path, EepromImage& image);
     // Why the last open or save was refused (None after one that succeeded); the message
     // box has already said it, this is for callers that report it their own way.
     FileError LastFileError() const { return lastFileError_; }

@@ -242,9 +242,48 @@ std::string MainController::OpenSheetCall() const {
 
 bool MainController::CanPrintCurrent() const { return sheet_ && sheet_->CanPrint(); }
 
-void MainController::ImageReplaced(ImageChange change) {
+void MainController::ReplaceImage(const EepromImage& image, const std::string& stepName) {
+    document_.Current().Assign(image);
+    ShowReplacedImage();
+    RunWarningCheck(nullptr, nullptr);
+    // One step for the whole import, so that one Undo takes it back.
+    history_.Record(CurrentState(), EditStep{stepName, {}});
+    view_.RefreshCommandStates();
+    NoteModified();
+}
+
+void MainController::OpenCell(const std::string& callText, int row, int column) {
+    CloseSheet();
+    positions_.Remember(callText, SheetPosition{column, row, -1, -1});
+    OpenSheet(callText);
+}
+
+std::optional<std::vector<CellDifference>> MainController::CompareWithFile(
+    const std::string& path) {
+    FinishCellEdit();
+    EepromImage other;
+    other.Resize(document_.Current().Size());
+    if (!files_.ReadFitted(path, other)) {
+        return std::nullopt;
+    }
+    BusyCursor busy(view_);
+    const std::vector<ShownSheet> ours = ShowAllSheets(*this);
+    const EepromImage kept = document_.Current();
+    document_.Current().Assign(other);
+    const std::vector<ShownSheet> theirs = ShowAllSheets(*this);
+    document_.Current().Assign(kept);
+    // The data is the same as before: the sheets are redrawn, the history stays.
+    ShowReplacedImage();
+    return CompareShownSheets(ours, theirs);
+}
+
+void MainController::ShowReplacedImage() {
     CloseSheet();
     app_.bus.Post(message::kDataOrModelChanged, 0, 0, true);
+}
+
+void MainController::ImageReplaced(ImageChange change) {
+    ShowReplacedImage();
     switch (change) {
         case ImageChange::kNewDocument:
             history_.Reset(CurrentState());

@@ -16,10 +16,12 @@
 #include "app/clone_commands.h"
 #include "app/document.h"
 #include "app/edit_history.h"
+#include "app/exchange_commands.h"
 #include "app/file_commands.h"
 #include "app/model_host.h"
 #include "app/settings_column_width_store.h"
 #include "app/settings_radio_options.h"
+#include "app/sheet_comparison.h"
 #include "app/sheet_position_memory.h"
 #include "app/sheet_printer.h"
 #include "app/tree_filter.h"
@@ -96,6 +98,8 @@ public:
     Document& CurrentDocument() { return document_; }
     FileCommands& Files() { return files_; }
     CloneCommands& Clone() { return clone_; }
+    ExchangeCommands& Exchange() { return exchange_; }
+    const RadioConfiguration& RadioOptions() const { return app_.settings.Radio; }
     CellEvaluator& Evaluator() { return evaluator_; }
     SheetEnvironment SheetContext();
     // The widths users keep for their sheets, which printing scales.
@@ -104,6 +108,15 @@ public:
     int ModelType() const { return app_.settings.Radio.modelType; }
     // A clone operation runs; the window may not be disabled for it yet.
     bool TransferRunning() const { return cloneManager_.IsBusy(); }
+
+    // The channels an import made: the current image becomes `image`, shown as after any
+    // change of the whole image, and the edit history takes it as one step `stepName`.
+    void ReplaceImage(const EepromImage& image, const std::string& stepName);
+    // Opens the sheet `callText` with the cursor on the cell at `row` and `column`.
+    void OpenCell(const std::string& callText, int row, int column);
+    // The document's sheets against those of the clone data file at `path`, shown in the
+    // selected model; empty when the file cannot be read (the reason was shown).
+    std::optional<std::vector<CellDifference>> CompareWithFile(const std::string& path);
 
     // The window's events.
     // The tree's selection settled: the selected node's sheet opens.
@@ -161,6 +174,7 @@ public:
     bool ComSpeedHigh() const override { return app_.settings.ComSpeedHigh != 0; }
     void SetComSpeedHigh(bool high) override;
     bool AdjustmentStart() const override { return app_.settings.AdjustmentStart; }
+    void RunExchange(int command) override { exchange_.Run(command); }
 
     // ModelHost.
     void FinishCellEdit() override;
@@ -191,6 +205,8 @@ private:
     // cursor where the step was made, and the status bar saying what was done.
     void StepThroughHistory(bool back);
     void Restore(const EditState& state, const EditPlace& place);
+    // The image changed as a whole: the sheet closes and the tree follows the data.
+    void ShowReplacedImage();
     // Compares the data with the saved file's and shows the result in the title.
     void NoteModified();
 
@@ -217,6 +233,7 @@ private:
     FileCommands files_;
     CloneManager cloneManager_;
     CloneCommands clone_;
+    ExchangeCommands exchange_{*this, app_.settings, app_.texts, app_.prompter, view_};
 
     EditHistory history_;
     // The data when the running read began: the state its undo goes back to.

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/help_request.h"
 
@@ -11,6 +12,7 @@ namespace orvane {
 
 class Sheet;
 class SheetTree;
+struct CellDifference;
 
 // A file dialog's defaults: the chooser shows them and hands back the chosen path.
 struct FileChooserRequest {
@@ -22,6 +24,14 @@ struct FileChooserRequest {
     std::string fileName;  // preset name, without directory
     std::string initialDirectory;
     // Open: the file must exist. Save: ask before overwriting, refuse read-only files.
+};
+
+// What the airport frequency import asks for: the table, the airports and the bank.
+struct AirportChoice {
+    std::string table;      // path of the downloaded airport-frequencies.csv
+    std::string icaoCodes;  // as typed: "EDDF EDFE"
+    int bank = 0;
+    bool bankMode = true;  // in: the model has banks to choose from
 };
 
 enum class ViewFocus { kTree, kGrid };
@@ -58,6 +68,12 @@ public:
     // The COM port dialog, holding `current`; the port the user entered (already within
     // the offered range), empty when cancelled.
     virtual std::optional<int> ChooseComPort(int current) = 0;
+    // The airport dialog, preset with `preset`; empty when cancelled.
+    virtual std::optional<AirportChoice> ChooseAirports(const AirportChoice& preset) = 0;
+    // The cells in which the document differs from the file `otherFile`; each opens in
+    // the document on request (MainController::OpenCell).
+    virtual void ShowDifferences(const std::string& otherFile,
+                                 const std::vector<CellDifference>& differences) = 0;
     virtual void ShowAbout() = 0;
     // The help book's contents.
     virtual HelpOutcome ShowHelpContents() = 0;

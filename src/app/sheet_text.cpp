@@ -77,9 +77,8 @@ std::string DrawnText(Sheet& sheet, SheetCell& cell, CellEvaluator& evaluator) {
 
 // A span shows its owner's text once, in its first column on screen: the owner's own
 // column, or the first covered one when a cut hides the owner's.
-std::string RowText(Sheet& sheet, int row, CellEvaluator& evaluator) {
-    std::string line;
-    bool firstField = true;
+std::vector<ShownCell> RowCells(Sheet& sheet, int row, CellEvaluator& evaluator) {
+    std::vector<ShownCell> cells;
     SheetCell* owner = nullptr;
     bool ownerShown = false;
     for (int column = 0; column < sheet.ColumnCount(); ++column) {
@@ -91,16 +90,13 @@ std::string RowText(Sheet& sheet, int row, CellEvaluator& evaluator) {
         if (sheet.ColumnWidth(column) == 0) {
             continue;
         }
-        if (!firstField) {
-            line += '\t';
-        }
-        firstField = false;
+        cells.push_back({column, {}});
         if (owner != nullptr && !ownerShown) {
-            line += DrawnText(sheet, *owner, evaluator);
+            cells.back().text = DrawnText(sheet, *owner, evaluator);
             ownerShown = true;
         }
     }
-    return line;
+    return cells;
 }
 
 }  // namespace
@@ -142,13 +138,25 @@ DrawnCell DrawCell(Sheet& sheet, SheetCell& cell, CellEvaluator& evaluator) {
                      (request.flags & CellRequest::kWarning) != 0, request.textColour};
 }
 
-std::vector<std::string> SheetRowTexts(Sheet& sheet, CellEvaluator& evaluator) {
-    std::vector<std::string> rows;
+std::vector<std::vector<ShownCell>> SheetCells(Sheet& sheet, CellEvaluator& evaluator) {
+    std::vector<std::vector<ShownCell>> rows;
     rows.reserve(static_cast<std::size_t>(sheet.RowCount()));
     for (int row = 0; row < sheet.RowCount(); ++row) {
-        rows.push_back(RowText(sheet, row, evaluator));
+        rows.push_back(RowCells(sheet, row, evaluator));
     }
     return rows;
+}
+
+std::vector<std::string> SheetRowTexts(Sheet& sheet, CellEvaluator& evaluator) {
+    std::vector<std::string> lines;
+    for (const std::vector<ShownCell>& row : SheetCells(sheet, evaluator)) {
+        std::string line;
+        for (const ShownCell& cell : row) {
+            line += (&cell == &row.front() ? "" : "\t") + cell.text;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 }  // namespace orvane

@@ -37,6 +37,14 @@ struct DrawnCell {
 };
 DrawnCell DrawCell(Sheet& sheet, SheetCell& cell, CellEvaluator& evaluator);
 
+// A cell on screen: its grid column and its text as SheetRowTexts writes it.
+struct ShownCell {
+    int column = 0;
+    std::string text;
+};
+// Each row of the built `sheet` as the cells on screen, by the rules of SheetRowTexts.
+std::vector<std::vector<ShownCell>> SheetCells(Sheet& sheet, CellEvaluator& evaluator);
+
 // One line per row of the built `sheet`, its cells on screen joined by tabs: a label's
 // own text, a linked cell's text as the data model draws it followed by its mark. A span
 // shows its owner's text in its first column on screen and nothing in the others.

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cli/channel_exchange_verbs.h"
 #include "cli/check_command.h"
 #include "cli/cli_command.h"
 #include "cli/cli_help.h"
@@ -16,8 +17,9 @@ namespace {
 
 // New verbs are added here, one line each; their code lives in <verb>_command.cpp.
 const std::array kCommands = {
-    HelpCommand(), InfoCommand(),  CheckCommand(), NewCommand(),
-    ReadCommand(), WriteCommand(), ShowCommand(),  PrintCommand(),
+    HelpCommand(),   InfoCommand(),   CheckCommand(),    NewCommand(),
+    ReadCommand(),   WriteCommand(),  ShowCommand(),     PrintCommand(),
+    ExportCommand(), ImportCommand(), AirportsCommand(), DiffCommand(),
 };
 
 }  // namespace

@@ -26,10 +26,14 @@ public:
         return std::nullopt;
     }
     std::optional<int> ChooseComPort(int) override { return std::nullopt; }
+    std::optional<AirportChoice> ChooseAirports(const AirportChoice&) override {
+        return std::nullopt;
+    }
     // There is no window: nothing to show, and closing is the verb's own end.
     void ShowAbout() override {}
     HelpOutcome ShowHelpContents() override { return {HelpResult::kNoEngine, {}}; }
     HelpOutcome ShowHelpTopic(int) override { return {HelpResult::kNoEngine, {}}; }
+    void ShowDifferences(const std::string&, const std::vector<CellDifference>&) override {}
     void Close() override {}
 };
 

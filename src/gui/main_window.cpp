@@ -23,7 +23,9 @@
 #include "app/main_controller.h"
 #include "app/window_title.h"
 #include "gui/about_box.h"
+#include "gui/airport_dialog.h"
 #include "gui/com_port_dialog.h"
+#include "gui/differences_window.h"
 #include "gui/file_chooser.h"
 #include "gui/help_viewer.h"
 #include "gui/image_lists.h"
@@ -356,5 +358,28 @@ std::optional<int> MainWindow::ChooseComPort(int current) {
 HelpOutcome MainWindow::ShowHelpContents() { return help_->ShowContents(); }
 
 HelpOutcome MainWindow::ShowHelpTopic(int context) { return help_->ShowTopic(context); }
+
+std::optional<AirportChoice> MainWindow::ChooseAirports(const AirportChoice& preset) {
+    AirportDialog dialog(context_.texts, context_.prompter, preset, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
+}
+
+void MainWindow::ShowDifferences(const std::string& otherFile,
+                                 const std::vector<CellDifference>& differences) {
+    delete differences_;
+    differences_ = new DifferencesWindow(
+        context_.texts, otherFile, differences,
+        [this](const CellDifference& cell) {
+            if (controller_ != nullptr) {
+                controller_->OpenCell(cell.call, cell.row, cell.column);
+                activateWindow();
+            }
+        },
+        this);
+    differences_->show();
+}
 
 }  // namespace orvane

@@ -22,6 +22,7 @@ class QStackedLayout;
 
 namespace orvane {
 
+class DifferencesWindow;
 class HelpViewer;
 class MainController;
 class MainStatusBar;
@@ -81,6 +82,11 @@ public:
     void ShowCloneInformation() override;
     std::optional<std::string> ChooseFile(const FileChooserRequest& request) override;
     std::optional<int> ChooseComPort(int current) override;
+    std::optional<AirportChoice> ChooseAirports(const AirportChoice& preset) override;
+    void ShowDifferences(const std::string& otherFile,
+                         const std::vector<CellDifference>& differences) override;
+    // The list of the last comparison; null before one.
+    DifferencesWindow* Differences() const { return differences_; }
     void ShowAbout() override;
     HelpOutcome ShowHelpContents() override;
     HelpOutcome ShowHelpTopic(int context) override;
@@ -122,6 +128,7 @@ private:
     MainStatusBar* statusBar_ = nullptr;
     std::unique_ptr<HelpViewer> help_;
     Sheet* shownSheet_ = nullptr;
+    DifferencesWindow* differences_ = nullptr;
 
     int busyDepth_ = 0;
     // The window is enabled only while the controller wants it so and none of its

@@ -147,12 +147,7 @@ void BankCells::UsedChannels(CellEvaluation& evaluation, int bank) {
 }
 
 void BankCells::Name(CellEvaluation& evaluation, int bank) {
-    EepromImage& image = evaluation.channels.Image();
-    const std::int32_t nameAddress = memory_map::kBankNames + bank * memory_map::kNameLength;
-    const std::int32_t dotAddress = memory_map::kBankNameDots + bank;
-    std::array<std::uint8_t, memory_map::kNameLength> stored{};
-    image.ReadBlock(nameAddress, stored);
-    const PackedName previous{std::string(stored.begin(), stored.end()), image.GetByte(dotAddress)};
+    const PackedName previous = evaluation.banks.StoredName(bank);
     std::string field = UnpackName(previous.characters, previous.dotMask);
     const EntryResult result = TextEntry(evaluation.request, field, memory_map::kNameDisplayWidth);
     evaluation.TakeEntry(result);
@@ -161,9 +156,7 @@ void BankCells::Name(CellEvaluation& evaluation, int bank) {
     }
     const PackedName packed = PackEnteredName(field, previous);
     evaluation.request.text = ShownName(packed);
-    std::copy(packed.characters.begin(), packed.characters.end(), stored.begin());
-    image.WriteBlock(nameAddress, stored);
-    image.SetByte(dotAddress, packed.dotMask);
+    evaluation.banks.StoreName(bank, packed);
     environment_.bus.PostText(message::kBankNodeCaptionUpdate, 0, bank,
                               evaluation.banks.BankDisplayName(bank, false), false);
 }

@@ -64,16 +64,35 @@ std::string BankTable::BankDisplayName(int bank, bool leadingBlank) const {
     if (!IsBank(bank)) {
         return text;
     }
-    std::array<std::uint8_t, memory_map::kNameLength> characters{};
-    image_.ReadBlock(memory_map::kBankNames + bank * memory_map::kNameLength, characters);
-    std::string name = UnpackName(std::string(characters.begin(), characters.end()),
-                                  image_.GetByte(memory_map::kBankNameDots + bank));
+    const PackedName stored = StoredName(bank);
+    std::string name = UnpackName(stored.characters, stored.dotMask);
     for (char& c : name) {
         c = IsPrintable(c) ? c : ' ';
     }
     text += static_cast<char>('0' + bank);
     text += ": ";
     return text + name;
+}
+
+PackedName BankTable::StoredName(int bank) const {
+    std::array<std::uint8_t, memory_map::kNameLength> characters{};
+    image_.ReadBlock(memory_map::kBankNames + bank * memory_map::kNameLength, characters);
+    return {std::string(characters.begin(), characters.end()),
+            image_.GetByte(memory_map::kBankNameDots + bank)};
+}
+
+void BankTable::StoreName(int bank, const PackedName& name) {
+    std::array<std::uint8_t, memory_map::kNameLength> characters{};
+    std::copy_n(name.characters.begin(), characters.size(), characters.begin());
+    image_.WriteBlock(memory_map::kBankNames + bank * memory_map::kNameLength, characters);
+    image_.SetByte(memory_map::kBankNameDots + bank, name.dotMask);
+}
+
+bool BankTable::IsNamed(int bank) const {
+    const PackedName stored = StoredName(bank);
+    std::string name = UnpackName(stored.characters, stored.dotMask);
+    NormaliseName(name, kChannelNameRules);
+    return name.find_first_not_of(' ') != std::string::npos;
 }
 
 void BankTable::ClampBankCursor() {

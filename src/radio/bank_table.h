@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "radio/name_codec.h"
 #include "sheet/bank_directory.h"
 
 namespace orvane {
@@ -32,6 +33,11 @@ public:
     // blanks; with `leadingBlank` one blank before it.
     std::string BankDisplayName(int bank, bool leadingBlank) const;
     std::string BankName(int bank) const override { return BankDisplayName(bank, false); }
+    // The bank's eight characters and dot mask as stored (bank 0..9).
+    PackedName StoredName(int bank) const;
+    void StoreName(int bank, const PackedName& name);
+    // The name holds more than blanks and the eight dashes that stand for no name.
+    bool IsNamed(int bank) const;
 
     // Keeps each bank's home channel inside the bank (1 for an empty bank).
     void ClampBankCursor();

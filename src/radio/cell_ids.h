@@ -217,6 +217,9 @@ inline constexpr std::array<std::string_view, CellLink::kNoCell> kCellNames = {
     // 171: the Edit menu's history commands
     "CL_Menu_Edit_Undo",
     "CL_Menu_Edit_Redo",
+
+    // 173: the channel exchange commands
+    "CL_Menu_File_Exchange",
 };
 
 inline constexpr CellId kCellCount = static_cast<CellId>(kCellNames.size());
@@ -263,6 +266,7 @@ inline constexpr CellId kMenuFilePrintCurrent = CellCode("CL_Menu_File_Print_Cur
 inline constexpr CellId kMenuFilePrintAll = CellCode("CL_Menu_File_Print_All");
 inline constexpr CellId kMenuFileRecent = CellCode("CL_Menu_File_Recent");
 inline constexpr CellId kMenuFileExit = CellCode("CL_Menu_File_Exit");
+inline constexpr CellId kMenuFileExchange = CellCode("CL_Menu_File_Exchange");
 inline constexpr CellId kMenuEditTop = CellCode("CL_Menu_Edit_Top");
 inline constexpr CellId kMenuEditUndo = CellCode("CL_Menu_Edit_Undo");
 inline constexpr CellId kMenuEditRedo = CellCode("CL_Menu_Edit_Redo");

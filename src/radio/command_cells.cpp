@@ -79,6 +79,9 @@ void CommandCells::Run(CellEvaluation& evaluation) {
         case cell::kMenuFileExit:
             controller.CloseMainWindow();
             break;
+        case cell::kMenuFileExchange:
+            controller.RunExchange(index);
+            break;
         case cell::kMenuEditUndo:
             controller.Undo();
             break;

@@ -18,15 +18,15 @@ public:
     static constexpr int kFirstFreeComPort = 5;  // ports from here on come from the dialog
 
     // clang-format off
-    static constexpr std::array<CellId, 23> kCells = {
+    static constexpr std::array<CellId, 24> kCells = {
         cell::kMenuFileNew,     cell::kMenuFileOpen,         cell::kMenuFileSave,
         cell::kMenuFileSaveAs,  cell::kMenuFilePrintCurrent, cell::kMenuFilePrintAll,
-        cell::kMenuFileRecent,  cell::kMenuFileExit,         cell::kMenuEditUndo,
-        cell::kMenuEditRedo,    cell::kMenuViewFontSize,     cell::kMenuViewToolBar,
-        cell::kMenuPortCom,     cell::kMenuPortUsb,          cell::kMenuComSpeed,
-        cell::kMenuCloneRead,   cell::kMenuCloneWrite,       cell::kMenuCloneInfo,
-        cell::kMenuCloneAdj,    cell::kModel,                cell::kHelpAbout,
-        cell::kHelpContents,    cell::kCallSheet};
+        cell::kMenuFileRecent,  cell::kMenuFileExit,         cell::kMenuFileExchange,
+        cell::kMenuEditUndo,    cell::kMenuEditRedo,         cell::kMenuViewFontSize,
+        cell::kMenuViewToolBar, cell::kMenuPortCom,          cell::kMenuPortUsb,
+        cell::kMenuComSpeed,    cell::kMenuCloneRead,        cell::kMenuCloneWrite,
+        cell::kMenuCloneInfo,   cell::kMenuCloneAdj,         cell::kModel,
+        cell::kHelpAbout,       cell::kHelpContents,         cell::kCallSheet};
     // clang-format on
 
     explicit CommandCells(const RadioEnvironment& environment) : environment_(environment) {}

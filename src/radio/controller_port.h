@@ -59,6 +59,9 @@ public:
     virtual void ChangeModel(int modelType, bool ask) = 0;
     virtual void ShowAbout() = 0;
     virtual void ShowHelpContents() = 0;
+    // The channel exchange command `command` (export, import, airports, compare: the
+    // index of its menu item).
+    virtual void RunExchange(int command) = 0;
     virtual void OpenSheet(const std::string& callText) = 0;
     // Fits the current image to the model's rules again (after the channel spacing
     // changed).

@@ -9,7 +9,7 @@ namespace orvane {
 struct CellLink {
     // Codes the engine itself relies on; every other code comes from the vocabulary.
     static constexpr std::int32_t kNoCategory = 5;
-    static constexpr std::int32_t kNoCell = 173;
+    static constexpr std::int32_t kNoCell = 174;
 
     std::int32_t category = kNoCategory;
     std::int32_t cellId = kNoCell;

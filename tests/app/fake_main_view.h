@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_view.h"
+#include "app/sheet_comparison.h"
 
 namespace orvane::testing {
 
@@ -40,6 +41,13 @@ public:
         comPortShown.push_back(current);
         return Next(comPortChoices, "COM port dialog");
     }
+    std::optional<AirportChoice> ChooseAirports(const AirportChoice& preset) override {
+        airportPresets.push_back(preset);
+        return Next(airportChoices, "airport dialog");
+    }
+    void ShowDifferences(const std::string&, const std::vector<CellDifference>& found) override {
+        differences = found;
+    }
     void ShowAbout() override { ++aboutShown; }
     HelpOutcome ShowHelpContents() override {
         helpShown.push_back("contents");
@@ -67,6 +75,9 @@ public:
     std::vector<FileChooserRequest> requests;
     std::deque<std::optional<int>> comPortChoices;
     std::vector<int> comPortShown;
+    std::deque<std::optional<AirportChoice>> airportChoices;
+    std::vector<AirportChoice> airportPresets;
+    std::vector<CellDifference> differences;
     int aboutShown = 0;
     std::vector<std::string> helpShown;
     HelpOutcome helpOutcome;  // what every help request answers

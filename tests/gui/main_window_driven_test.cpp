@@ -151,7 +151,7 @@ TEST_F(MainWindowDrivenTest, MenuItemsCarryTheirShortcutsAndSeparators) {
               (QStringList{"&File", "&Edit", "&View", "COM &Port", "&Clone", "&Model", "&Help"}));
     const QList<QAction*> file = top.front()->menu()->actions();
     EXPECT_EQ(std::count_if(file.begin(), file.end(), [](QAction* a) { return a->isSeparator(); }),
-              3);
+              4);
     // Go Adjust Mode is for the adjustment start only.
     EXPECT_FALSE(MenuAction("&Go Adjust Mode")->isVisible());
 }

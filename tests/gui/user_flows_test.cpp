@@ -19,10 +19,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,6 +32,8 @@
 
 #include "app/sheet_text.h"
 #include "clone_data_file.h"
+#include "gui/airport_dialog.h"
+#include "gui/differences_window.h"
 #include "gui/file_handoff.h"
 #include "gui/handed_files.h"
 #include "gui/image_lists.h"
@@ -771,6 +775,97 @@ TEST_F(UserFlowTest, AFileHandedOverUnderTheWriteQuestionWaitsUntilTheWriteIsDon
     EXPECT_EQ(ChannelEntry(ReadDataFile(radioFile), kPosition),
               ChannelEntry(confirmedData, kPosition));
     EXPECT_TRUE(Eventually([&] { return ShownTitle(*window) == "handed.zcf - Orvane"; }));
+}
+
+}  // namespace
+}  // namespace orvane::testing
+
+namespace orvane::testing {
+namespace {
+
+// Fills the airport dialog as a user types into it and accepts it.
+std::function<void(QWidget&)> FillAirportDialog(const std::string& table, const std::string& codes,
+                                                int bank) {
+    return [=](QWidget& modal) {
+        auto* dialog = qobject_cast<AirportDialog*>(&modal);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "not the airport dialog: " << modal.metaObject()->className();
+            QTest::keyClick(&modal, Qt::Key_Escape);
+            return;
+        }
+        const auto edits = dialog->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+        edits[0]->setText(QString::fromStdString(table));
+        edits[1]->clear();
+        QTest::keyClicks(edits[1], QString::fromStdString(codes));
+        dialog->findChild<QSpinBox*>()->setValue(bank);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    };
+}
+
+TEST_F(UserFlowTest, AirportFrequenciesAreOneAcceptedChangeAndTheComparisonFindsThem) {
+    const std::string opened = DataFile("club.zcf", RadioMemory(1, 118'100'000, "OLD"));
+    const std::string table = HomePath("airport-frequencies.csv").toStdString();
+    std::ofstream(table)
+        << ("\"id\",\"airport_ref\",\"airport_ident\",\"type\",\"description\","
+            "\"frequency_mhz\"\n"
+            "1,10,\"EDDF\",\"TWR\",\"TOWER\",\"119.9\"\n"
+            "2,10,\"EDDF\",\"ATIS\",\"ATIS\",\"118.025\"\n");
+    Launch();
+    OpenThroughTheMenu(opened);
+    const EepromImage before = controller->CurrentDocument().Current();
+
+    // Cancelled at the summary: nothing changes.
+    ChooseAnswering("Import &Airport Frequencies...",
+                    {FillAirportDialog(table, "eddf", 3), Click(QMessageBox::Cancel)});
+    ASSERT_TRUE(Eventually([&] { return boxTexts.size() == 1; }));
+    EXPECT_EQ(
+        boxTexts[0].rfind("2 channels imported, 0 rows refused\nadded: EDDF TWR 119.900\n", 0), 0U)
+        << boxTexts[0];
+    EXPECT_TRUE(controller->CurrentDocument().Current().Equals(before));
+    EXPECT_FALSE(controller->CurrentDocument().Modified());
+    EXPECT_EQ(Settings().AirportTable, table);
+
+    // The table is offered again; accepted, the channels arrive in bank 3 at once.
+    std::string presetTable;
+    ChooseAnswering("Import &Airport Frequencies...",
+                    {[&](QWidget& modal) {
+                         presetTable = modal.findChild<QLineEdit*>()->text().toStdString();
+                         FillAirportDialog(table, "EDDF", 3)(modal);
+                     },
+                     Click(QMessageBox::Ok)});
+    ASSERT_TRUE(Eventually([&] { return controller->CurrentDocument().Modified(); }));
+    EXPECT_EQ(presetTable, table);
+    ShowSheetOf(controller->Tree()->FindBankNode(3));
+    EXPECT_TRUE(Contains(ShownRows(), "EDDF TWR")) << ::testing::PrintToString(ShownRows());
+
+    // Compared with the file as opened, each new cell is a line that opens its cell.
+    ChooseAnswering("Co&mpare With...", {TypeFileName(opened)});
+    ASSERT_TRUE(Eventually([&] { return window->Differences() != nullptr; }));
+    QTreeWidget& list = *window->Differences()->List();
+    std::vector<std::string> lines;
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list.topLevelItem(i);
+        lines.push_back(
+            (item->text(0) + "|" + item->text(2) + "|" + item->text(3) + "|" + item->text(4))
+                .toStdString());
+    }
+    EXPECT_TRUE(Contains(lines, "3: EDDF|Name|EDDF TWR|")) << ::testing::PrintToString(lines);
+    QTreeWidgetItem* name = list.findItems("EDDF TWR", Qt::MatchExactly, 3).value(0);
+    ASSERT_NE(name, nullptr);
+    emit list.itemActivated(name, 0);
+    ASSERT_TRUE(Eventually([&] { return window->ShownGrid() != nullptr; }));
+    const SheetCell& current = window->ShownSheet()->CellAt(
+        window->ShownGrid()->View().Current().column, window->ShownGrid()->View().Current().row);
+    EXPECT_EQ(current.link.cellId, cell::kMchName);
+    EXPECT_NE(ShownRows()[static_cast<std::size_t>(window->ShownGrid()->View().Current().row)].find(
+                  "EDDF TWR"),
+              std::string::npos);
+    // The bank took the airport's name, and the tree shows it.
+    EXPECT_TRUE(Eventually([&] {
+        return window->TreeView()->ItemOf(controller->Tree()->FindBankNode(3))->text(0).trimmed() ==
+               "3: EDDF";
+    }));
 }
 
 }  // namespace

@@ -4,17 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/sheet_text.h"
 #include "gui/about_box.h"
+#include "gui/airport_dialog.h"
 #include "gui/com_port_dialog.h"
 #include "gui/progress_window.h"
 #include "gui/sheet_dialog.h"
@@ -95,6 +98,38 @@ TEST_F(WindowDialogsTest, ComPortDialogRefusesNumbersOutsideTheRange) {
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Port(), 12);
+}
+
+TEST_F(WindowDialogsTest, AirportDialogNeedsATableAndAnAirport) {
+    Launch();
+    AirportDialog dialog(texts, prompter, {"", "", 2, false}, window.get());
+    dialog.show();
+    const auto edits = dialog.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(edits.size(), 2);
+    EXPECT_EQ(dialog.focusWidget(), edits[0]) << "no table yet: the table first";
+    EXPECT_FALSE(dialog.findChild<QSpinBox*>()->isEnabled()) << "the export model has no banks";
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    ASSERT_NE(ok, nullptr);
+    SaveShot(dialog, "airport_dialog");
+
+    const std::pair<const char*, const char*> refused[] = {{"", "EDDF"}, {" /t.csv ", " "}};
+    for (const auto& [table, codes] : refused) {
+        prompter.shown.clear();
+        edits[0]->setText(table);
+        edits[1]->setText(codes);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_EQ(prompter.shown.size(), 1U) << table;
+        EXPECT_EQ(prompter.shown[0].icon, PromptIcon::Error);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.focusWidget(), *table == '\0' ? edits[0] : edits[1]);
+    }
+    edits[1]->setText("EDDF edfe");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    const AirportChoice choice = dialog.Choice();
+    EXPECT_EQ(choice.table, "/t.csv");
+    EXPECT_EQ(choice.icaoCodes, "EDDF edfe");
+    EXPECT_EQ(choice.bank, 2);
 }
 
 TEST_F(WindowDialogsTest, ComPortDialogLayout) {

@@ -66,6 +66,7 @@ public:
     }
     void ShowAbout() override { Record("ShowAbout"); }
     void ShowHelpContents() override { Record("ShowHelpContents"); }
+    void RunExchange(int command) override { Record("RunExchange " + std::to_string(command)); }
     void OpenSheet(const std::string& callText) override { Record("OpenSheet " + callText); }
     void ReapplyModelRules() override { Record("ReapplyModelRules"); }
     RadioIdentity LastRadioIdentity() const override { return RadioIdentity(identity); }

@@ -21,7 +21,7 @@ using testing::Lines;
 using testing::Link;
 using testing::Links;
 
-// The names a link may give: the program's own cell table (codes 0..170).
+// The names a link may give: the program's own cell table (codes 0..171).
 std::set<std::string> CellIdNames() {
     std::set<std::string> names;
     for (CellId code = 0; code < kCellCount; ++code) {

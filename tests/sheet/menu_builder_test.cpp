@@ -75,18 +75,21 @@ TEST_F(MenuBuilderTest, MainMenuNestsByIndentation) {
 
     const MenuItem& file = *root.children[0];
     EXPECT_EQ(Captions(file),
-              (std::vector<std::string>{"&New", "&Open...", "&Save", "Save &As...", "-", "&Print",
-                                        "-", "Recent File", "Recent File", "Recent File",
+              (std::vector<std::string>{"&New", "&Open...", "&Save", "Save &As...", "-",
+                                        "Export C&hannels...", "&Import Channels...",
+                                        "Import &Airport Frequencies...", "Co&mpare With...", "-",
+                                        "&Print", "-", "Recent File", "Recent File", "Recent File",
                                         "Recent File", "-", "E&xit"}));
     EXPECT_TRUE(file.children[4]->separator);
-    const MenuItem& print = *file.children[5];
+    EXPECT_EQ(file.children[7]->cell->link.index, 2);
+    const MenuItem& print = *file.children[10];
     EXPECT_EQ(Captions(print),
               (std::vector<std::string>{"&Current Sheet...", "&All...", "-", "Export &PDF"}));
     EXPECT_EQ(print.children[0]->parent, &print);
     const MenuItem& pdf = *print.children[3];
     EXPECT_EQ(Captions(pdf), (std::vector<std::string>{"&Current Sheet...", "&All..."}));
     EXPECT_EQ(pdf.children[1]->cell->link.index, 1);
-    EXPECT_EQ(file.children[10]->cell->link.index, 3);
+    EXPECT_EQ(file.children[15]->cell->link.index, 3);
 
     EXPECT_EQ(Captions(*root.children[1]), (std::vector<std::string>{"&Undo", "&Redo"}));
     const MenuItem& fontSize = *root.children[2]->children[0];
@@ -172,8 +175,8 @@ TEST_F(MenuBuilderTest, RefreshAsksTheDataModelForEveryCommandItem) {
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Help_About"))->visible);
     EXPECT_TRUE(menu.FindItemByCellId(Id("CL_Menu_File_New"))->enabled);
 
-    // 55 items; the eight separators and the Font Size submenu link to no command.
-    EXPECT_EQ(evaluator.calls.size(), 55u - 8u - 1u);
+    // 60 items; the nine separators and the Font Size submenu link to no command.
+    EXPECT_EQ(evaluator.calls.size(), 60u - 9u - 1u);
     for (const auto& call : evaluator.calls) {
         EXPECT_EQ(call.mode, CellEvaluator::kDraw);
         EXPECT_FALSE(call.owner.has_value());

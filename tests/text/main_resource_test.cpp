@@ -449,6 +449,11 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +&Save\t\t\t\t{(%CL_Menu_File_Save:Ctrl+S)}",
         " +Save &As...\t\t\t{(%CL_Menu_File_SaveAs)}",
         " +-",
+        " +Export C&hannels...\t\t{(%CL_Menu_File_Exchange[0])}",
+        " +&Import Channels...\t\t{(%CL_Menu_File_Exchange[1])}",
+        " +Import &Airport Frequencies...\t{(%CL_Menu_File_Exchange[2])}",
+        " +Co&mpare With...\t\t\t{(%CL_Menu_File_Exchange[3])}",
+        " +-",
         " +&Print\t\t\t\t{(%CL_Null)}",
         "  +&Current Sheet...\t\t\t{(%CL_Menu_File_Print_Current)}",
         "  +&All...\t\t\t\t{(%CL_Menu_File_Print_All)}",
@@ -499,7 +504,7 @@ TEST_F(MainResourceTest, MainMenuBody) {
         " +-",
         " +&About Orvane\t\t\t{(%CL_Help_About)}",
     };
-    ASSERT_EQ(expected.size(), 55u);
+    ASSERT_EQ(expected.size(), 60u);
     EXPECT_EQ(Body(store_, "GI_Menu_Main_Body"), expected);
     EXPECT_EQ(store_.GetText("GI_Menu_Main_BasicCell", 0), "{($Basic)}");
 }
