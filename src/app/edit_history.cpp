@@ -4,6 +4,20 @@
 
 namespace orvane {
 
+EditedOptions EditedOptions::Of(const RadioConfiguration& radio) {
+    return {radio.modelType,  radio.duplexEnabled,  radio.nameDisplay,
+            radio.vfoEnabled, radio.channelSpacing, radio.lightKey};
+}
+
+void EditedOptions::ApplyTo(RadioConfiguration& radio) const {
+    radio.modelType = modelType;
+    radio.duplexEnabled = duplexEnabled;
+    radio.nameDisplay = nameDisplay;
+    radio.vfoEnabled = vfoEnabled;
+    radio.channelSpacing = channelSpacing;
+    radio.lightKey = lightKey;
+}
+
 void EditHistory::Reset(EditState present) {
     states_.clear();
     steps_.clear();

@@ -10,17 +10,35 @@
 #include <string>
 
 #include "image/eeprom_image.h"
+#include "sheet/radio_configuration.h"
 #include "sheet/sheet_style.h"
 
 namespace orvane {
 
+// What the user sets beside the image: the model and the options the settings sheets
+// change (the image holds those too, but the sheets read them from the settings). The
+// radio's capabilities describe the connected set, not the document, and stay as they
+// are when a step is undone.
+struct EditedOptions {
+    std::int32_t modelType = 0;
+    bool duplexEnabled = true;
+    bool nameDisplay = true;
+    bool vfoEnabled = true;
+    std::int32_t channelSpacing = 0;
+    std::int32_t lightKey = 0;
+
+    static EditedOptions Of(const RadioConfiguration& radio);
+    void ApplyTo(RadioConfiguration& radio) const;
+    bool operator==(const EditedOptions&) const = default;
+};
+
 // The document's data at one point of the history.
 struct EditState {
     EepromImage image;
-    std::int32_t modelType = 0;
+    EditedOptions options;
 
     bool SameData(const EditState& other) const {
-        return modelType == other.modelType && image.Equals(other.image);
+        return options == other.options && image.Equals(other.image);
     }
 };
 

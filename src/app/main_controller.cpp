@@ -333,8 +333,7 @@ void MainController::NoteModified() {
 // ---- Edit history -----------------------------------------------------------------
 
 void MainController::NoteAction(const CellRequest& request) {
-    const EditState& present = history_.Present();
-    if (present.modelType != ModelType() || !present.image.Equals(document_.Current())) {
+    if (!history_.Present().SameData(CurrentState())) {
         history_.Record(CurrentState(), EditStep{StepName(request, sheet_.get()), PlaceOf(request)});
         view_.RefreshCommandStates();
     }
@@ -380,15 +379,23 @@ void MainController::StepThroughHistory(bool back) {
 }
 
 void MainController::Restore(const EditState& state, const EditPlace& place) {
-    CloseSheet();
+    const std::array<int, kBankCount> capacitiesBefore = BankCapacities();
+    const std::int32_t modelBefore = ModelType();
     document_.Current().Assign(state.image);
-    if (state.modelType != ModelType()) {
-        app_.settings.Radio.modelType = state.modelType;
+    state.options.ApplyTo(app_.settings.Radio);
+    const bool sameShape = ModelType() == modelBefore && BankCapacities() == capacitiesBefore;
+    if (sameShape && sheet_ && sheet_->Conditions() == app_.settings.Radio &&
+        (place.sheetCall.empty() || place.sheetCall == sheet_->CallText())) {
+        RedrawOpenSheet(place);
+        return;
+    }
+    if (ModelType() != modelBefore) {
         banks_.ClampBankCursor();
         document_.Template() =
             BuildTemplateImage(app_.settings.Radio, expertMode_, app_.settings.ExtraChannels);
         BuildTree();
     } else {
+        CloseSheet();
         app_.bus.Post(message::kDataOrModelChanged, 0, 0, true);
         RunWarningCheck(nullptr, nullptr);
     }
@@ -396,12 +403,30 @@ void MainController::Restore(const EditState& state, const EditPlace& place) {
         return;
     }
     positions_.Remember(place.sheetCall, place.position);
-    if (OpenSheetCall() != place.sheetCall) {
-        OpenSheet(place.sheetCall);
-    }
+    OpenSheet(place.sheetCall);
     if (TreeNode* node = tree_ ? tree_->FindNodeByLinkText(place.sheetCall) : nullptr) {
         tree_->Select(node);
     }
+}
+
+// The open sheet keeps its rows and columns: its values are redrawn in place, which takes
+// a fraction of the time of building it again.
+void MainController::RedrawOpenSheet(const EditPlace& place) {
+    app_.bus.Post(message::kRefreshAllLinked, 0, 0, true);
+    app_.bus.Post(message::kBankSheetTitle, 0, 0, true);
+    app_.bus.Post(message::kDataOrModelChanged, 0, 0, true);
+    RunWarningCheck(nullptr, nullptr);
+    if (!place.sheetCall.empty()) {
+        view_.MoveSheetCursor(place.position.column, place.position.row);
+    }
+}
+
+std::array<int, kBankCount> MainController::BankCapacities() const {
+    std::array<int, kBankCount> capacities{};
+    for (int bank = 0; bank < kBankCount; ++bank) {
+        capacities[bank] = banks_.BankCapacity(bank);
+    }
+    return capacities;
 }
 
 // ---- Model ------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 // rest of the program reaches it through the message bus. What it needs from a window
 // goes through MainView, so the desktop program and the command-line tool share it.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -198,13 +199,17 @@ private:
     void DestroySheet();
     void InsertChannel(int bank, int position);
     void DeleteChannel(int bank, int position);
-    EditState CurrentState() const { return {document_.Current(), ModelType()}; }
+    EditState CurrentState() const {
+        return {document_.Current(), EditedOptions::Of(app_.settings.Radio)};
+    }
     // Where `request` acted: the open sheet and the cell, else the sheet's cursor.
     EditPlace PlaceOf(const CellRequest& request) const;
     // Undo (`back`) or Redo: the data of the step's other side, its sheet opened with the
     // cursor where the step was made, and the status bar saying what was done.
     void StepThroughHistory(bool back);
     void Restore(const EditState& state, const EditPlace& place);
+    void RedrawOpenSheet(const EditPlace& place);
+    std::array<int, kBankCount> BankCapacities() const;
     // The image changed as a whole: the sheet closes and the tree follows the data.
     void ShowReplacedImage();
     // Compares the data with the saved file's and shows the result in the title.

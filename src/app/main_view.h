@@ -54,6 +54,9 @@ public:
     virtual void ShowTree(SheetTree* tree) = 0;
     // The sheet panel shows `sheet`; null empties it.
     virtual void ShowSheet(Sheet* sheet) = 0;
+    // The shown sheet's cursor goes to the cell, scrolled into view, when it can be
+    // selected there.
+    virtual void MoveSheetCursor(int column, int row) = 0;
     // The message panel or the mode panel of the status bar changed.
     virtual void RefreshStatusBar() = 0;
     // The toolbar's visibility setting changed.

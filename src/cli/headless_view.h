@@ -18,6 +18,7 @@ public:
     bool IsVisible() const override { return false; }
     void ShowTree(SheetTree*) override {}
     void ShowSheet(Sheet*) override {}
+    void MoveSheetCursor(int, int) override {}
     void RefreshStatusBar() override {}
     void RefreshToolbar() override {}
     void ShowCloneInformation() override {}

@@ -283,6 +283,12 @@ void MainWindow::ShowSheet(Sheet* sheet) {
     sheetStack_->setCurrentWidget(sheetView_);
 }
 
+void MainWindow::MoveSheetCursor(int column, int row) {
+    if (sheetView_ != nullptr) {
+        sheetView_->Grid().View().MoveCursorTo(GridCell{column, row});
+    }
+}
+
 SheetGrid* MainWindow::ShownGrid() const {
     return sheetView_ != nullptr ? &sheetView_->Grid() : nullptr;
 }

@@ -76,6 +76,7 @@ public:
     bool IsVisible() const override { return isVisible(); }
     void ShowTree(SheetTree* tree) override;
     void ShowSheet(Sheet* sheet) override;
+    void MoveSheetCursor(int column, int row) override;
     void RefreshStatusBar() override;
     void RefreshToolbar() override;
     void RefreshCommandStates() override;

@@ -30,6 +30,7 @@ struct RadioConfiguration {
     // Separate RX and TX frequencies and a duplex column exist only on this set-up.
     bool DuplexVorBankModel() const { return Vor() && BankMode() && duplexEnabled; }
     bool LightKeyIsVox() const { return lightKey == kLightKeyVox; }
+    bool operator==(const RadioConfiguration&) const = default;
 };
 
 }  // namespace orvane

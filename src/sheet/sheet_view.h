@@ -88,6 +88,9 @@ public:
     // acts on the answer.
     void SendOperation(GridCell cell, std::int32_t keyCode, std::int32_t commandId,
                        std::optional<std::string> text = std::nullopt);
+    // Moves the cursor as a click on the cell would; false when the cell cannot be
+    // selected.
+    bool MoveCursorTo(GridCell cell) { return SelectCell(cell); }
 
 private:
     // SheetViewPort

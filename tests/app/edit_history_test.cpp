@@ -1,15 +1,17 @@
 // The edit history on the real controller and data model: random user steps (typed
-// frequencies, list commands, model changes) mixed with undos and redos, checked against
-// a reference list of the data after each step.
+// frequencies, list commands, option choices, model changes, New) mixed with undos and
+// redos, checked against a reference list of the data after each step.
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/edit_history.h"
 #include "controller_fixture.h"
 #include "image/model_type.h"
 #include "radio/cell_ids.h"
@@ -20,23 +22,29 @@ namespace orvane {
 namespace {
 
 constexpr const char* kBank0 = "[St_ColCut]GI_Sheet_MemoryCH,Bank 0";
+// The settings sheet of expert mode, which holds the options the image keeps.
+constexpr const char* kExpertSheet = "[St_Common]GI_Sheet_Expert,2";
 
 struct Data {
     std::vector<std::uint8_t> image;
-    int model = 0;
+    EditedOptions options;
     bool operator==(const Data&) const = default;
 };
 
 class EditHistoryTest : public testing::ControllerFixture {
 protected:
+    EditHistoryTest() : ControllerFixture({"orvane", "/PROLIX"}) {}
+
     Data Now() {
         const auto bytes = std::as_const(controller->CurrentDocument()).Current().Bytes();
-        return {std::vector<std::uint8_t>(bytes.begin(), bytes.end()), controller->ModelType()};
+        return {std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
+                EditedOptions::Of(settings.Radio)};
     }
-    // The cell of the open bank sheet that shows field `id` of channel position `index`.
-    SheetCell* ChannelCell(CellId id, int index) {
-        if (controller->OpenSheetCall() != kBank0) {
-            controller->OpenSheet(kBank0);
+    // The cell of sheet `call`, opened when it is not, that shows field `id` of element
+    // `index`.
+    SheetCell* CellOn(const char* call, CellId id, int index) {
+        if (controller->OpenSheetCall() != call) {
+            controller->OpenSheet(call);
         }
         Sheet& sheet = *controller->OpenedSheet();
         for (int row = 0; row < sheet.RowCount(); ++row) {
@@ -59,7 +67,7 @@ protected:
         controller->Evaluator().EvaluateCell(request, CellEvaluator::kOperate);
     }
     void TypeFrequency(int index, const std::string& text) {
-        if (SheetCell* cell = ChannelCell(cell::kMchFreq, index)) {
+        if (SheetCell* cell = CellOn(kBank0, cell::kMchFreq, index)) {
             Operate(cell, [&text](CellRequest& request) {
                 request.text = text;
                 request.textOrigin = TextOrigin::kEditor;
@@ -67,9 +75,15 @@ protected:
         }
     }
     void ListCommand(int index, CellId command) {
-        if (SheetCell* cell = ChannelCell(cell::kMchName, index)) {
+        if (SheetCell* cell = CellOn(kBank0, cell::kMchName, index)) {
             prompter.answers = {PromptAnswer::Ok};
             Operate(cell, [command](CellRequest& request) { request.commandId = command; });
+        }
+    }
+    // Space steps an option's choice on the settings sheet, where the model shows it.
+    void StepOption(CellId option) {
+        if (SheetCell* cell = CellOn(kExpertSheet, option, 0)) {
+            Operate(cell, [](CellRequest& request) { request.keyCode = key::kSpace; });
         }
     }
     void ChooseModel(int model) {
@@ -82,36 +96,69 @@ protected:
 
 TEST_F(EditHistoryTest, UndoAndRedoRetraceRandomStepsExactly) {
     Start();
-    const Data saved = Now();
+    Data saved = Now();
     std::vector<Data> reference{saved};
+    std::vector<std::string> names{""};  // names[i]: the step that gave reference[i]
     std::size_t present = 0;
+    int optionSteps = 0;
     std::mt19937 random(20261209);
     const std::string frequencies[] = {"118.1", "121.5", "108.2", "136.975", "119"};
-    const CellId commands[] = {cell::kPMenuDelete, cell::kPMenuInsert, cell::kPMenuCarryDown,
-                               cell::kPMenuClear, cell::kPMenuCopy, cell::kPMenuPaste};
+    const std::pair<CellId, const char*> commands[] = {
+        {cell::kPMenuDelete, "Delete"},  {cell::kPMenuInsert, "Insert"},
+        {cell::kPMenuCarryDown, "Down"}, {cell::kPMenuClear, "Clear"},
+        {cell::kPMenuCopy, "Copy"},      {cell::kPMenuPaste, "Paste"}};
+    const CellId options[] = {cell::kCommonIndicationMode, cell::kCommonVFOMode,
+                              cell::kCommonDuplex, cell::kCommonLIGHTKey, cell::kCommonChSpacing};
     const int models[] = {model_type::kLk1, model_type::kLk2, model_type::kLk1S};
 
-    for (int step = 0; step < 300; ++step) {
-        const unsigned action = random() % 10;
+    for (int step = 0; step < 400; ++step) {
+        const unsigned action = random() % 40;
         const int index = static_cast<int>(random() % 6);
-        if (action < 3) {
+        if (action < 12) {
             controller->Undo();
-            present -= present > 0 ? 1 : 0;
-        } else if (action < 5) {
+            if (present > 0) {
+                ASSERT_EQ(controller->Status().text, " Undone: " + names[present]) << step;
+                --present;
+            }
+        } else if (action < 18) {
             controller->Redo();
-            present += present + 1 < reference.size() ? 1 : 0;
+            if (present + 1 < reference.size()) {
+                ++present;
+                ASSERT_EQ(controller->Status().text, " Redone: " + names[present]) << step;
+            }
+        } else if (action == 39) {
+            prompter.answers = {PromptAnswer::No};  // not saved
+            controller->NewData();
+            saved = Now();
+            reference = {saved};
+            names = {""};
+            present = 0;
         } else {
-            if (action < 7) {
+            std::optional<std::string> name;  // what the step is called, where the test knows
+            bool option = false;
+            if (action < 26) {
                 TypeFrequency(index, frequencies[random() % 5]);
-            } else if (action < 9) {
-                ListCommand(index, commands[random() % 6]);
+                name = "RX";
+            } else if (action < 34) {
+                const auto& [command, commandName] = commands[random() % 6];
+                ListCommand(index, command);
+                name = commandName;
+            } else if (action < 37) {
+                StepOption(options[random() % 5]);
+                option = true;
             } else {
                 ChooseModel(models[random() % 3]);
             }
             if (Now() != reference[present]) {
                 reference.resize(present + 1);
+                names.resize(present + 1);
                 reference.push_back(Now());
+                names.push_back(controller->UndoStepName().value_or("(none)"));
                 ++present;
+                optionSteps += option ? 1 : 0;
+                if (name) {
+                    ASSERT_EQ(names.back(), *name) << step;
+                }
             }
         }
         ASSERT_EQ(Now(), reference[present]) << "after step " << step << " (action " << action
@@ -120,24 +167,15 @@ TEST_F(EditHistoryTest, UndoAndRedoRetraceRandomStepsExactly) {
         ASSERT_EQ(controller->RedoStepName().has_value(), present + 1 < reference.size()) << step;
         ASSERT_EQ(controller->CurrentDocument().Modified(), Now().image != saved.image) << step;
         ASSERT_EQ(view.modified, controller->CurrentDocument().Modified()) << step;
+        // A sheet kept open through an undo shows what the same sheet built afresh shows.
+        if (Sheet* kept = controller->OpenedSheet(); kept != nullptr && action < 18) {
+            const std::pair<int, std::string> shape{kept->RowCount(), kept->Title()};
+            controller->OpenSheet(controller->OpenSheetCall());
+            const Sheet& rebuilt = *controller->OpenedSheet();
+            ASSERT_EQ(shape, std::pair(rebuilt.RowCount(), rebuilt.Title())) << step;
+        }
     }
-    EXPECT_GT(reference.size(), 40u) << "the steps changed the data often enough to test";
-}
-
-TEST_F(EditHistoryTest, OpeningAFileStartsAFreshHistoryAndStepsNameWhatChanged) {
-    Start();
-    TypeFrequency(0, "121.5");
-    EXPECT_EQ(controller->UndoStepName(), "RX");
-    ListCommand(0, cell::kPMenuDelete);
-    EXPECT_EQ(controller->UndoStepName(), "Delete");
-    controller->Undo();
-    EXPECT_EQ(controller->RedoStepName(), "Delete");
-    EXPECT_EQ(controller->Status().text, " Undone: Delete");
-
-    prompter.answers = {PromptAnswer::No};  // not saved
-    controller->NewData();
-    EXPECT_EQ(controller->UndoStepName(), std::nullopt);
-    EXPECT_EQ(controller->RedoStepName(), std::nullopt);
+    EXPECT_GT(optionSteps, 5) << "the option choices changed the data often enough to test";
 }
 
 }  // namespace
