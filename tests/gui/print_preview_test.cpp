@@ -61,8 +61,11 @@ protected:
     }
 };
 
-TEST_F(PrintPreviewTest, PagingFollowsTheButtonsKeysAndTypedNumbers) {
+// One preview through its paging, its Setting dialog and its PDF button; the Export PDF
+// menu then writes the same pages.
+TEST_F(PrintPreviewTest, PagingSettingAndPdfOfThePreviewAndTheExportMenu) {
     Launch();
+    Settings().PrinterFontSize = 12;
     const auto preview = OpenPreview();
     const int n = preview->PageCount();
     ASSERT_GE(n, 14) << "Bank Operation, ten banks, WX, common settings, clone comment";
@@ -111,14 +114,9 @@ TEST_F(PrintPreviewTest, PagingFollowsTheButtonsKeysAndTypedNumbers) {
     preview->ZoomAction()->trigger();
     EXPECT_TRUE(preview->Zoomed());
     SaveShot(*preview, "print_preview_zoomed");
-}
 
-TEST_F(PrintPreviewTest, SettingOneIsEightPointsAndLaysTheSheetsOutAgain) {
-    Launch();
-    Settings().PrinterFontSize = 12;
-    const auto preview = OpenPreview();
+    // Setting "1" is 8 points, and the sheets are laid out again from the first page.
     const int largePages = preview->PageCount();
-    preview->LastAction()->trigger();
     QStringList offered;
     int openedOn = -1;
     WhenModalShows([&](QWidget& dialog) {
@@ -138,15 +136,10 @@ TEST_F(PrintPreviewTest, SettingOneIsEightPointsAndLaysTheSheetsOutAgain) {
     EXPECT_EQ(preview->CurrentPage(), 0);
     EXPECT_LE(preview->PageCount(), largePages);
     EXPECT_EQ(preview->PreviewedCalls().size(), 14u);
-}
 
-TEST_F(PrintPreviewTest, ThePreviewAndTheExportMenuWriteTheSamePagesAsPdf) {
-    Launch();
-    const auto preview = OpenPreview();
     SaveAs(HomePath("preview.pdf"));
     preview->PdfButton()->click();
     EXPECT_EQ(PdfPages(HomePath("preview.pdf")), preview->PageCount());
-
     QAction* exportMenu = MenuAction("Export &PDF");
     ASSERT_NE(exportMenu, nullptr);
     QAction* all = exportMenu->menu()->actions().at(1);

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "print/page_blocks.h"
@@ -108,14 +109,6 @@ protected:
     std::unique_ptr<Sheet> sheet;
 };
 
-TEST_F(PageRunsTest, TheDefinitionGivesTheSizesTheCasesAssume) {
-    const Sheet& built = Build({});
-    EXPECT_EQ(built.ColumnWidth(0), 18);
-    EXPECT_EQ(built.ColumnWidth(1), 28);
-    EXPECT_EQ(built.RowHeight(1), 15);
-    EXPECT_EQ(built.RowCount(), 10);
-}
-
 TEST_F(PageRunsTest, ColumnRunsBreakOnlyBeforeColumnsWithoutTheNoBreakMark) {
     struct Case {
         const char* name;
@@ -153,6 +146,9 @@ TEST_F(PageRunsTest, ColumnRunsBreakOnlyBeforeColumnsWithoutTheNoBreakMark) {
 
 TEST_F(PageRunsTest, RowRunsTakeRowsWhileTheyFitBelowTheFixedRows) {
     const Sheet& built = Build({});
+    // The sizes the cases of both tests assume.
+    ASSERT_EQ(std::pair(built.ColumnWidth(0), built.ColumnWidth(1)), std::pair(18, 28));
+    ASSERT_EQ(std::pair(built.RowHeight(1), built.RowCount()), std::pair(15, 10));
     struct Case {
         int height;
         std::vector<GridRun> runs;
