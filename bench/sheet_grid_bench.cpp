@@ -13,6 +13,9 @@
 
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "app/application_objects.h"
 #include "app/main_controller.h"
@@ -239,17 +242,20 @@ BENCHMARK(BM_CommitAFrequency)->Unit(benchmark::kMicrosecond);
 
 // Undo of one typed frequency, then Redo of it, each with the repaint of the bank sheet
 // the step reopens with the cursor on the changed cell.
-void BM_UndoAStepWithRepaint(benchmark::State& state) {
+// Undo and redo, in turn, of one step made on channel 5 of bank 0 by `operation` (a key,
+// command or text as SendOperation takes them), each with the repaint of the bank sheet.
+void UndoAStepWithRepaint(benchmark::State& state, std::int32_t commandId,
+                          std::optional<std::string> text) {
     Program& program = TheProgram();
     MainController& controller = program.Controller();
     SheetGrid& grid = program.OpenBank0();
     const GridCell target = FrequencyCellOf5(grid);
     if (target.row >= 0) {
-        grid.View().SendOperation(target, 0, 0, std::string("123.450"));
+        grid.View().SendOperation(target, 0, commandId, std::move(text));
     }
     program.Settle();
     if (!controller.UndoStepName()) {
-        state.SkipWithError("the typed frequency made no step");
+        state.SkipWithError("the operation made no step");
         return;
     }
     bool back = true;
@@ -260,8 +266,18 @@ void BM_UndoAStepWithRepaint(benchmark::State& state) {
         Settle(state);
     }
 }
-BENCHMARK(BM_UndoAStepWithRepaint)->Unit(benchmark::kMicrosecond);
 
+// A typed frequency: the sheet keeps its rows.
+void BM_UndoAFrequencyWithRepaint(benchmark::State& state) {
+    UndoAStepWithRepaint(state, 0, std::string("123.450"));
+}
+BENCHMARK(BM_UndoAFrequencyWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// A deleted channel (the question answered OK): the sheet gains and loses a row.
+void BM_UndoADeleteWithRepaint(benchmark::State& state) {
+    UndoAStepWithRepaint(state, cell::kPMenuDelete, std::nullopt);
+}
+BENCHMARK(BM_UndoADeleteWithRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvane

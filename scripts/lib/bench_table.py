@@ -22,7 +22,8 @@ TARGETS_MS = {
     "BM_RepaintTheLargestSheet": ("largest sheet: full repaint", 4),
     "BM_PageDownWithRepaint": ("largest sheet: Page Down with repaint", 4),
     "BM_CommitAFrequency": ("largest sheet: commit a frequency", 2),
-    "BM_UndoAStepWithRepaint": ("largest sheet: undo a step with repaint", 2),
+    "BM_UndoAFrequencyWithRepaint": ("largest sheet: undo a typed frequency with repaint", 2),
+    "BM_UndoADeleteWithRepaint": ("largest sheet: undo a channel deletion with repaint", 2),
     "BM_RepaintFullBankSheet": ("bank sheet cells drawn through the model", 1),
     "BM_WarningCheckOfAFullImage": ("warning check of a full image", 1),
     "BM_BuildLargestBankSheet": ("build the largest bank sheet", 5),
@@ -38,6 +39,10 @@ TARGETS_MS = {
     "BM_ImportAirports": ("airports from a 30 000-row table", 100),
     "BM_DiffProcess": ("orvane-cli diff of two full files (process)", 60),
     "BM_LoadFullImage": ("load a full clone data file", None),
+}
+# Figures of memory, in megabytes (the benchmark's "MB" counter), with their targets.
+TARGETS_MB = {
+    "BM_MemoryOfAThousandSteps": ("memory of 1000 undo steps", 16),
 }
 # The clone transfers are held against the wire time their own counters report.
 CLONE_LABELS = {
@@ -66,6 +71,12 @@ def BenchmarkRows(path):
         if run.get("error_occurred"):
             label = TARGETS_MS.get(name, (CLONE_LABELS.get(name, name), None))[0]
             rows.append((label, "-", "FAILED: " + run.get("error_message", "")))
+            continue
+        if name in TARGETS_MB:
+            label, target = TARGETS_MB[name]
+            megabytes = run["MB"]
+            rows.append((label, f"< {target} MB",
+                         f"{megabytes:.1f} MB ({Verdict(megabytes, target)})"))
             continue
         value = run["real_time"] * UNIT_MS[run["time_unit"]]
         if name in CLONE_LABELS:

@@ -379,13 +379,12 @@ void MainController::StepThroughHistory(bool back) {
 }
 
 void MainController::Restore(const EditState& state, const EditPlace& place) {
-    const std::array<int, kBankCount> capacitiesBefore = BankCapacities();
     const std::int32_t modelBefore = ModelType();
     document_.Current().Assign(state.image);
     state.options.ApplyTo(app_.settings.Radio);
-    const bool sameShape = ModelType() == modelBefore && BankCapacities() == capacitiesBefore;
-    if (sameShape && sheet_ && sheet_->Conditions() == app_.settings.Radio &&
-        (place.sheetCall.empty() || place.sheetCall == sheet_->CallText())) {
+    if (sheet_ && sheet_->Conditions() == app_.settings.Radio &&
+        (place.sheetCall.empty() || place.sheetCall == sheet_->CallText()) &&
+        sheet_->FollowReplacedData()) {
         RedrawOpenSheet(place);
         return;
     }
@@ -409,8 +408,8 @@ void MainController::Restore(const EditState& state, const EditPlace& place) {
     }
 }
 
-// The open sheet keeps its rows and columns: its values are redrawn in place, which takes
-// a fraction of the time of building it again.
+// The open sheet keeps its columns and has brought its rows in line with the data: its
+// values are redrawn in place, which takes a fraction of the time of building it again.
 void MainController::RedrawOpenSheet(const EditPlace& place) {
     app_.bus.Post(message::kRefreshAllLinked, 0, 0, true);
     app_.bus.Post(message::kBankSheetTitle, 0, 0, true);
@@ -419,14 +418,6 @@ void MainController::RedrawOpenSheet(const EditPlace& place) {
     if (!place.sheetCall.empty()) {
         view_.MoveSheetCursor(place.position.column, place.position.row);
     }
-}
-
-std::array<int, kBankCount> MainController::BankCapacities() const {
-    std::array<int, kBankCount> capacities{};
-    for (int bank = 0; bank < kBankCount; ++bank) {
-        capacities[bank] = banks_.BankCapacity(bank);
-    }
-    return capacities;
 }
 
 // ---- Model ------------------------------------------------------------------------

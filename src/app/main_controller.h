@@ -6,7 +6,6 @@
 // rest of the program reaches it through the message bus. What it needs from a window
 // goes through MainView, so the desktop program and the command-line tool share it.
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -209,7 +208,6 @@ private:
     void StepThroughHistory(bool back);
     void Restore(const EditState& state, const EditPlace& place);
     void RedrawOpenSheet(const EditPlace& place);
-    std::array<int, kBankCount> BankCapacities() const;
     // The image changed as a whole: the sheet closes and the tree follows the data.
     void ShowReplacedImage();
     // Compares the data with the saved file's and shows the result in the title.

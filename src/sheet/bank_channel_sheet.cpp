@@ -106,11 +106,31 @@ void BankChannelSheet::SetLineSelectable(int row, bool selectable) {
     }
 }
 
-void BankChannelSheet::AppendRow() {
+bool BankChannelSheet::FollowReplacedData() {
+    const std::optional<int> bank = BankOfParameter(Parameter());
+    if (!bank || Environment().banks.BankFirst(*bank) != firstChannel_) {
+        return !bank;
+    }
+    const int capacity = std::max(0, Environment().banks.BankCapacity(*bank));
+    while (channelCount_ < capacity) {
+        if (!AppendRow()) {
+            return false;
+        }
+    }
+    while (channelCount_ > capacity) {
+        if (!RemoveLastRow()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BankChannelSheet::AppendRow() {
     if (RowCount() >= SlotRowCount()) {
-        return;  // every prepared row is in use
+        return false;  // every prepared row is in use
     }
     const int previousLast = RowCount() - 1;
+    ++channelCount_;
     SetRowCount(RowCount() + 1);
     SetLineSelectable(previousLast, true);
     SetLineSelectable(previousLast + 1, false);
@@ -118,18 +138,21 @@ void BankChannelSheet::AppendRow() {
     if (Listener() != nullptr) {
         Listener()->OnRowCountChanged(*this);
     }
+    return true;
 }
 
-void BankChannelSheet::RemoveLastRow() {
+bool BankChannelSheet::RemoveLastRow() {
     // The rows before the channels and the extra row always stay.
     if (RowCount() <= std::max(firstLoopRow_ + 1, 1)) {
-        return;
+        return false;
     }
+    --channelCount_;
     SetRowCount(RowCount() - 1);
     SetLineSelectable(RowCount() - 1, false);
     if (Listener() != nullptr) {
         Listener()->OnRowCountChanged(*this);
     }
+    return true;
 }
 
 void BankChannelSheet::OnBusMessage(const BusMessage& message) {

@@ -18,6 +18,9 @@ public:
     void SetParameter(std::string_view parameter) override;
     // Builds (the bank messages are answered from then on) and updates the title.
     void Build() override;
+    // Adds or removes rows to the bank's new number of channels; false when the bank
+    // starts at another channel now, or has more channels than the prepared rows.
+    bool FollowReplacedData() override;
 
     int Bank() const { return bank_; }
     int FirstChannel() const { return firstChannel_; }
@@ -39,8 +42,8 @@ private:
     std::string BankTitle() const;
     void PrepareSpareRows();
     void SetLineSelectable(int row, bool selectable);
-    void AppendRow();
-    void RemoveLastRow();
+    bool AppendRow();
+    bool RemoveLastRow();
 
     int bank_ = 0;
     int firstChannel_ = 0;

@@ -65,6 +65,10 @@ public:
     virtual void SetParameter(std::string_view parameter);
     // Reads the style, builds the cells and starts listening on the bus.
     virtual void Build();
+    // The data was replaced as a whole (an undo or redo) under the same model and
+    // options: the sheet brings its rows in line with it, or answers false when it has
+    // to be built again. Only bank sheets have rows that follow the data.
+    virtual bool FollowReplacedData() { return true; }
 
     const std::string& Name() const { return name_; }
     const std::string& CallText() const { return callText_; }
