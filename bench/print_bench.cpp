@@ -7,48 +7,27 @@
 
 #include <QApplication>
 #include <QPageSize>
-#include <QTemporaryDir>
 #include <chrono>
 #include <memory>
 #include <string>
 
-#include "app/application_objects.h"
-#include "app/main_controller.h"
-#include "clone/busy_waiter.h"
-#include "gui/main_window.h"
+#include "desktop_program.h"
 #include "gui/print_preview.h"
 #include "image/image_layout.h"
-#include "platform/com_port_resolver.h"
-#include "platform/posix_serial_device.h"
-#include "qt/qt_settings_store.h"
-#include "qt/qt_timer_host.h"
 #include "radio/channel_store.h"
-#include "support/fake_instance_lock.h"
 #include "support/process_runner.h"
-#include "support/scripted_prompter.h"
 
 namespace orvane {
 namespace {
 
-// The desktop program in a scratch home with every channel of the ten banks in use,
-// saved as full.zcf there.
+// The desktop program with every channel of the ten banks in use, saved as full.zcf in
+// its home.
 class Program {
 public:
-    Program()
-        : store_(home_.filePath("Orvane.ini"), AppSettings::kRegistryPath),
-          settings_(store_, lock_, ScreenSize{1280, 1024}, {"orvane"}),
-          objects_(settings_, timers_, clock_, prompter_),
-          window_(objects_.Context()),
-          ports_(nullptr, "Ports"),
-          controller_(
-              ControllerServices{objects_.Context(), window_, window_.Fonts(),
-                                 CloneEnvironment{timers_, clock_, waiter_, device_, ports_},
-                                 nullptr, nullptr},
-              {"orvane"}) {
-        window_.Attach(controller_);
-        controller_.Start();
-        EepromImage& image = controller_.CurrentDocument().Current();
-        ChannelStore channels(image, controller_.ModelType());
+    Program() {
+        MainController& controller = desktop_.Controller();
+        EepromImage& image = controller.CurrentDocument().Current();
+        ChannelStore channels(image, controller.ModelType());
         for (int position = 0; position < kChannelCount; ++position) {
             MemoryChannel channel = channels.Load(MemoryChannel::kMemory, position);
             channel.used = true;
@@ -57,38 +36,27 @@ public:
             channel.name = "CH " + std::to_string(1000 + position).substr(1) + "  ";
             channels.Store(channel);
         }
-        if (!controller_.Files().SaveFile(FilePath())) {
+        if (!controller.Files().SaveFile(FilePath())) {
             std::abort();
         }
-        objects_.Bus().Pump();
+        desktop_.Objects().Bus().Pump();
     }
 
-    std::string FilePath() const { return home_.filePath("full.zcf").toStdString(); }
-    std::string Home() const { return home_.path().toStdString(); }
+    std::string FilePath() const { return desktop_.HomeFile("full.zcf"); }
+    std::string Home() const { return desktop_.Home(); }
 
     std::unique_ptr<PrintPreview> OpenPreview() {
+        MainController& controller = desktop_.Controller();
         return std::make_unique<PrintPreview>(
-            &window_, objects_.Context(), window_.Fonts(),
-            PreviewSetup{PrintSources{controller_.SheetContext(), controller_.Evaluator(),
-                                      &controller_.ColumnWidths(), 100},
+            &desktop_.Window(), desktop_.Objects().Context(), desktop_.Window().Fonts(),
+            PreviewSetup{PrintSources{controller.SheetContext(), controller.Evaluator(),
+                                      &controller.ColumnWidths(), 100},
                          PaperPage{4961, 7016, 600}, QPageSize(QPageSize::A4),
-                         controller_.TreeSheetCalls(), FilePath()});
+                         controller.TreeSheetCalls(), FilePath()});
     }
 
 private:
-    QTemporaryDir home_;
-    QtSettingsStore store_;
-    testing::FakeInstanceLock lock_;
-    AppSettings settings_;
-    QtTimerHost timers_;
-    SteadyClock clock_;
-    testing::ScriptedPrompter prompter_;
-    ApplicationObjects objects_;
-    MainWindow window_;
-    PosixSerialDevice device_;
-    ComPortResolver ports_;
-    ClockBusyWaiter waiter_{clock_};
-    MainController controller_;
+    DesktopProgram desktop_;
 };
 
 // Made once the application exists, and gone before it goes (see main).

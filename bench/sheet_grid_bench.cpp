@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLayout>
-#include <QTemporaryDir>
 
 #include <unistd.h>
 
@@ -17,84 +16,50 @@
 #include <string>
 #include <utility>
 
-#include "app/application_objects.h"
-#include "app/main_controller.h"
-#include "clone/busy_waiter.h"
-#include "gui/main_window.h"
+#include "desktop_program.h"
 #include "gui/sheet_grid.h"
-#include "platform/com_port_resolver.h"
-#include "platform/posix_serial_device.h"
-#include "qt/qt_settings_store.h"
-#include "qt/qt_timer_host.h"
 #include "radio/bank_table.h"
 #include "radio/cell_ids.h"
 #include "sheet/key_codes.h"
-#include "support/fake_instance_lock.h"
-#include "support/scripted_prompter.h"
 
 namespace orvane {
 namespace {
 
 const std::string kBank0 = "[St_ColCut]GI_Sheet_MemoryCH,Bank 0";
 
-// The desktop program as its entry point builds it, in a scratch home, with bank 0
-// holding 100 channels.
+// The desktop program, its window shown, with bank 0 holding 100 channels.
 class Program {
 public:
-    Program()
-        : store_(home_.filePath("Orvane.ini"), AppSettings::kRegistryPath),
-          settings_(store_, lock_, ScreenSize{1280, 1024}, {"orvane"}),
-          objects_(settings_, timers_, clock_, prompter_),
-          window_(objects_.Context()),
-          ports_(nullptr, "Ports"),
-          controller_(
-              ControllerServices{objects_.Context(), window_, window_.Fonts(),
-                                 CloneEnvironment{timers_, clock_, waiter_, device_, ports_},
-                                 nullptr, nullptr},
-              {"orvane"}) {
-        window_.Attach(controller_);
-        controller_.Start();
-        window_.resize(1280, 900);
-        window_.show();
+    Program() {
+        desktop_.Window().resize(1280, 900);
+        desktop_.Window().show();
         QApplication::processEvents();
-        BankTable banks(controller_.CurrentDocument().Current());
+        BankTable banks(desktop_.Controller().CurrentDocument().Current());
         banks.SetBankCapacity(0, 100);
         for (int bank = 1; bank < 10; ++bank) {
             banks.SetBankCapacity(bank, bank <= 5 ? 20 : 0);
         }
     }
 
-    MainController& Controller() { return controller_; }
-    MainWindow& Window() { return window_; }
+    MainController& Controller() { return desktop_.Controller(); }
+    MainWindow& Window() { return desktop_.Window(); }
     // What the program does between two user actions: the event loop runs, and with it
     // the bus pump that delivers queued messages and frees the subscriptions of sheets
     // gone. A loop that never let it run would measure a growing backlog.
     void Settle() {
         QApplication::processEvents();
-        objects_.Bus().Pump();
+        desktop_.Objects().Bus().Pump();
     }
     SheetGrid& OpenBank0() {
-        controller_.OpenSheet(kBank0);
-        SheetGrid& grid = *window_.ShownGrid();
+        Controller().OpenSheet(kBank0);
+        SheetGrid& grid = *Window().ShownGrid();
         // Laid out in the window, as it is before its first frame shows.
         grid.window()->layout()->activate();
         return grid;
     }
 
 private:
-    QTemporaryDir home_;
-    QtSettingsStore store_;
-    testing::FakeInstanceLock lock_;
-    AppSettings settings_;
-    QtTimerHost timers_;
-    SteadyClock clock_;
-    testing::ScriptedPrompter prompter_;
-    ApplicationObjects objects_;
-    MainWindow window_;
-    PosixSerialDevice device_;
-    ComPortResolver ports_;
-    ClockBusyWaiter waiter_{clock_};
-    MainController controller_;
+    DesktopProgram desktop_;
 };
 
 // Made once the application exists, and gone before it goes (see main).

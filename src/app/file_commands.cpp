@@ -78,10 +78,7 @@ bool FileCommands::ConfirmSave(bool another) {
     if (another) {
         prompt.text = Text("GI_Mess_Confirm_WriteAnother");
     } else {
-        prompt.text = Text("GI_Mess_Confirm_WriteFile");
-        if (const std::size_t at = prompt.text.find("%s"); at != std::string::npos) {
-            prompt.text.replace(at, 2, DialogFileName());
-        }
+        prompt.text = TextStore::WithValue(Text("GI_Mess_Confirm_WriteFile"), DialogFileName());
     }
     prompt.icon = PromptIcon::Warning;
     prompt.buttons = PromptButtons::YesNoCancel;

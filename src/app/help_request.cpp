@@ -16,10 +16,8 @@ void ReportHelpOutcome(const HelpOutcome& outcome, TextStore& texts, Prompter& p
     Prompt prompt{texts.FirstLine("GI_Sys_AppTitle"), {}, PromptIcon::Error, PromptButtons::Ok};
     switch (outcome.result) {
         case HelpResult::kFileMissing:
-            prompt.text = texts.GetText(kErrorKey, kMissingFileLine);
-            if (const std::size_t at = prompt.text.find("%s"); at != std::string::npos) {
-                prompt.text.replace(at, 2, outcome.helpFile);
-            }
+            prompt.text =
+                TextStore::WithValue(texts.GetText(kErrorKey, kMissingFileLine), outcome.helpFile);
             break;
         case HelpResult::kNoTopic:
             prompt.text = texts.GetText(kErrorKey, kNoTopicLine);

@@ -79,6 +79,13 @@ std::string TextStore::GetText(std::string_view key, int n) {
     return std::string(text);
 }
 
+std::string TextStore::WithValue(std::string text, std::string_view value) {
+    if (const std::size_t at = text.find("%s"); at != std::string::npos) {
+        text.replace(at, 2, value);
+    }
+    return text;
+}
+
 std::string TextStore::GetMultiLineText(std::string_view key) {
     std::string result;
     for (int i = 0;; ++i) {

@@ -29,6 +29,9 @@ public:
 
     static constexpr std::size_t kMaxLineLength = 8191;
 
+    // A text's "%s" (its first) replaced by `value`; a text without one as it stands.
+    static std::string WithValue(std::string text, std::string_view value);
+
 private:
     struct KeyEntry {
         std::string key;
