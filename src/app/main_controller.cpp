@@ -413,7 +413,7 @@ void MainController::Restore(const EditState& state, const EditPlace& place) {
 void MainController::RedrawOpenSheet(const EditPlace& place) {
     app_.bus.Post(message::kRefreshAllLinked, 0, 0, true);
     app_.bus.Post(message::kBankSheetTitle, 0, 0, true);
-    app_.bus.Post(message::kDataOrModelChanged, 0, 0, true);
+    treeFilter_.FollowBanks();
     RunWarningCheck(nullptr, nullptr);
     if (!place.sheetCall.empty()) {
         view_.MoveSheetCursor(place.position.column, place.position.row);

@@ -35,17 +35,21 @@ void TreeFilter::Apply(SheetTree& tree, std::int32_t modelType, bool expertMode)
     if (!exportVariant) {
         RebuildBankBranch(tree);
     }
-    for (int bank = 0; bank < kBankCount; ++bank) {
-        bus_.PostText(message::kBankNodeCaption, 0, bank, banks_.BankDisplayName(bank, false),
-                      false);
-        bus_.Post(message::kBankNodeImages, 0, 0, false);
-    }
+    FollowBanks();
     tree.DeleteNodesWithFlag(exportVariant ? kBankListFlag : kSingleListFlag);
     if (!wx || exportVariant) {
         tree.DeleteNodesWithFlag(kWxFlag);
     }
     if (!expertMode) {
         tree.DeleteNodesWithFlag(kExpertOnlyFlag);
+    }
+}
+
+void TreeFilter::FollowBanks() {
+    for (int bank = 0; bank < kBankCount; ++bank) {
+        bus_.PostText(message::kBankNodeCaption, 0, bank, banks_.BankDisplayName(bank, false),
+                      false);
+        bus_.Post(message::kBankNodeImages, 0, 0, false);
     }
 }
 

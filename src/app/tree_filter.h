@@ -20,6 +20,9 @@ public:
     // Run whenever the data or the model changes. The bank captions and images follow
     // through queued messages, so they show once the bus is pumped.
     void Apply(SheetTree& tree, std::int32_t modelType, bool expertMode);
+    // Run when the data changed under the same model: the bank captions and images follow
+    // the banks' names and channels, as Apply has them follow.
+    void FollowBanks();
 
 private:
     void RebuildBankBranch(SheetTree& tree);
