@@ -514,6 +514,7 @@ TEST_F(UserFlowTest, CtrlZTakesATypedFrequencyBackAndCtrlYDoesItAgain) {
     ASSERT_NE(window->ShownGrid(), nullptr);
     EXPECT_EQ(window->ShownGrid()->View().Current(), changed) << "back on the changed cell";
     EXPECT_FALSE(undo()->isEnabled());
+    SaveShot(*window, "after_undo");
 
     QTest::keyClick(window->ShownGrid(), Qt::Key_Y, Qt::ControlModifier);
     ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "*club.zcf - Orvane"; }));
