@@ -4,18 +4,25 @@
 
 namespace orvane {
 
-EditedOptions EditedOptions::Of(const RadioConfiguration& radio) {
-    return {radio.modelType,  radio.duplexEnabled,  radio.nameDisplay,
-            radio.vfoEnabled, radio.channelSpacing, radio.lightKey};
+EditedOptions EditedOptions::Of(const RadioConfiguration& radio, bool expertMode) {
+    if (!expertMode) {
+        return {.modelType = radio.modelType};
+    }
+    return {radio.modelType,     true,
+            radio.duplexEnabled, radio.nameDisplay,
+            radio.vfoEnabled,    radio.channelSpacing,
+            radio.lightKey};
 }
 
 void EditedOptions::ApplyTo(RadioConfiguration& radio) const {
     radio.modelType = modelType;
-    radio.duplexEnabled = duplexEnabled;
-    radio.nameDisplay = nameDisplay;
-    radio.vfoEnabled = vfoEnabled;
-    radio.channelSpacing = channelSpacing;
-    radio.lightKey = lightKey;
+    if (expert) {
+        radio.duplexEnabled = duplexEnabled;
+        radio.nameDisplay = nameDisplay;
+        radio.vfoEnabled = vfoEnabled;
+        radio.channelSpacing = channelSpacing;
+        radio.lightKey = lightKey;
+    }
 }
 
 void EditHistory::Reset(EditState present) {

@@ -15,19 +15,20 @@
 
 namespace orvane {
 
-// What the user sets beside the image: the model and the options the settings sheets
-// change (the image holds those too, but the sheets read them from the settings). The
-// radio's capabilities describe the connected set, not the document, and stay as they
-// are when a step is undone.
+// What the user sets beside the image: the model and, in expert mode, the options the
+// expert settings sheet changes (the image holds those too, but the sheets read them from
+// the settings). Outside expert mode those options follow the connected radio, which is
+// no step of the user's, and a step leaves them as they are.
 struct EditedOptions {
     std::int32_t modelType = 0;
+    bool expert = false;  // the options below are the user's
     bool duplexEnabled = true;
     bool nameDisplay = true;
     bool vfoEnabled = true;
     std::int32_t channelSpacing = 0;
     std::int32_t lightKey = 0;
 
-    static EditedOptions Of(const RadioConfiguration& radio);
+    static EditedOptions Of(const RadioConfiguration& radio, bool expertMode);
     void ApplyTo(RadioConfiguration& radio) const;
     bool operator==(const EditedOptions&) const = default;
 };

@@ -199,7 +199,7 @@ private:
     void InsertChannel(int bank, int position);
     void DeleteChannel(int bank, int position);
     EditState CurrentState() const {
-        return {document_.Current(), EditedOptions::Of(app_.settings.Radio)};
+        return {document_.Current(), EditedOptions::Of(app_.settings.Radio, expertMode_)};
     }
     // Where `request` acted: the open sheet and the cell, else the sheet's cursor.
     EditPlace PlaceOf(const CellRequest& request) const;

@@ -33,12 +33,13 @@ struct Data {
 
 class EditHistoryTest : public testing::ControllerFixture {
 protected:
-    EditHistoryTest() : ControllerFixture({"orvane", "/PROLIX"}) {}
+    explicit EditHistoryTest(std::vector<std::string> arguments = {"orvane", "/PROLIX"})
+        : ControllerFixture(std::move(arguments)) {}
 
     Data Now() {
         const auto bytes = std::as_const(controller->CurrentDocument()).Current().Bytes();
         return {std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
-                EditedOptions::Of(settings.Radio)};
+                EditedOptions::Of(settings.Radio, true)};
     }
     // The cell of sheet `call`, opened when it is not, that shows field `id` of element
     // `index`.
@@ -176,6 +177,25 @@ TEST_F(EditHistoryTest, UndoAndRedoRetraceRandomStepsExactly) {
         }
     }
     EXPECT_GT(optionSteps, 5) << "the option choices changed the data often enough to test";
+}
+
+// Outside expert mode the options follow the connected radio: what its capabilities set
+// stays through an undo of an earlier step.
+class PlainModeEditHistoryTest : public EditHistoryTest {
+protected:
+    PlainModeEditHistoryTest() : EditHistoryTest({"orvane"}) {}
+};
+
+TEST_F(PlainModeEditHistoryTest, AStepLeavesTheOptionsTheRadioSet) {
+    Start();
+    TypeFrequency(0, "121.5");
+    ASSERT_TRUE(controller->UndoStepName().has_value());
+    settings.Radio.duplexEnabled = !settings.Radio.duplexEnabled;
+    const RadioConfiguration fromRadio = settings.Radio;
+    controller->ImageReplaced(ImageChange::kRefit);
+    controller->Undo();
+    EXPECT_EQ(settings.Radio, fromRadio);
+    EXPECT_FALSE(controller->UndoStepName().has_value());
 }
 
 }  // namespace
