@@ -1,5 +1,7 @@
 #include "app/edit_step_naming.h"
 
+#include <cctype>
+
 #include "radio/cell_names.h"
 #include "sheet/cell_request.h"
 #include "sheet/sheet.h"
@@ -45,10 +47,14 @@ std::string Trimmed(std::string text) {
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
-// A menu caption without its underline marks ("&&" stays one "&") and its shortcut.
+// A menu caption without its underline marks ("&&" stays one "&"), the number of a
+// numbered item ("&2 HT-Lk2") and its shortcut.
 std::string CommandName(const std::string& caption) {
+    const bool numbered = caption.size() > 3 && caption[0] == '&' &&
+                          std::isdigit(static_cast<unsigned char>(caption[1])) != 0 &&
+                          caption[2] == ' ';
     std::string name;
-    for (std::size_t i = 0; i < caption.size() && caption[i] != '\t'; ++i) {
+    for (std::size_t i = numbered ? 3 : 0; i < caption.size() && caption[i] != '\t'; ++i) {
         if (caption[i] == '&' && i + 1 < caption.size()) {
             ++i;
         }

@@ -302,18 +302,23 @@ void MainController::ImageReplaced(ImageChange change) {
 // ---- Periodic work ----------------------------------------------------------------
 
 void MainController::Tick() {
-    if (!sheet_ && view_.IsVisible()) {
-        if (tree_) {
-            if (TreeNode* node = tree_->SelectedNode()) {
-                ExecuteNode(*node);
-            }
-        } else if (const std::string call = positions_.MostRecent(); !call.empty()) {
-            OpenSheet(call);
-        }
-    }
+    ShowSomeSheet();
     if (recheck_ && recheck_->Remaining() == 0) {
         recheck_.reset();
         RunWarningCheck(nullptr, nullptr);
+    }
+}
+
+void MainController::ShowSomeSheet() {
+    if (sheet_ || !view_.IsVisible()) {
+        return;
+    }
+    if (tree_) {
+        if (TreeNode* node = tree_->SelectedNode()) {
+            ExecuteNode(*node);
+        }
+    } else if (const std::string call = positions_.MostRecent(); !call.empty()) {
+        OpenSheet(call);
     }
 }
 
@@ -370,6 +375,9 @@ void MainController::StepThroughHistory(bool back) {
     }
     const EditStep step = *next;
     Restore(back ? history_.Undo() : history_.Redo(), step.place);
+    // A step made where no sheet was open (a model change) shows the tree's sheet now,
+    // so that opening it later does not clear the status text below.
+    ShowSomeSheet();
     if (step.readFromRadio) {
         document_.SetReadUnsaved(!back);
     }

@@ -193,6 +193,9 @@ private:
     void UpdateTitle();
     // Executes a tree node's cell as a click would: its sheet opens.
     void ExecuteNode(TreeNode& node);
+    // With no sheet open in the shown window: the tree's selected sheet opens, else the
+    // one shown last.
+    void ShowSomeSheet();
     void FilterTree();
     // Destroys the open sheet, keeping the column widths its user gave it.
     void DestroySheet();

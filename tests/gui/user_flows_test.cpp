@@ -527,6 +527,18 @@ TEST_F(UserFlowTest, CtrlZTakesATypedFrequencyBackAndCtrlYDoesItAgain) {
     QTest::keyClick(window->ShownGrid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_TRUE(Eventually([&] { return ShownTitle(*window) == "*club.zcf - Orvane"; }));
     EXPECT_TRUE(Contains(ShownRows(), "122.800"));
+
+    // A model change is a step too; its undo shows the tree's sheet and says so.
+    ChooseAnswering("&2 HT-Lk2", {Click(QMessageBox::Ok)});
+    ASSERT_TRUE(Eventually([&] { return controller->ModelType() == model_type::kLk2; }));
+    EXPECT_EQ(undo()->text(), "&Undo HT-Lk2");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(Eventually([&] { return window->ShownSheet() != nullptr; }));
+    EXPECT_EQ(controller->ModelType(), model_type::kLk1);
+    QTest::qWait(3 * MainController::kTickMs);
+    EXPECT_EQ(controller->Status().text, " Undone: HT-Lk2");
 }
 
 TEST_F(UserFlowTest, AConfirmedWriteThroughTheMenuReachesTheRadio) {
