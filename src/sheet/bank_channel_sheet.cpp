@@ -108,8 +108,11 @@ void BankChannelSheet::SetLineSelectable(int row, bool selectable) {
 
 bool BankChannelSheet::FollowReplacedData() {
     const std::optional<int> bank = BankOfParameter(Parameter());
-    if (!bank || Environment().banks.BankFirst(*bank) != firstChannel_) {
-        return !bank;
+    if (!bank) {
+        return true;  // no bank: no channel rows to follow
+    }
+    if (Environment().banks.BankFirst(*bank) != firstChannel_) {
+        return false;  // the rows would show other channels now
     }
     const int capacity = std::max(0, Environment().banks.BankCapacity(*bank));
     while (channelCount_ < capacity) {
