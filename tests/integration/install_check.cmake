@@ -15,7 +15,7 @@ foreach(installed
         share/applications/orvane.desktop
         share/mime/packages/orvane-zcf.xml
         share/icons/hicolor/scalable/apps/orvane.svg
-        share/man/man1/orvane.1 share/man/man1/orvane-cli.1)
+        share/man/man1/orvane.1.gz share/man/man1/orvane-cli.1.gz)
     if(NOT EXISTS "${PREFIX}/${installed}")
         message(FATAL_ERROR "not installed: ${installed}")
     endif()

@@ -51,7 +51,7 @@ foreach(packaged
         usr/share/icons/hicolor/scalable/apps/orvane.svg
         usr/share/icons/hicolor/48x48/apps/orvane.png
         usr/share/metainfo/org.orvane.Orvane.metainfo.xml
-        usr/share/man/man1/orvane.1 usr/share/man/man1/orvane-cli.1)
+        usr/share/man/man1/orvane.1.gz usr/share/man/man1/orvane-cli.1.gz)
     if(NOT EXISTS "${root}/${packaged}")
         message(FATAL_ERROR "not in the package: ${packaged}")
     endif()
