@@ -14,12 +14,15 @@
 namespace orvane {
 namespace {
 
-constexpr const char* kCsvFilter = "Channel tables (*.csv)|*.csv|All files (*)|*";
+// The lines of the exchange dialogs' texts.
+constexpr const char* kDialogKey = "GI_Exchange_Dialog";
+constexpr int kCsvFilterLine = 0;
+constexpr int kCannotReadLine = 1;
+constexpr int kCannotWriteLine = 2;
+constexpr int kTakeQuestionLine = 3;
 // The names the edit history gives the imports, as their menu items say.
 constexpr const char* kImportStepName = "Import Channels";
 constexpr const char* kAirportsStepName = "Import Airport Frequencies";
-
-std::string CannotRead(const std::string& path) { return "Cannot read the file " + path + "."; }
 
 }  // namespace
 
@@ -67,15 +70,20 @@ void ExchangeCommands::Tell(const std::string& text, PromptIcon icon) {
     prompter_.Ask({texts_.GetText("GI_Sys_AppTitle", 0), text, icon, PromptButtons::Ok});
 }
 
+void ExchangeCommands::TellFileFailure(int line, const std::string& path) {
+    Tell(TextStore::WithValue(texts_.GetText(kDialogKey, line), path), PromptIcon::Error);
+}
+
 void ExchangeCommands::Offer(const ExchangeSummary& summary, const EepromImage& working,
                              const std::string& stepName) {
     if (!summary.AddedAny()) {
-        Tell(SummaryText(summary), PromptIcon::Error);
+        Tell(SummaryText(summary, texts_), PromptIcon::Error);
         return;
     }
-    const Prompt prompt{texts_.GetText("GI_Sys_AppTitle", 0),
-                        SummaryText(summary) + "\n\nTake the imported channels?",
-                        PromptIcon::Question, PromptButtons::OkCancel};
+    const Prompt prompt{
+        texts_.GetText("GI_Sys_AppTitle", 0),
+        SummaryText(summary, texts_) + "\n\n" + texts_.GetText(kDialogKey, kTakeQuestionLine),
+        PromptIcon::Question, PromptButtons::OkCancel};
     if (prompter_.Ask(prompt) == PromptAnswer::Ok) {
         controller_.ReplaceImage(working, stepName);
     }
@@ -87,26 +95,27 @@ void ExchangeCommands::ExportWithDialog() {
             ? "channels"
             : std::filesystem::path(controller_.CurrentFilePath()).stem().string();
     const std::optional<std::string> path =
-        ChooseFile(FileChooserRequest::Purpose::kSave, kCsvFilter, stem + ".csv");
+        ChooseFile(FileChooserRequest::Purpose::kSave, texts_.GetText(kDialogKey, kCsvFilterLine),
+                   stem + ".csv");
     if (!path) {
         return;
     }
     const std::string text =
         ExportChannelCsv(controller_.CurrentDocument().Current(), controller_.RadioOptions());
     if (!WriteTextFile(*path, text)) {
-        Tell("Cannot write the file " + *path + ".", PromptIcon::Error);
+        TellFileFailure(kCannotWriteLine, *path);
     }
 }
 
 void ExchangeCommands::ImportWithDialog() {
-    const std::optional<std::string> path =
-        ChooseFile(FileChooserRequest::Purpose::kOpen, kCsvFilter, "");
+    const std::optional<std::string> path = ChooseFile(
+        FileChooserRequest::Purpose::kOpen, texts_.GetText(kDialogKey, kCsvFilterLine), "");
     if (!path) {
         return;
     }
     const std::optional<std::string> text = ReadTextFile(*path);
     if (!text) {
-        Tell(CannotRead(*path), PromptIcon::Error);
+        TellFileFailure(kCannotReadLine, *path);
         return;
     }
     EepromImage working = controller_.CurrentDocument().Current();
@@ -125,7 +134,7 @@ void ExchangeCommands::AirportsWithDialog() {
     settings_.AirportTable = choice->table;
     const std::optional<std::string> table = ReadTextFile(choice->table);
     if (!table) {
-        Tell(CannotRead(choice->table), PromptIcon::Error);
+        TellFileFailure(kCannotReadLine, choice->table);
         return;
     }
     EepromImage working = controller_.CurrentDocument().Current();

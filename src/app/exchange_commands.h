@@ -37,6 +37,8 @@ private:
     std::optional<std::string> ChooseFile(FileChooserRequest::Purpose purpose,
                                           const std::string& filter, const std::string& fileName);
     void Tell(const std::string& text, PromptIcon icon);
+    // The dialog text of `line` ("Cannot read the file %s.") about `path`, as an error.
+    void TellFileFailure(int line, const std::string& path);
     // Shows the summary; the document takes `working`, as the one edit step `stepName`,
     // when the user accepts it.
     void Offer(const ExchangeSummary& summary, const EepromImage& working,

@@ -113,7 +113,7 @@ int ImportAndSave(const CliInvocation& invocation, const std::string& tablePath,
     }
     EepromImage working = controller.CurrentDocument().Current();
     const ExchangeSummary summary = import(working, controller.RadioOptions(), *table);
-    invocation.err << SummaryText(summary) << '\n';
+    invocation.err << SummaryText(summary, session.Texts()) << '\n';
     if (!summary.AddedAny()) {
         return kExitFailed;
     }

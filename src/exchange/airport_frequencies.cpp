@@ -89,9 +89,7 @@ ExchangeSummary ImportAirportFrequencies(EepromImage& image, const RadioConfigur
     const std::vector<CsvRecord> records = ReadCsv(table);
     if (records.empty() || !CsvHeader(records.front()).Column("airport_ident") ||
         !CsvHeader(records.front()).Column("frequency_mhz")) {
-        summary.fileError =
-            "The file is not a table of airport frequencies (airport_ident, type, "
-            "frequency_mhz).";
+        summary.fileError = ExchangeFileError::kNotAirportTable;
         return summary;
     }
     const auto rows = RowsOf(records, icaoCodes);
@@ -100,7 +98,7 @@ ExchangeSummary ImportAirportFrequencies(EepromImage& image, const RadioConfigur
     for (const std::string& code : icaoCodes) {
         const std::vector<AirportFrequency>& frequencies = rows.at(code);
         if (frequencies.empty()) {
-            summary.refused.push_back({code, "unknown ICAO code"});
+            summary.refused.push_back({std::nullopt, code, {RefusalReason::kUnknownIcao, {}}});
             continue;
         }
         std::map<Hertz, std::string> taken;
@@ -112,7 +110,7 @@ ExchangeSummary ImportAirportFrequencies(EepromImage& image, const RadioConfigur
             typed.name = name;
             AppendResult result = appender.Enter(typed, bank);
             if (!result.channel) {
-                summary.refused.push_back({where, result.refusal});
+                summary.refused.push_back({std::nullopt, where, result.refusal});
                 continue;
             }
             MemoryChannel& channel = *result.channel;
@@ -120,7 +118,8 @@ ExchangeSummary ImportAirportFrequencies(EepromImage& image, const RadioConfigur
             const auto [earlier, fresh] = taken.emplace(channel.rxHz, shown);
             if (!fresh) {
                 // The same frequency listed again for another service: one channel is enough.
-                summary.refused.push_back({where, "duplicate of " + earlier->second});
+                summary.refused.push_back(
+                    {std::nullopt, where, {RefusalReason::kDuplicateOf, earlier->second}});
                 continue;
             }
             appender.Store(channel, bank);

@@ -78,39 +78,40 @@ bool ChannelAppender::BeyondBank(int position, int bank) const {
     return options_.BankMode() && position >= banks.BankFirst(bank) + banks.BankCapacity(bank);
 }
 
-std::string ChannelAppender::EnterFrequencies(const TypedChannel& typed,
-                                              MemoryChannel& channel) const {
+std::optional<RefusalReason> ChannelAppender::EnterFrequencies(const TypedChannel& typed,
+                                                               MemoryChannel& channel) const {
     if (!TypeFrequency(typed.frequency, channel, true, options_)) {
-        return "no frequency";
+        return RefusalReason{RefusalReason::kNoFrequency, {}};
     }
     // A channel that never had a frequency starts from the model's default channel.
     if (channel.isNew) {
         store_.TakeDefaults(channel, false);
     }
     if (ChannelChecks(image_, options_).RxCheck(channel, false)) {
-        return FormatFrequency(channel.rxHz) + " MHz is outside the band the radio receives";
+        return RefusalReason{RefusalReason::kOutsideBand, FormatFrequency(channel.rxHz)};
     }
     if (typed.transmit == TypedChannel::Transmit::kSplit) {
         if (!TypeFrequency(typed.txFrequency, channel, false, options_)) {
-            return "no transmit frequency";
+            return RefusalReason{RefusalReason::kNoTransmitFrequency, {}};
         }
         // Only a navigation channel transmits on a frequency of its own; the duplex mark
         // says it does.
         channel.duplex = kNavBand.Contains(channel.rxHz) && options_.DuplexVorBankModel();
     }
     channel.txInhibit = typed.transmit == TypedChannel::Transmit::kOff;
-    return {};
+    return std::nullopt;
 }
 
 AppendResult ChannelAppender::Enter(const TypedChannel& typed, int bank) const {
     const std::optional<int> position = FreePosition(bank);
     if (!position) {
-        return {std::nullopt, options_.BankMode() ? "bank full" : "channel list full"};
+        return {std::nullopt,
+                {options_.BankMode() ? RefusalReason::kBankFull : RefusalReason::kListFull, {}}};
     }
     MemoryChannel channel = store_.LoadDefaultRecord(*position, MemoryChannel::kMemory);
     channel.used = false;
-    if (std::string refusal = EnterFrequencies(typed, channel); !refusal.empty()) {
-        return {std::nullopt, std::move(refusal)};
+    if (std::optional<RefusalReason> refusal = EnterFrequencies(typed, channel)) {
+        return {std::nullopt, std::move(*refusal)};
     }
     std::string field = typed.name.substr(0, memory_map::kNameDisplayWidth);
     field.resize(memory_map::kNameDisplayWidth, ' ');
@@ -123,8 +124,10 @@ AppendResult ChannelAppender::Enter(const TypedChannel& typed, int bank) const {
     }
     channel.tag = !typed.skipped;
     if (Holds(channel, bank)) {
-        return {std::nullopt, options_.BankMode() ? "already in bank " + std::to_string(bank)
-                                                  : "already in the list"};
+        return {std::nullopt,
+                options_.BankMode()
+                    ? RefusalReason{RefusalReason::kAlreadyInBank, std::to_string(bank)}
+                    : RefusalReason{RefusalReason::kAlreadyInList, {}}};
     }
     return {channel, {}};
 }

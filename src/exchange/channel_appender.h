@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "exchange/exchange_summary.h"
 #include "radio/channel_store.h"
 #include "radio/memory_channel.h"
 #include "sheet/radio_configuration.h"
@@ -30,7 +31,7 @@ struct TypedChannel {
 // What became of one channel: the channel stored, or why it was refused.
 struct AppendResult {
     std::optional<MemoryChannel> channel;
-    std::string refusal;
+    RefusalReason refusal;  // when there is no channel
 };
 
 class ChannelAppender {
@@ -51,7 +52,8 @@ private:
     bool BeyondBank(int position, int bank) const;
     // The bank (or list) already holds a channel like `channel`.
     bool Holds(const MemoryChannel& channel, int bank) const;
-    std::string EnterFrequencies(const TypedChannel& typed, MemoryChannel& channel) const;
+    std::optional<RefusalReason> EnterFrequencies(const TypedChannel& typed,
+                                                  MemoryChannel& channel) const;
 
     EepromImage& image_;
     RadioConfiguration options_;

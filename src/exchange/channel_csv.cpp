@@ -105,11 +105,12 @@ struct ChannelColumns {
 };
 
 // The transmit side of a row; the reason when the row cannot be read.
-std::string ReadTransmit(const CsvRecord& row, const ChannelColumns& columns, TypedChannel& typed) {
+std::optional<RefusalReason> ReadTransmit(const CsvRecord& row, const ChannelColumns& columns,
+                                          TypedChannel& typed) {
     const std::string_view duplex = CsvHeader::Field(row, columns.duplex);
     const std::string offset(CsvHeader::Field(row, columns.offset));
     if (duplex.empty()) {
-        return {};
+        return std::nullopt;
     }
     if (EqualIgnoringAsciiCase(duplex, "off")) {
         typed.transmit = TypedChannel::Transmit::kOff;
@@ -125,9 +126,9 @@ std::string ReadTransmit(const CsvRecord& row, const ChannelColumns& columns, Ty
         typed.transmit = TypedChannel::Transmit::kSplit;
         typed.txFrequency = text;
     } else {
-        return "duplex \"" + std::string(duplex) + "\" is not one the radio knows";
+        return RefusalReason{RefusalReason::kUnknownDuplex, std::string(duplex)};
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace
@@ -161,32 +162,32 @@ ExchangeSummary ImportChannelCsv(EepromImage& image, const RadioConfiguration& o
     ExchangeSummary summary;
     const std::vector<CsvRecord> records = ReadCsv(text);
     if (records.empty()) {
-        summary.fileError = "The file holds no table.";
+        summary.fileError = ExchangeFileError::kNoTable;
         return summary;
     }
     const CsvHeader header(records.front());
     const ChannelColumns columns(header);
     if (!columns.frequency) {
-        summary.fileError = "The file has no Frequency column.";
+        summary.fileError = ExchangeFileError::kNoFrequencyColumn;
         return summary;
     }
     ChannelAppender appender(image, options);
     for (std::size_t i = 1; i < records.size(); ++i) {
         const CsvRecord& row = records[i];
-        const auto refuse = [&](std::string reason) {
-            summary.refused.push_back({"line " + std::to_string(row.line), std::move(reason)});
+        const auto refuse = [&](RefusalReason reason) {
+            summary.refused.push_back({row.line, {}, std::move(reason)});
         };
         const std::string_view mode = CsvHeader::Field(row, columns.mode);
         if (!mode.empty() && !EqualIgnoringAsciiCase(mode, "AM")) {
-            refuse("mode " + std::string(mode) + ": the radio receives AM only");
+            refuse({RefusalReason::kNotAm, std::string(mode)});
             continue;
         }
         TypedChannel typed;
         typed.frequency = CsvHeader::Field(row, columns.frequency);
         typed.name = CsvHeader::Field(row, columns.name);
         typed.skipped = EqualIgnoringAsciiCase(CsvHeader::Field(row, columns.skip), "S");
-        if (std::string reason = ReadTransmit(row, columns, typed); !reason.empty()) {
-            refuse(std::move(reason));
+        if (std::optional<RefusalReason> reason = ReadTransmit(row, columns, typed)) {
+            refuse(std::move(*reason));
             continue;
         }
         const int target =

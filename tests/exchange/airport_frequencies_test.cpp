@@ -34,7 +34,7 @@ TEST(AirportFrequencies, AddsTheAirportsInTheGivenOrder) {
         ImportAirportFrequencies(image, options, kTable, IcaoCodes("EDFE KXYZ EDDF"), 2);
     EXPECT_EQ(summary.added, (std::vector<std::string>{"EDFE TWR 119.150", "EDFE APP 120.800",
                                                        "EDDF TWR 119.900", "EDDF ATI 118.025"}));
-    EXPECT_EQ(SummaryText(summary),
+    EXPECT_EQ(SummaryText(summary, testing::MainTexts()),
               "4 channels imported, 3 rows refused\n"
               "added: EDFE TWR 119.150\n"
               "added: EDFE APP 120.800\n"
@@ -58,7 +58,9 @@ TEST(AirportFrequencies, RefusesAFileOfAnotherLayoutWithoutChangingAnything) {
     const EepromImage before = image;
     const ExchangeSummary summary =
         ImportAirportFrequencies(image, options, "Name,Frequency\nTWR,119.9\n", {"EDDF"}, 0);
-    EXPECT_FALSE(summary.fileError.empty());
+    EXPECT_EQ(SummaryText(summary, testing::MainTexts()),
+              "The file is not a table of airport frequencies (airport_ident, type, "
+              "frequency_mhz).");
     EXPECT_TRUE(image.Equals(before));
 }
 

@@ -39,7 +39,7 @@ std::vector<MemoryChannel> Channels(EepromImage& image, int modelType) {
 std::vector<std::string> RefusalTexts(const ExchangeSummary& summary) {
     std::vector<std::string> texts;
     for (const Refusal& refusal : summary.refused) {
-        texts.push_back(refusal.where + ": " + refusal.reason);
+        texts.push_back(RefusalText(refusal, testing::MainTexts()));
     }
     return texts;
 }
@@ -68,13 +68,13 @@ TEST(ChannelCsv, ExportThenImportIntoANewFileGivesTheSameChannels) {
         EepromImage original = ClearedImage(modelType);
         const ExchangeSummary made = ImportChannelCsv(
             original, options, "Frequency,Name\n118.005,A.B\n121.5,EMERG\n", std::nullopt);
-        ASSERT_EQ(made.added.size(), 2U) << SummaryText(made);
+        ASSERT_EQ(made.added.size(), 2U) << SummaryText(made, testing::MainTexts());
         ImportChannelCsv(original, options, kSource, std::nullopt);
         const std::string exported = ExportChannelCsv(original, options);
 
         EepromImage copy = ClearedImage(modelType);
         const ExchangeSummary summary = ImportChannelCsv(copy, options, exported, std::nullopt);
-        EXPECT_TRUE(summary.refused.empty()) << SummaryText(summary);
+        EXPECT_TRUE(summary.refused.empty()) << SummaryText(summary, testing::MainTexts());
         EXPECT_EQ(Channels(copy, modelType), Channels(original, modelType)) << modelType;
         EXPECT_EQ(ExportChannelCsv(copy, options), exported);
 
@@ -82,7 +82,7 @@ TEST(ChannelCsv, ExportThenImportIntoANewFileGivesTheSameChannels) {
         const ExchangeSummary again = ImportChannelCsv(copy, options, exported, std::nullopt);
         EXPECT_TRUE(again.added.empty());
         ASSERT_FALSE(again.refused.empty());
-        EXPECT_EQ(again.refused.front().reason,
+        EXPECT_EQ(ReasonText(again.refused.front().reason, testing::MainTexts()),
                   options.BankMode() ? "already in bank 0" : "already in the list");
     }
 }
@@ -108,7 +108,8 @@ TEST(ChannelCsv, ImportReadsOtherSpellingsAndRefusesWhatTheRadioCannotDo) {
                   "line 4: 299.975 MHz is outside the band the radio receives",
                   "line 5: no frequency", "line 7: duplex \"+-\" is not one the radio knows",
                   "line 8: mode Auto: the radio receives AM only"}));
-    EXPECT_EQ(SummaryText(summary).substr(0, 36), "2 channels imported, 5 rows refused\n");
+    EXPECT_EQ(SummaryText(summary, testing::MainTexts()).substr(0, 36),
+              "2 channels imported, 5 rows refused\n");
 
     // The rows went to bank 5; "-" 0.5 from 110.000 gives a transmit frequency of 109.500.
     const BankTable banks(image);
@@ -139,7 +140,7 @@ TEST(ChannelCsv, FullBanksAndFilesWithoutAFrequencyColumnAreRefused) {
     for (const char* text : {"", "Name,Freq\nA,120.0\n"}) {
         const EepromImage before = image;
         const ExchangeSummary refused = ImportChannelCsv(image, options, text, std::nullopt);
-        EXPECT_FALSE(refused.fileError.empty()) << text;
+        EXPECT_NE(refused.fileError, ExchangeFileError::kNone) << text;
         EXPECT_FALSE(refused.AddedAny());
         EXPECT_TRUE(image.Equals(before));
     }

@@ -1,11 +1,14 @@
 #pragma once
 // A model's default image with every channel position blank, as after clearing each bank:
-// imports then start at each bank's first row.
+// imports then start at each bank's first row; and the main resource's texts, in which
+// the summaries are told.
 
 #include "image/eeprom_image.h"
 #include "radio/channel_array.h"
 #include "radio/memory_map.h"
 #include "radio/radio_test_support.h"
+#include "text/text_resource.h"
+#include "text/text_store.h"
 
 namespace orvane::testing {
 
@@ -16,6 +19,15 @@ inline EepromImage ClearedImage(int modelType) {
         channels.Blank(position);
     }
     return image;
+}
+
+inline TextStore& MainTexts() {
+    static TextStore texts = [] {
+        TextStore store;
+        store.SetSource(MainResource());
+        return store;
+    }();
+    return texts;
 }
 
 }  // namespace orvane::testing
