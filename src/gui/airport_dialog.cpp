@@ -15,6 +15,23 @@
 #include "text/text_store.h"
 
 namespace orvane {
+namespace {
+
+// The lines of the dialog's texts.
+constexpr const char* kTextsKey = "GI_Exchange_AirportDialog";
+enum TextLine {
+    kTitle,
+    kTableLabel,
+    kBrowse,
+    kCodesLabel,
+    kBankLabel,
+    kNote,
+    kFilter,
+    kNoTable,
+    kNoCodes,
+};
+
+}  // namespace
 
 AirportDialog::AirportDialog(TextStore& texts, Prompter& prompter, const AirportChoice& preset,
                              QWidget* owner)
@@ -22,12 +39,12 @@ AirportDialog::AirportDialog(TextStore& texts, Prompter& prompter, const Airport
       texts_(texts),
       prompter_(prompter),
       bankMode_(preset.bankMode) {
-    setWindowTitle(tr("Import Airport Frequencies"));
+    setWindowTitle(Text(kTitle));
     setFont(DialogFont(texts));
 
     table_ = new QLineEdit(QString::fromStdString(preset.table), this);
     table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 28);
-    auto* browse = new QPushButton(tr("&Browse..."), this);
+    auto* browse = new QPushButton(Text(kBrowse), this);
     connect(browse, &QPushButton::clicked, this, &AirportDialog::Browse);
     auto* tableRow = new QHBoxLayout;
     tableRow->addWidget(table_);
@@ -41,14 +58,12 @@ AirportDialog::AirportDialog(TextStore& texts, Prompter& prompter, const Airport
     bank_->setEnabled(preset.bankMode);
 
     auto* form = new QFormLayout;
-    auto* tableLabel = new QLabel(tr("&Frequency table:"), this);
+    auto* tableLabel = new QLabel(Text(kTableLabel), this);
     tableLabel->setBuddy(table_);
     form->addRow(tableLabel, tableRow);
-    form->addRow(tr("&ICAO codes:"), codes_);
-    form->addRow(tr("Into &bank:"), bank_);
-    auto* note = new QLabel(tr("The table is OurAirports' airport-frequencies.csv, downloaded "
-                               "by you; Orvane never fetches it."),
-                            this);
+    form->addRow(Text(kCodesLabel), codes_);
+    form->addRow(Text(kBankLabel), bank_);
+    auto* note = new QLabel(Text(kNote), this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -65,6 +80,10 @@ AirportDialog::AirportDialog(TextStore& texts, Prompter& prompter, const Airport
     (preset.table.empty() ? table_ : codes_)->setFocus();
 }
 
+QString AirportDialog::Text(int line) const {
+    return QString::fromStdString(texts_.GetText(kTextsKey, line));
+}
+
 AirportChoice AirportDialog::Choice() const {
     return {table_->text().trimmed().toStdString(), codes_->text().toStdString(), bank_->value(),
             bankMode_};
@@ -72,7 +91,7 @@ AirportChoice AirportDialog::Choice() const {
 
 void AirportDialog::Browse() {
     FileChooserRequest request;
-    request.filter = "Airport frequencies (*.csv)|*.csv|All files (*)|*";
+    request.filter = texts_.GetText(kTextsKey, kFilter);
     const std::filesystem::path current(table_->text().trimmed().toStdString());
     request.initialDirectory = current.parent_path().string();
     request.fileName = current.filename().string();
@@ -90,8 +109,7 @@ void AirportDialog::accept() {
         return;
     }
     prompter_.Ask({texts_.FirstLine("GI_Sys_AppTitle"),
-                   missing == table_ ? "Choose the table of airport frequencies."
-                                     : "Type the ICAO code of at least one airport.",
+                   texts_.GetText(kTextsKey, missing == table_ ? kNoTable : kNoCodes),
                    PromptIcon::Error, PromptButtons::Ok});
     missing->setFocus();
 }

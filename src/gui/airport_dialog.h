@@ -30,6 +30,8 @@ public:
 
 private:
     void Browse();
+    // Line `line` of the dialog's texts.
+    QString Text(int line) const;
 
     TextStore& texts_;
     Prompter& prompter_;

@@ -7,8 +7,25 @@
 #include <filesystem>
 
 #include "gui/dialog_support.h"
+#include "text/text_store.h"
 
 namespace orvane {
+namespace {
+
+// The lines of the window's texts.
+constexpr const char* kTextsKey = "GI_Exchange_Differences";
+enum TextLine {
+    kTitle,
+    kSame,
+    kOneDiffers,
+    kSomeDiffer,
+    kSheetHeading,
+    kRowHeading,
+    kColumnHeading,
+    kOursHeading,
+};
+
+}  // namespace
 
 DifferencesWindow::DifferencesWindow(TextStore& texts, const std::string& otherFile,
                                      std::vector<CellDifference> differences, OpenCell openCell,
@@ -16,20 +33,23 @@ DifferencesWindow::DifferencesWindow(TextStore& texts, const std::string& otherF
     : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       differences_(std::move(differences)),
       openCell_(std::move(openCell)) {
-    const QString other =
-        QString::fromStdString(std::filesystem::path(otherFile).filename().string());
-    setWindowTitle(tr("Compared with %1").arg(other));
+    const std::string other = std::filesystem::path(otherFile).filename().string();
+    const auto text = [&texts](int line, const std::string& value = {}) {
+        return QString::fromStdString(TextStore::WithValue(texts.GetText(kTextsKey, line), value));
+    };
+    setWindowTitle(text(kTitle, other));
     setFont(DialogFont(texts));
 
-    auto* summary = new QLabel(differences_.empty()
-                                   ? tr("The document and %1 show the same.").arg(other)
-                                   : tr("%n cell(s) differ. Double-click a line to open its cell.",
-                                        nullptr, static_cast<int>(differences_.size())),
+    const std::size_t count = differences_.size();
+    auto* summary = new QLabel(count == 0   ? text(kSame, other)
+                               : count == 1 ? text(kOneDiffers, "1")
+                                            : text(kSomeDiffer, std::to_string(count)),
                                this);
     list_ = new QTreeWidget(this);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setHeaderLabels({tr("Sheet"), tr("Row"), tr("Column"), tr("This document"), other});
+    list_->setHeaderLabels({text(kSheetHeading), text(kRowHeading), text(kColumnHeading),
+                            text(kOursHeading), QString::fromStdString(other)});
     for (const CellDifference& difference : differences_) {
         auto* item = new QTreeWidgetItem(list_);
         const std::string fields[] = {difference.caption, difference.rowLabel,

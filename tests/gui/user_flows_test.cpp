@@ -857,6 +857,7 @@ TEST_F(UserFlowTest, AirportFrequenciesAreOneAcceptedChangeAndTheComparisonFinds
     ChooseAnswering("Co&mpare With...", {TypeFileName(opened)});
     ASSERT_TRUE(Eventually([&] { return window->Differences() != nullptr; }));
     QTreeWidget& list = *window->Differences()->List();
+    SaveShot(*window->Differences(), "differences_window");
     std::vector<std::string> lines;
     for (int i = 0; i < list.topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list.topLevelItem(i);

@@ -189,10 +189,8 @@ const Lines kCellModelNames = {
 
 // The channel exchange's summaries, refusal reasons, file errors and dialog texts.
 const Lines kExchangeKeys = {
-    "GI_Exchange_Summary",
-    "GI_Exchange_Refusal",
-    "GI_Exchange_FileError",
-    "GI_Exchange_Dialog",
+    "GI_Exchange_Summary", "GI_Exchange_Refusal",       "GI_Exchange_FileError",
+    "GI_Exchange_Dialog",  "GI_Exchange_AirportDialog", "GI_Exchange_Differences",
 };
 
 const Lines kOtherKeys = {
@@ -357,7 +355,7 @@ TEST(MainResourceKeyTable, GroupSizes) {
     EXPECT_EQ(kWindowKeys.size(), 11u);
     EXPECT_EQ(kPopupMenuNames.size() * 2, 20u);
     EXPECT_EQ(kCellModelNames.size(), 27u);
-    EXPECT_EQ(kExchangeKeys.size(), 4u);
+    EXPECT_EQ(kExchangeKeys.size(), 6u);
     EXPECT_EQ(kOtherKeys.size(), 5u);
     // Ten sheets of the tree and its dialogs, and the 25 choice lists of the value cells.
     EXPECT_EQ(kSheetNames.size(), 10u);
