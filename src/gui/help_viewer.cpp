@@ -67,8 +67,7 @@ HelpOutcome HelpViewer::ShowContents() {
         return {result, HelpFile().toStdString()};
     }
     if (!window_) {
-        window_ =
-            std::make_unique<HelpWindow>(*book_, Text(texts_, "GI_Sys_AppTitle") + " Help", owner_);
+        window_ = std::make_unique<HelpWindow>(*book_, texts_, owner_);
     }
     window_->Show(HelpBook::ContentsUrl());
     return {HelpResult::kShown, HelpFile().toStdString()};

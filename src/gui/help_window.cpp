@@ -13,24 +13,36 @@
 
 #include "gui/help_book.h"
 #include "gui/help_browser.h"
+#include "text/text_store.h"
 
 namespace orvane {
+namespace {
 
-HelpWindow::HelpWindow(HelpBook& book, const QString& title, QWidget* parent)
+// The lines of the window's texts.
+constexpr const char* kTextsKey = "GI_Sys_HtmlHelp_Window";
+enum TextLine { kTitle, kNavigation, kBack, kForward, kContents, kIndex, kLookFor };
+
+}  // namespace
+
+HelpWindow::HelpWindow(HelpBook& book, TextStore& texts, QWidget* parent)
     : QMainWindow(parent, Qt::Window) {
-    setWindowTitle(title);
+    const auto text = [&texts](int line) {
+        return QString::fromStdString(texts.GetText(kTextsKey, line));
+    };
+    setWindowTitle(QString::fromStdString(TextStore::WithValue(
+        texts.GetText(kTextsKey, kTitle), texts.FirstLine("GI_Sys_AppTitle"))));
     browser_ = new HelpBrowser(book, this);
 
-    QToolBar* toolBar = addToolBar(tr("Navigation"));
+    QToolBar* toolBar = addToolBar(text(kNavigation));
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    back_ = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), browser_,
+    back_ = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), text(kBack), browser_,
                                &QTextBrowser::backward);
     back_->setShortcut(QKeySequence::Back);
-    forward_ = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"),
+    forward_ = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), text(kForward),
                                   browser_, &QTextBrowser::forward);
     forward_->setShortcut(QKeySequence::Forward);
-    toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"), this,
+    toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), text(kContents), this,
                        [this] { browser_->setSource(HelpBook::ContentsUrl()); });
     back_->setEnabled(false);
     forward_->setEnabled(false);
@@ -41,8 +53,8 @@ HelpWindow::HelpWindow(HelpBook& book, const QString& title, QWidget* parent)
     connect(contents_, &QHelpContentWidget::linkActivated, this,
             [this](const QUrl& url) { browser_->setSource(url); });
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(contents_, tr("Contents"));
-    tabs_->addTab(BuildIndexPage(book), tr("Index"));
+    tabs_->addTab(contents_, text(kContents));
+    tabs_->addTab(BuildIndexPage(book, text(kLookFor)), text(kIndex));
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(tabs_);
@@ -58,11 +70,11 @@ HelpWindow::HelpWindow(HelpBook& book, const QString& title, QWidget* parent)
             [this] { SelectInContents(browser_->source()); });
 }
 
-QWidget* HelpWindow::BuildIndexPage(HelpBook& book) {
+QWidget* HelpWindow::BuildIndexPage(HelpBook& book, const QString& lookFor) {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     indexFilter_ = new QLineEdit(page);
-    indexFilter_->setPlaceholderText(tr("Look for"));
+    indexFilter_->setPlaceholderText(lookFor);
     indexFilter_->setClearButtonEnabled(true);
     index_ = book.Engine().indexWidget();
     connect(indexFilter_, &QLineEdit::textChanged, this,

@@ -14,13 +14,14 @@ namespace orvane {
 
 class HelpBook;
 class HelpBrowser;
+class TextStore;
 
 class HelpWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    // `book` is open and outlives the window.
-    HelpWindow(HelpBook& book, const QString& title, QWidget* parent);
+    // `book` is open and outlives the window; `texts` is the main resource.
+    HelpWindow(HelpBook& book, TextStore& texts, QWidget* parent);
 
     // Shows `url` and brings the window up.
     void Show(const QUrl& url);
@@ -33,7 +34,7 @@ public:
     QAction* ForwardAction() const { return forward_; }
 
 private:
-    QWidget* BuildIndexPage(HelpBook& book);
+    QWidget* BuildIndexPage(HelpBook& book, const QString& lookFor);
     // The contents tree follows the page shown.
     void SelectInContents(const QUrl& url);
 

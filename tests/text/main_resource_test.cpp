@@ -52,6 +52,7 @@ const Lines kSystemKeys = {
     "GI_Sys_Printer_Pdf",
     "GI_Sys_HtmlHelp_Popup_Width",
     "GI_Sys_HtmlHelp_Popup_Height",
+    "GI_Sys_HtmlHelp_Window",
     "GI_Sys_HtmlHelp_Error",
     "GI_Sys_PrintingMissing",
 };
@@ -346,7 +347,7 @@ protected:
 // Keys.
 
 TEST(MainResourceKeyTable, GroupSizes) {
-    EXPECT_EQ(kSystemKeys.size(), 18u);
+    EXPECT_EQ(kSystemKeys.size(), 19u);
     EXPECT_EQ(kAppKeys.size(), 4u);
     EXPECT_EQ(kMessageKeys.size(), 22u);
     EXPECT_EQ(kStatusPanelKeys.size(), 2u);
