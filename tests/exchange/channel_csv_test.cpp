@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,26 @@ TEST(ChannelCsv, FullBanksAndFilesWithoutAFrequencyColumnAreRefused) {
         EXPECT_NE(refused.fileError, ExchangeFileError::kNone) << text;
         EXPECT_FALSE(refused.AddedAny());
         EXPECT_TRUE(image.Equals(before));
+    }
+}
+
+// Each reason and file error has a line of its own in the main resource: a kind added
+// without its line would borrow the next key's text.
+TEST(ExchangeSummary, EveryReasonAndFileErrorHasATextOfItsOwn) {
+    std::set<std::string> texts;
+    for (int kind = RefusalReason::kNoFrequency; kind <= RefusalReason::kUnknownIcao; ++kind) {
+        texts.insert(
+            ReasonText({static_cast<RefusalReason::Kind>(kind), "X"}, testing::MainTexts()));
+    }
+    for (const auto error : {ExchangeFileError::kNoTable, ExchangeFileError::kNoFrequencyColumn,
+                             ExchangeFileError::kNotAirportTable}) {
+        ExchangeSummary summary;
+        summary.fileError = error;
+        texts.insert(SummaryText(summary, testing::MainTexts()));
+    }
+    EXPECT_EQ(texts.size(), RefusalReason::kUnknownIcao + 1u + 3u);
+    for (const std::string& text : texts) {
+        EXPECT_FALSE(text.empty() || text.starts_with("#")) << text;
     }
 }
 
