@@ -7,7 +7,6 @@
 #include <deque>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/main_view.h"
@@ -29,7 +28,7 @@ public:
     bool IsVisible() const override { return visible; }
     void ShowTree(SheetTree* tree) override { shownTree = tree; }
     void ShowSheet(Sheet* sheet) override { shownSheet = sheet; }
-    void MoveSheetCursor(int column, int row) override { sheetCursor = {column, row}; }
+    void MoveSheetCursor(int, int) override {}
     void RefreshStatusBar() override { ++statusRefreshes; }
     void RefreshToolbar() override { ++toolbarRefreshes; }
     void RefreshCommandStates() override { ++commandStateRefreshes; }
@@ -69,7 +68,6 @@ public:
     std::vector<std::string> titles;
     SheetTree* shownTree = nullptr;
     Sheet* shownSheet = nullptr;
-    std::pair<int, int> sheetCursor{-1, -1};  // where the controller last moved the cursor
     int statusRefreshes = 0;
     int toolbarRefreshes = 0;
     int commandStateRefreshes = 0;

@@ -92,6 +92,19 @@ TEST_F(ExpertControllerTest, ExpertModeKeepsTheExpertSheetAndShowsItsPanel) {
     EXPECT_NE(controller->Tree()->FindNodeByLinkText(kExpertSheet), nullptr);
 }
 
+// Outside expert mode the options follow the connected radio: an undo leaves them.
+TEST_F(MainControllerTest, AnUndoLeavesTheOptionsTheRadioSet) {
+    Start();
+    EepromImage changed = controller->CurrentDocument().Current();
+    changed.SetByte(0x0100, 0x5A);
+    controller->ReplaceImage(changed, "Import Channels");
+    settings.Radio.duplexEnabled = !settings.Radio.duplexEnabled;
+    const RadioConfiguration fromRadio = settings.Radio;
+    controller->ImageReplaced(ImageChange::kRefit);
+    controller->Undo();
+    EXPECT_EQ(settings.Radio, fromRadio);
+}
+
 TEST_F(MainControllerTest, TheModelChangeAsksAndKeepsTheData) {
     Start();
     EepromImage& image = controller->CurrentDocument().Current();

@@ -58,9 +58,7 @@ TEST(AirportFrequencies, RefusesAFileOfAnotherLayoutWithoutChangingAnything) {
     const EepromImage before = image;
     const ExchangeSummary summary =
         ImportAirportFrequencies(image, options, "Name,Frequency\nTWR,119.9\n", {"EDDF"}, 0);
-    EXPECT_EQ(SummaryText(summary, testing::MainTexts()),
-              "The file is not a table of airport frequencies (airport_ident, type, "
-              "frequency_mhz).");
+    EXPECT_EQ(summary.fileError, ExchangeFileError::kNotAirportTable);
     EXPECT_TRUE(image.Equals(before));
 }
 

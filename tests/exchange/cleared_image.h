@@ -1,7 +1,6 @@
 #pragma once
 // A model's default image with every channel position blank, as after clearing each bank:
-// imports then start at each bank's first row; and the main resource's texts, in which
-// the summaries are told.
+// imports then start at each bank's first row.
 
 #include "image/eeprom_image.h"
 #include "radio/channel_array.h"
@@ -21,12 +20,10 @@ inline EepromImage ClearedImage(int modelType) {
     return image;
 }
 
+// The main resource's texts, in which the summaries are told.
 inline TextStore& MainTexts() {
-    static TextStore texts = [] {
-        TextStore store;
-        store.SetSource(MainResource());
-        return store;
-    }();
+    static TextStore texts;
+    texts.SetSource(MainResource());  // taken the first time only
     return texts;
 }
 

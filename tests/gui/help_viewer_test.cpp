@@ -142,8 +142,7 @@ protected:
     }
 };
 
-// F1 away from the cells opens the contents, whose tree, links, history and index lead
-// through the book; F1 on a cell with a topic opens that topic beside the cursor.
+// F1 off the cells opens the contents and its links and index; F1 on a cell its topic.
 TEST_F(HelpViewerTest, F1OpensTheContentsOrTheCellsTopicAtTheCursor) {
     LaunchWithHelp();
     window->activateWindow();

@@ -188,15 +188,11 @@ const Lines kCellModelNames = {
     "bMn",   "ciInd",     "ciDat", "cbInd",  "BasicDialog", "InitialDialog",
 };
 
-// The channel exchange's summaries, refusal reasons, file errors and dialog texts.
-const Lines kExchangeKeys = {
-    "GI_Exchange_Summary", "GI_Exchange_Refusal",       "GI_Exchange_FileError",
-    "GI_Exchange_Dialog",  "GI_Exchange_AirportDialog", "GI_Exchange_Differences",
-};
-
 const Lines kOtherKeys = {
     "GI_WarningCheckList",       "GI_CellWidthRegList", "GI_NewChTitle",
-    "GI_Botttom_EditRestrected", "End_Of_Ovl",
+    "GI_Botttom_EditRestrected", "GI_Exchange_Summary", "GI_Exchange_Refusal",
+    "GI_Exchange_FileError",     "GI_Exchange_Dialog",  "GI_Exchange_AirportDialog",
+    "GI_Exchange_Differences",   "End_Of_Ovl",
 };
 
 // The 54 cells that have a help topic, in topic order (topic IDH1001 first).
@@ -283,7 +279,6 @@ Lines AllMainKeys() {
     for (const std::string& name : kCellModelNames) {
         keys.push_back("CellModel_" + name);
     }
-    keys.insert(keys.end(), kExchangeKeys.begin(), kExchangeKeys.end());
     keys.insert(keys.end(), kOtherKeys.begin(), kOtherKeys.end());
     return keys;
 }
@@ -356,8 +351,7 @@ TEST(MainResourceKeyTable, GroupSizes) {
     EXPECT_EQ(kWindowKeys.size(), 11u);
     EXPECT_EQ(kPopupMenuNames.size() * 2, 20u);
     EXPECT_EQ(kCellModelNames.size(), 27u);
-    EXPECT_EQ(kExchangeKeys.size(), 6u);
-    EXPECT_EQ(kOtherKeys.size(), 5u);
+    EXPECT_EQ(kOtherKeys.size(), 11u);
     // Ten sheets of the tree and its dialogs, and the 25 choice lists of the value cells.
     EXPECT_EQ(kSheetNames.size(), 10u);
     EXPECT_EQ(kChoiceListNames.size(), 25u);
