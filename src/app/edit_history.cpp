@@ -8,10 +8,13 @@ EditedOptions EditedOptions::Of(const RadioConfiguration& radio, bool expertMode
     if (!expertMode) {
         return {.modelType = radio.modelType};
     }
-    return {radio.modelType,     true,
-            radio.duplexEnabled, radio.nameDisplay,
-            radio.vfoEnabled,    radio.channelSpacing,
-            radio.lightKey};
+    return {.modelType = radio.modelType,
+            .expert = true,
+            .duplexEnabled = radio.duplexEnabled,
+            .nameDisplay = radio.nameDisplay,
+            .vfoEnabled = radio.vfoEnabled,
+            .channelSpacing = radio.channelSpacing,
+            .lightKey = radio.lightKey};
 }
 
 void EditedOptions::ApplyTo(RadioConfiguration& radio) const {

@@ -39,12 +39,12 @@ AirportDialog::AirportDialog(TextStore& texts, Prompter& prompter, const Airport
       texts_(texts),
       prompter_(prompter),
       bankMode_(preset.bankMode) {
-    setWindowTitle(Text(kTitle));
+    setWindowTitle(WindowText(texts, kTextsKey, kTitle));
     setFont(DialogFont(texts));
 
     table_ = new QLineEdit(QString::fromStdString(preset.table), this);
     table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 28);
-    auto* browse = new QPushButton(Text(kBrowse), this);
+    auto* browse = new QPushButton(WindowText(texts, kTextsKey, kBrowse), this);
     connect(browse, &QPushButton::clicked, this, &AirportDialog::Browse);
     auto* tableRow = new QHBoxLayout;
     tableRow->addWidget(table_);
@@ -58,12 +58,12 @@ AirportDialog::AirportDialog(TextStore& texts, Prompter& prompter, const Airport
     bank_->setEnabled(preset.bankMode);
 
     auto* form = new QFormLayout;
-    auto* tableLabel = new QLabel(Text(kTableLabel), this);
+    auto* tableLabel = new QLabel(WindowText(texts, kTextsKey, kTableLabel), this);
     tableLabel->setBuddy(table_);
     form->addRow(tableLabel, tableRow);
-    form->addRow(Text(kCodesLabel), codes_);
-    form->addRow(Text(kBankLabel), bank_);
-    auto* note = new QLabel(Text(kNote), this);
+    form->addRow(WindowText(texts, kTextsKey, kCodesLabel), codes_);
+    form->addRow(WindowText(texts, kTextsKey, kBankLabel), bank_);
+    auto* note = new QLabel(WindowText(texts, kTextsKey, kNote), this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -78,10 +78,6 @@ AirportDialog::AirportDialog(TextStore& texts, Prompter& prompter, const Airport
         PlaceOverOwner(*this, *owner);
     }
     (preset.table.empty() ? table_ : codes_)->setFocus();
-}
-
-QString AirportDialog::Text(int line) const {
-    return QString::fromStdString(texts_.GetText(kTextsKey, line));
 }
 
 AirportChoice AirportDialog::Choice() const {

@@ -30,8 +30,6 @@ public:
 
 private:
     void Browse();
-    // Line `line` of the dialog's texts.
-    QString Text(int line) const;
 
     TextStore& texts_;
     Prompter& prompter_;

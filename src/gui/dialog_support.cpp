@@ -9,6 +9,10 @@
 
 namespace orvane {
 
+QString WindowText(TextStore& texts, const char* key, int line, std::string_view value) {
+    return QString::fromStdString(TextStore::WithValue(texts.GetText(key, line), value));
+}
+
 QFont DialogFont(TextStore& texts) {
     FontDescription font = DefaultFont();
     ApplyFontSpec(font, texts.FirstLine("CellModel_BasicDialog"));

@@ -1,17 +1,22 @@
 #pragma once
-// What the program's small windows share: the dialog font of the definitions, the
-// placement centred over the main window and the placement under a cell, both kept on
-// the desktop's work area.
+// What the program's small windows share: their texts and the dialog font of the
+// definitions, the placement centred over the main window and the placement under a
+// cell, both kept on the desktop's work area.
 
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <QString>
+#include <string_view>
 
 class QWidget;
 
 namespace orvane {
 
 class TextStore;
+
+// Line `line` of the window's text `key`, its "%s" replaced by `value`.
+QString WindowText(TextStore& texts, const char* key, int line, std::string_view value = {});
 
 // The font of "CellModel_BasicDialog".
 QFont DialogFont(TextStore& texts);

@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "gui/dialog_support.h"
-#include "text/text_store.h"
 
 namespace orvane {
 namespace {
@@ -34,8 +33,8 @@ DifferencesWindow::DifferencesWindow(TextStore& texts, const std::string& otherF
       differences_(std::move(differences)),
       openCell_(std::move(openCell)) {
     const std::string other = std::filesystem::path(otherFile).filename().string();
-    const auto text = [&texts](int line, const std::string& value = {}) {
-        return QString::fromStdString(TextStore::WithValue(texts.GetText(kTextsKey, line), value));
+    const auto text = [&texts](int line, std::string_view value = {}) {
+        return WindowText(texts, kTextsKey, line, value);
     };
     setWindowTitle(text(kTitle, other));
     setFont(DialogFont(texts));

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "gui/dialog_support.h"
 #include "gui/help_book.h"
 #include "gui/help_browser.h"
 #include "text/text_store.h"
@@ -26,11 +27,8 @@ enum TextLine { kTitle, kNavigation, kBack, kForward, kContents, kIndex, kLookFo
 
 HelpWindow::HelpWindow(HelpBook& book, TextStore& texts, QWidget* parent)
     : QMainWindow(parent, Qt::Window) {
-    const auto text = [&texts](int line) {
-        return QString::fromStdString(texts.GetText(kTextsKey, line));
-    };
-    setWindowTitle(QString::fromStdString(TextStore::WithValue(
-        texts.GetText(kTextsKey, kTitle), texts.FirstLine("GI_Sys_AppTitle"))));
+    const auto text = [&texts](int line) { return WindowText(texts, kTextsKey, line); };
+    setWindowTitle(WindowText(texts, kTextsKey, kTitle, texts.FirstLine("GI_Sys_AppTitle")));
     browser_ = new HelpBrowser(book, this);
 
     QToolBar* toolBar = addToolBar(text(kNavigation));
